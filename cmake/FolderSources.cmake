@@ -1,0 +1,12 @@
+# Adds a folder's sources: windows (files named frm*/Frm*) go to mk21gui, the rest to mk21core.
+function(mk21_folder_sources)
+  file(GLOB files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  foreach(f ${files})
+    get_filename_component(name ${f} NAME)
+    if(name MATCHES "^[Ff]rm")
+      target_sources(mk21gui PRIVATE ${f})
+    else()
+      target_sources(mk21core PRIVATE ${f})
+    endif()
+  endforeach()
+endfunction()

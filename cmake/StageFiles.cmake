@@ -1,0 +1,16 @@
+# Per-release files go beside the program; the shared files go one folder up.
+# mysetup.ini holds the user's choices, so an existing one is never overwritten.
+file(MAKE_DIRECTORY ${PROGRAM_DIR} ${STAGE}/language)
+foreach(dir language PIC Init)
+  if(EXISTS ${SRC}/${dir})
+    file(COPY ${SRC}/${dir}/ DESTINATION ${PROGRAM_DIR}/${dir})
+  endif()
+endforeach()
+file(GLOB pictures ${SRC}/*.jpg)
+foreach(picture ${pictures})
+  file(COPY ${picture} DESTINATION ${PROGRAM_DIR})
+endforeach()
+file(COPY ${SRC}/Version.ini DESTINATION ${STAGE})
+if(NOT EXISTS ${STAGE}/language/mysetup.ini)
+  file(COPY ${SRC}/mysetup.ini DESTINATION ${STAGE}/language)
+endif()
