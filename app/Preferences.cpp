@@ -1,0 +1,90 @@
+#include "app/Preferences.h"
+
+#include "app/AppState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+namespace mk21 {
+
+namespace {
+
+// The fields in their stored order (const or not, as the record is).
+template <typename Record>
+auto fieldsOf(Record& p)
+{
+    return std::array{std::ref(p.NoPasteQuestion), std::ref(p.PasteInserts), std::ref(p.NoDeleteQuestion),
+                      std::ref(p.DeleteRemovesChannels), std::ref(p.OffSetShowMode)};
+}
+
+} // namespace
+
+namespace Habits {
+
+QString FilePath(const AppSettings& settings)
+{
+    return QDir(settings.ProgramFolder).filePath(QStringLiteral("Habit.ini"));
+}
+
+EditingPreferences Decode(const QByteArray& bytes)
+{
+    EditingPreferences preferences;
+    const auto fields = fieldsOf(preferences);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const qsizetype at = static_cast<qsizetype>(2 * i);
+        const bool low = at < bytes.size() && bytes[at] != 0;
+        const bool high = at + 1 < bytes.size() && bytes[at + 1] != 0;
+        fields[i].get() = low || high;
+    }
+    return preferences;
+}
+
+QByteArray Encode(const EditingPreferences& preferences)
+{
+    QByteArray bytes;
+    bytes.reserve(RecordSize);
+    for (const bool value : fieldsOf(preferences)) {
+        const std::uint16_t word = value ? 0xFFFF : 0x0000; // -1 or 0, little-endian
+        bytes.append(static_cast<char>(word & 0xFF));
+        bytes.append(static_cast<char>(word >> 8));
+    }
+    return bytes;
+}
+
+} // namespace Habits
+
+void LoadPreferences(AppState& state)
+{
+    state.preferences = EditingPreferences{};
+    QFile file(Habits::FilePath(state.settings));
+    if (!file.exists()) {
+        // Created empty now, so that the folder holds the file the dialogs later fill.
+        (void)file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+        return;
+    }
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.read(Habits::RecordSize);
+    if (file.error() != QFileDevice::NoError)
+        return;
+    state.preferences = Habits::Decode(bytes);
+}
+
+bool SavePreferences(const AppState& state)
+{
+    // A complete new file replaces the old one, so an interrupted save never leaves half a record.
+    QSaveFile file(Habits::FilePath(state.settings));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = Habits::Encode(state.preferences);
+    if (file.write(bytes) != bytes.size())
+        return false;
+    return file.commit();
+}
+
+} // namespace mk21

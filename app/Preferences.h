@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace mk21 {
+
+class AppState;
+struct AppSettings;
+struct EditingPreferences;
+
+// The editing preferences file Habit.ini: five little-endian 16-bit values, -1 true and 0 false.
+namespace Habits {
+
+inline constexpr int RecordSize = 10;
+
+// ProgramFolder/Habit.ini
+QString FilePath(const AppSettings& settings);
+
+// Missing bytes read as 0; any nonzero value is true.
+EditingPreferences Decode(const QByteArray& bytes);
+QByteArray Encode(const EditingPreferences& preferences);
+
+} // namespace Habits
+
+// Reads Habit.ini into state.preferences. A missing file is created empty and, like an unreadable
+// one, gives all false.
+void LoadPreferences(AppState& state);
+
+// Replaces Habit.ini with the current preferences. A failure leaves the old file as it was and
+// returns false; the preferences stay in memory either way.
+bool SavePreferences(const AppState& state);
+
+} // namespace mk21

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace mk21 {
+
+class AppState;
+
+// Which program release serves which firmware, and the checks a connected radio must pass.
+namespace ModVersion {
+
+// Upper bound on the keys read from each section, whatever the counts say.
+inline constexpr int MaxVersionKeys = 1000;
+
+// Session kinds of the radio link: only a write insists on the exact model and band.
+inline constexpr int SessionKindRead = 1;
+inline constexpr int SessionKindWrite = 2;
+inline constexpr int SessionKindInfo = 3;
+
+// Starts a program by its path without waiting for it; false when it could not be started.
+using ProgramLauncher = std::function<bool(const QString& program)>;
+bool StartDetached(const QString& program);
+
+// DataRoot/Version.ini: builds state.versionTable. A missing file or a missing, non-numeric or
+// non-positive count gives an empty table.
+void LoadVersionTables(AppState& state);
+
+// "V" followed by three characters that read as a number, after TrimNul.
+bool IsVersionTag(const QString& text);
+// "V200" shown as "V2.00".
+QString ShowVersion(const QString& tag);
+
+bool IsVersionPairListed(const AppState& state, const QString& release, const QString& firmware);
+// The release of the first pair serving the firmware; empty when none does.
+QString SoftwareForFirmware(const AppState& state, const QString& firmware);
+
+// The mismatch explanation. kind 0: a connected radio; kind 1: a data file.
+QString VersionMessage(AppState& state, const QString& release, const QString& firmware, int kind);
+
+// Starts DataRoot/r/<this program's file name> for the release r serving the firmware. Shows
+// Msg 9063 when no valid release tag serves it or when the program cannot be started (then with
+// the path). Returns whether a program was started; the caller ends this program either way.
+bool LaunchSoftwareVersion(AppState& state, const QString& firmware,
+                           const ProgramLauncher& launcher = StartDetached);
+
+bool ModelMatches(const QString& current, const QString& radio, int sessionKind);
+bool BandMatches(int currentBand, int radioBand, int sessionKind);
+bool BandFamilyMatches(int currentBand, int radioBand);
+
+enum class CompatibilityResult {
+    GoOn,   // the session may continue
+    Stop,   // the session ends here
+    Launch, // another release was asked to start: the caller ends this program
+};
+
+// The model, band and version checks of a connected radio, asking the user where needed.
+CompatibilityResult CheckRadioCompatibility(AppState& state, const QString& radioModel, int radioBand,
+                                            const QString& radioFirmware, int sessionKind,
+                                            const ProgramLauncher& launcher = StartDetached);
+
+} // namespace ModVersion
+
+// The start-up routine's first step.
+using ModVersion::LoadVersionTables;
+
+} // namespace mk21
