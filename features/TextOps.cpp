@@ -57,7 +57,8 @@ double ToNumber(const QString& text)
 
 QString PlainNumber(double value)
 {
-    return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest);
+    // Fixed notation: an exponent form ("1e-05") would not read back as a number.
+    return QLocale::c().toString(value, 'f', QLocale::FloatingPointShortest);
 }
 
 QString DtmfCodeToText(const QString& text)
@@ -98,6 +99,8 @@ QString FileNameOfPath(const QString& path)
 
 std::int16_t Times16(double number)
 {
+    if (std::isnan(number))
+        return 0;
     const double scaled = std::nearbyint(number * 16);
     const double clamped = std::clamp(scaled, double(std::numeric_limits<std::int16_t>::min()),
                                       double(std::numeric_limits<std::int16_t>::max()));
