@@ -12,6 +12,7 @@
 namespace mk21 {
 
 class Prompter;
+class ChannelViews;
 
 inline constexpr const char* ReleaseTag = "V200";
 
@@ -92,6 +93,9 @@ public:
     std::array<Byte, 4> CurCapFlags{}; // CurCapFlag3, CurCapFlag2, CurCapFlag1, CurCapFlag0
 
     IniCache languageCache; // parsed language file, re-read whenever the file changes
+
+    // The open windows that show channels; null while none is open. Not owned.
+    ChannelViews* channelViews = nullptr;
 
 private:
     AppState* previous_ = nullptr;

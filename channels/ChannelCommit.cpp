@@ -1,0 +1,75 @@
+#include "channels/ChannelList.h"
+
+#include "app/AppState.h"
+#include "channels/ChannelViews.h"
+#include "data/FrequencyCodec.h"
+
+#include <cstddef>
+
+namespace mk21::ModCHEdit {
+
+namespace {
+
+// True when `value` is what the view already shows for the field, so that committing it again
+// would only repeat the band warning and the step alignment.
+bool ShowsAlready(AppState& state, const ChannelRecord& channel, int code, const QString& value)
+{
+    if (code == ChannelField::RxFreq)
+        return value == ModShowFreFun::ShowFre(state, channel.RxFreq.raw());
+    if (code == ChannelField::Transmit)
+        return value == ModShowFreFun::EditTxText(state, channel.RxFreq.raw(), channel.Offset.raw(),
+                                                  channel.OffsetDir, state.preferences.OffSetShowMode);
+    return false;
+}
+
+void CommitToExisting(AppState& state, int index, int code, const QString& value)
+{
+    RadioConfiguration& config = state.WorkingConfiguration;
+    if (code == ChannelField::RxFreq && value.isEmpty()) {
+        // The last channel is never removed by clearing its frequency.
+        if (UsedChannels(config) > 1)
+            DeleteChannelAt(state, index);
+    } else {
+        ChannelRecord& channel = config.Channels[static_cast<std::size_t>(index)];
+        if (!ShowsAlready(state, channel, code, value))
+            SetChannelItem(state, channel, code, value);
+    }
+    if (code == ChannelField::RxFreq)
+        RefreshChRefs(state);
+}
+
+void CreateChannel(AppState& state, int number, const QString& value)
+{
+    if (!AddChannel(state, number, value))
+        return;
+    RadioConfiguration& config = state.WorkingConfiguration;
+    ModShowFreFun::AdjustChStep(state, config.Channels[static_cast<std::size_t>(UsedChannels(config) - 1)]);
+    RefreshChRefs(state);
+}
+
+} // namespace
+
+void SetChannelData(AppState& state, int group, int position, int code, const QString& value)
+{
+    if (group < 0 || group >= GroupCount || position < 1 || position > ChannelsPerGroup)
+        return;
+
+    QString v = value;
+    const bool isFrequency = code == ChannelField::RxFreq
+                             || (code == ChannelField::Transmit && !state.preferences.OffSetShowMode);
+    if (!v.isEmpty() && isFrequency)
+        v = ModShowFreFun::LimitFreText(state, v);
+
+    const int number = ChannelsPerGroup * group + position;
+    if (const std::optional<int> index = FindChannel(state.WorkingConfiguration, number))
+        CommitToExisting(state, *index, code, v);
+    else if (code == ChannelField::RxFreq && !v.isEmpty())
+        CreateChannel(state, number, v); // v is already inside the band
+
+    if (state.channelViews != nullptr) {
+        state.channelViews->channelChanged(number);
+        state.channelViews->editWindowRefresh();
+    }
+}
+
+} // namespace mk21::ModCHEdit
