@@ -1,0 +1,119 @@
+#include "app/Startup.h"
+
+#include "app/AppState.h"
+#include "app/CapabilityRecord.h"
+#include "app/IniFile.h"
+#include "app/LanguageTexts.h"
+#include "app/Preferences.h"
+#include "app/VersionTables.h"
+#include "data/ConfigurationOps.h"
+#include "features/TextOps.h"
+
+#include <QDir>
+#include <QLocale>
+
+#include <limits>
+#include <optional>
+
+namespace mk21 {
+
+namespace {
+
+const QString languageSection = QStringLiteral("language");
+
+QString languageFileFor(int language, const QString& otherwise)
+{
+    if (language == 1)
+        return QStringLiteral("english.ini");
+    if (language == 2)
+        return QStringLiteral("chinese.ini");
+    return otherwise;
+}
+
+// A 16-bit whole number, or nothing when the value is absent or not such a number.
+std::optional<Integer> readInteger(const IniDocument& ini, const QString& key)
+{
+    const std::optional<QString> value = ini.value(languageSection, key);
+    if (!value)
+        return std::nullopt;
+    bool ok = false;
+    const int number = TrimNul(*value).trimmed().toInt(&ok);
+    if (!ok || number < std::numeric_limits<Integer>::min() || number > std::numeric_limits<Integer>::max())
+        return std::nullopt;
+    return static_cast<Integer>(number);
+}
+
+void setLanguageDefaults(AppSettings& settings, const StartupEnvironment& environment)
+{
+    settings.CurrentLanguage = environment.systemLocaleIsChinesePrc ? 2 : 1;
+    settings.LanguageFileName = languageFileFor(settings.CurrentLanguage, QString());
+    settings.ShownLanguage = settings.CurrentLanguage;
+}
+
+void readMySetup(AppState& state)
+{
+    AppSettings& settings = state.settings;
+    const QString path = MySetupPath(state);
+    const IniDocument ini = IniDocument::load(path);
+
+    // A missing or unreadable "IsFirstRun" counts as a first run; a missing or bad "comPort" as 1.
+    const std::optional<Integer> firstRun = readInteger(ini, QStringLiteral("IsFirstRun"));
+    settings.IsFirstRun = !firstRun || *firstRun != 0;
+    settings.comPort = 1;
+    if (const std::optional<Integer> port = readInteger(ini, QStringLiteral("comPort")); port && *port > 0)
+        settings.comPort = *port;
+
+    if (settings.IsFirstRun) {
+        WriteProfileString(path, languageSection, QStringLiteral("IsFirstRun"), QStringLiteral("0"));
+    } else if (const std::optional<Integer> language = readInteger(ini, QStringLiteral("CurrentLanguage"))) {
+        settings.CurrentLanguage = *language; // kept as read, even when no file belongs to it
+        settings.LanguageFileName = languageFileFor(*language, settings.LanguageFileName);
+    }
+    WriteProfileString(path, languageSection, QStringLiteral("comPort"), QString::number(settings.comPort));
+    WriteProfileString(path, languageSection, QStringLiteral("CurrentLanguage"),
+                       QString::number(settings.CurrentLanguage));
+}
+
+} // namespace
+
+StartupEnvironment DetectStartupEnvironment()
+{
+    const QLocale system = QLocale::system();
+    StartupEnvironment environment;
+    environment.systemLocaleIsChinesePrc =
+        system.language() == QLocale::Chinese && system.territory() == QLocale::China;
+    return environment;
+}
+
+QString MySetupPath(const AppState& state)
+{
+    return QDir(state.settings.DataRoot).filePath(QStringLiteral("language/mysetup.ini"));
+}
+
+void RunStartup(AppState& state, const StartupEnvironment& environment)
+{
+    ModVersion::LoadVersionTables(state);
+    state.WorkingConfiguration.DataVersion = ReleaseTag;
+
+    setLanguageDefaults(state.settings, environment);
+    state.model = ModelBand{};
+    ModFun::ParseBandRange(state.model);
+
+    // Numbers are formatted and parsed with "." whatever the user's locale; nothing system-wide
+    // is changed, so there is nothing to restore at exit.
+    QLocale::setDefault(QLocale::c());
+    state.settings.OsIsNt6 = false;
+
+    readMySetup(state);
+    ModConfig::NewConfiguration(state);
+    state.settings.ApplicationTitle = GetLangText(state, 12000);
+    CapabilityRecordFile::Read(state);
+    LoadPreferences(state);
+}
+
+void CompleteSettingsAtExit(AppState& state)
+{
+    CapabilityRecordFile::Write(state);
+}
+
+} // namespace mk21

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace mk21 {
+
+class AppState;
+
+// What the start-up routine learns from the machine, so that tests can choose it.
+struct StartupEnvironment {
+    bool systemLocaleIsChinesePrc = false; // the system default locale identifier is 804
+};
+
+StartupEnvironment DetectStartupEnvironment();
+
+// The start-up routine, every step that needs no window, in order: version tables, defaults,
+// number formatting, mysetup.ini, a new configuration, the application title, Setting.ini,
+// Habit.ini. ProgramFolder and DataRoot must be set before.
+void RunStartup(AppState& state, const StartupEnvironment& environment);
+
+// The counterpart at exit, after the port is closed: writes Setting.ini.
+void CompleteSettingsAtExit(AppState& state);
+
+// DataRoot/language/mysetup.ini
+QString MySetupPath(const AppState& state);
+
+} // namespace mk21
