@@ -111,6 +111,20 @@ void RunStartup(AppState& state, const StartupEnvironment& environment)
     LoadPreferences(state);
 }
 
+void RunToolStartup(AppState& state, int language)
+{
+    ModVersion::LoadVersionTables(state);
+    state.WorkingConfiguration.DataVersion = ReleaseTag;
+    state.settings.CurrentLanguage = static_cast<Integer>(language);
+    state.settings.LanguageFileName = languageFileFor(language, QStringLiteral("english.ini"));
+    state.settings.ShownLanguage = state.settings.CurrentLanguage;
+    state.model = ModelBand{};
+    ModFun::ParseBandRange(state.model);
+    QLocale::setDefault(QLocale::c());
+    ModConfig::NewConfiguration(state);
+    state.settings.ApplicationTitle = GetLangText(state, 12000);
+}
+
 void CompleteSettingsAtExit(AppState& state)
 {
     CapabilityRecordFile::Write(state);

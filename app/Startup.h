@@ -18,6 +18,11 @@ StartupEnvironment DetectStartupEnvironment();
 // Habit.ini. ProgramFolder and DataRoot must be set before.
 void RunStartup(AppState& state, const StartupEnvironment& environment);
 
+// The start-up of the command-line tool: version tables, the default model and band, number
+// formatting, the given language, a new configuration and the title. It reads no settings file
+// and writes none, so that scripts leave the program's settings alone.
+void RunToolStartup(AppState& state, int language);
+
 // The counterpart at exit, after the port is closed: writes Setting.ini.
 void CompleteSettingsAtExit(AppState& state);
 

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/Prompter.h"
+
+namespace mk21::ctl {
+
+// The command-line tool's prompter: every message goes to standard error; questions are answered
+// by --yes, by the user on a terminal, or otherwise with the cautious button.
+class ConsolePrompter final : public Prompter {
+public:
+    enum class Mode { AnswerYes, AskOnTerminal, AnswerNo };
+    explicit ConsolePrompter(Mode mode) : mode_(mode) {}
+    PromptAnswer ask(const Prompt& prompt) override;
+
+private:
+    Mode mode_;
+};
+
+} // namespace mk21::ctl
