@@ -1,9 +1,32 @@
 #include "data/InitFiles.h"
 
+#include "app/AppState.h"
+#include "data/DataFile.h"
+#include "data/ModelBand.h"
+
+#include <QDir>
+#include <QFileInfo>
+
 namespace mk21 {
 
-// The init-folder files arrive together with the data file reader; until then a new
-// configuration keeps its built-in defaults.
-void LoadInitConfiguration(AppState&) {}
+void LoadInitConfiguration(AppState& state)
+{
+    const QString model = TrimNul(state.model.CurrentModelCode);
+    const int band = ModelBandTable::BandNumberOfText(state.model.CurrentBandText);
+    const QDir initFolder(QDir(state.settings.ProgramFolder).filePath(QStringLiteral("Init")));
+
+    const QString own = initFolder.filePath(model + u'_' + QString::number(band) + QStringLiteral(".dat"));
+    if (QFileInfo(own).isFile()) {
+        ModDataFile::LoadInitFile(state, own);
+        return;
+    }
+    // No file of its own: a model named like one of the two takes that model's band-0 defaults.
+    for (const QString& defaults : {QStringLiteral("ZR750_0.dat"), QStringLiteral("ZR750G_0.dat")}) {
+        if (defaults.startsWith(model + u'_')) {
+            ModDataFile::LoadDefaultsFile(state, initFolder.filePath(defaults));
+            return;
+        }
+    }
+}
 
 } // namespace mk21

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/ConfigurationChange.h"
+#include "app/VersionTables.h"
+
+namespace mk21 {
+
+class AppState;
+
+// Opening and saving the document at DocumentPath, with every message of those sequences.
+// The window steps after a success (channel table, caption, cascade) are the caller's.
+namespace ModDocument {
+
+enum class DocumentResult {
+    Success,
+    Failure,    // nothing was loaded or saved; the user has been told why
+    EndProgram, // another release was asked to serve the file: end this program at once
+};
+
+// Loads DocumentPath: version tag (Msg 9065, or the version question whose Yes launches the
+// release serving the tag), length and content (Msg 9033), then the record and its side file.
+// Any file error shows Msg 9002. On success the document is titled and unchanged.
+DocumentResult OpenDataFile(AppState& state,
+                            const ModVersion::ProgramLauncher& launcher = ModVersion::StartDetached);
+
+// Saves the working configuration to DocumentPath and its side file. A failure shows Msg 9002,
+// keeps the previous file and leaves the document counted as changed.
+DocumentResult SaveDataFile(AppState& state);
+
+} // namespace ModDocument
+} // namespace mk21
