@@ -235,15 +235,20 @@ TEST(Documents, AFailedSaveKeepsTheOldFileAndTheQuestion)
     s.state.document.DocumentPath = s.rootFile("kept.dat");
     ASSERT_EQ(doc::SaveDataFile(s.state), doc::DocumentResult::Success);
     const QByteArray old = readBytes(s.state.document.DocumentPath);
+    const QByteArray oldSide = readBytes(s.rootFile("kept.NVD"));
     s.state.document.IsUntitled = true; // as if saved by another run
 
     s.state.WorkingConfiguration.Channels[0].TxPower = 0;
+    s.state.WorkingSide.AlarmMode = 0;
     {
         const mk21::test::FileSizeLimit diskFull(2000);
         EXPECT_EQ(doc::SaveDataFile(s.state), doc::DocumentResult::Failure);
     }
     EXPECT_EQ(s.prompter.numbers(), QList<int>{9002});
     EXPECT_TRUE(readBytes(s.state.document.DocumentPath) == old);
+    EXPECT_TRUE(readBytes(s.rootFile("kept.NVD")) == oldSide);
+    EXPECT_EQ(QDir(s.dataRoot()).entryList({"kept*"}, QDir::Files).size(), 2); // no temporary left
+    EXPECT_EQ(s.state.SavedSide.AlarmMode, 1);
     EXPECT_TRUE(doc::IsConfigurationChanged(s.state)); // the exit question still comes
     EXPECT_TRUE(s.state.document.IsUntitled);
 

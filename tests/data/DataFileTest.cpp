@@ -3,7 +3,6 @@
 #include "data/InitFiles.h"
 #include "data/RecordCodec.h"
 #include "features/TextOps.h"
-#include "tests/support/FileSizeLimit.h"
 #include "tests/support/StagedState.h"
 
 #include <QDir>
@@ -14,7 +13,6 @@
 
 namespace file = mk21::ModDataFile;
 using mk21::RadioConfiguration;
-using mk21::test::FileSizeLimit;
 using mk21::test::StagedState;
 
 namespace {
@@ -234,33 +232,6 @@ TEST(DataFile, SavingOverALongerFileLeavesNoTrailingBytes)
     EXPECT_EQ(readBytes(path).size(), 8595);
     EXPECT_EQ(readBytes(s.rootFile("long.NVD")).size(), 5);
     EXPECT_EQ(file::LoadDocumentFile(s.state, path), file::FileStatus::Done);
-}
-
-TEST(DataFile, AFailedSaveKeepsTheOldFileAndTheChange)
-{
-    StagedState s;
-    mk21::ModConfig::NewConfiguration(s.state);
-    const QString path = s.rootFile("keep.dat");
-    ASSERT_EQ(file::SaveDocumentFile(s.state, path), file::FileStatus::Done);
-    const QByteArray old = readBytes(path);
-    const QByteArray oldSide = readBytes(s.rootFile("keep.NVD"));
-    const RadioConfiguration savedBefore = s.state.SavedConfiguration;
-
-    s.state.WorkingConfiguration.Channels[0].TxPower = 0;
-    s.state.WorkingSide.AlarmMode = 0;
-    {
-        const FileSizeLimit diskFull(1000);
-        EXPECT_EQ(file::SaveDocumentFile(s.state, path), file::FileStatus::Failed);
-    }
-    EXPECT_TRUE(readBytes(path) == old);
-    EXPECT_TRUE(readBytes(s.rootFile("keep.NVD")) == oldSide);
-    EXPECT_EQ(s.state.SavedConfiguration, savedBefore);
-    EXPECT_EQ(s.state.SavedSide.AlarmMode, 1);
-    EXPECT_EQ(QDir(s.dataRoot()).entryList({"keep*"}, QDir::Files).size(), 2); // no temporary left
-
-    // A folder that does not exist fails the same way.
-    EXPECT_EQ(file::SaveDocumentFile(s.state, s.rootFile("no/such/folder/x.dat")), file::FileStatus::Failed);
-    EXPECT_TRUE(s.prompter.asked.isEmpty());
 }
 
 TEST(DataFile, BackslashesSeparateFolders)

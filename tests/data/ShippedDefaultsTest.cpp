@@ -1,5 +1,4 @@
 #include "data/ConfigurationOps.h"
-#include "data/DataFile.h"
 #include "features/TextOps.h"
 #include "tests/data/DefaultsGenerator.h"
 #include "tests/support/StagedState.h"
@@ -97,36 +96,5 @@ TEST(ShippedDefaults, BandZeroIsTheInitFileOfItsModel)
         EXPECT_EQ(s.state.WorkingSide, gen::ShippedSide());
         EXPECT_EQ(s.state.WorkingConfiguration, s.state.SavedConfiguration);
         EXPECT_EQ(s.state.model.CurrentModelCode, "ZR750");
-    }
-}
-
-TEST(ShippedDefaults, ChosenValuesSuitANewRadio)
-{
-    for (const QString& model : gen::Models()) {
-        const mk21::RadioConfiguration r = gen::ShippedRecord(model);
-        for (const mk21::TestFrequencyRecord& t : r.TestFrequencies) {
-            for (const QString& f : {t.TestFreqA.text(), t.TestFreqB.text()}) {
-                const double mhz = f.toDouble() / 100000;
-                EXPECT_TRUE(mhz >= 400 && mhz <= 480) << f.toStdString();
-            }
-        }
-        for (int i = 0; i < r.ChannelCount; ++i) {
-            const double mhz = r.Channels[std::size_t(i)].RxFreq.text().toDouble() / 100000;
-            EXPECT_TRUE(mhz >= 400 && mhz <= 480);
-        }
-        int broadcast = 0;
-        for (const mk21::FmChannelRecord& fm : r.FmChannels) {
-            if (fm.FmEmpty != 0)
-                continue;
-            ++broadcast;
-            const double mhz = fm.FmFreq.text().toDouble() / 100000;
-            EXPECT_TRUE(mhz >= 76 && mhz <= 108);
-        }
-        EXPECT_GT(broadcast, 0);
-        // A file of ours loads unchanged.
-        const std::optional<mk21::RadioConfiguration> loaded =
-            mk21::ModDataFile::RecordFromFileBytes(gen::DataFileBytes(model));
-        ASSERT_TRUE(loaded.has_value());
-        EXPECT_EQ(*loaded, r);
     }
 }
