@@ -62,7 +62,4 @@ CompatibilityResult CheckRadioCompatibility(AppState& state, const QString& radi
 
 } // namespace ModVersion
 
-// The start-up routine's first step.
-using ModVersion::LoadVersionTables;
-
 } // namespace mk21

@@ -150,6 +150,9 @@ void NewConfiguration(AppState& state, const QDate& today)
     ResetToDefaults(state, today);
     CommitToSaved(state);
     LoadInitConfiguration(state);
+    // A defaults file leaves its own channels and band in the saved copy; a new document must
+    // still start unchanged, so the baseline is what the user now sees.
+    CommitToSaved(state);
     state.document.DocumentPath = QStringLiteral("new.dat");
     state.document.IsUntitled = true;
 }

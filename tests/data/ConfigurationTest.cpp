@@ -1,3 +1,4 @@
+#include "app/ConfigurationChange.h"
 #include "data/ConfigurationOps.h"
 #include "data/ModelBand.h"
 #include "features/TextOps.h"
@@ -188,4 +189,19 @@ TEST(FixedText, PadsCutsAndTrims)
     EXPECT_EQ(t.text(), "AB");
     t = QStringLiteral("中文"); // outside one byte: stored as '?', never overrunning
     EXPECT_EQ(t.text(), "??");
+}
+
+TEST(Configuration, ANewDocumentStartsUnchangedForEveryModelAndBand)
+{
+    for (const char* model : {"ZR750", "ZR750G"}) {
+        for (const QString& band : mk21::ModelBandTable::BandTexts()) {
+            StagedState s; // with the shipped init folder: exact init files and defaults files alike
+            s.state.model.CurrentModelCode = model;
+            s.state.model.CurrentBandText = band;
+            mk21::ModFun::ParseBandRange(s.state.model);
+            ModConfig::NewConfiguration(s.state);
+            EXPECT_FALSE(mk21::ModDocument::IsConfigurationChanged(s.state)) << model << " " << band.toStdString();
+            EXPECT_EQ(s.state.WorkingConfiguration.RadioInfo.BandNumber, mk21::ModelBandTable::BandNumberOfText(band));
+        }
+    }
 }
