@@ -1,6 +1,7 @@
 #include "tools/sim/PseudoTerminal.h"
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <stdlib.h>
 #include <termios.h>
 
@@ -62,6 +63,12 @@ std::optional<PseudoTerminal> PseudoTerminal::Create(std::string& error)
         return std::nullopt;
     }
     return pty;
+}
+
+int PseudoTerminal::UnreadByProgram() const
+{
+    int waiting = 0;
+    return ioctl(slave_.get(), FIONREAD, &waiting) == 0 ? waiting : -1;
 }
 
 } // namespace mk21::sim

@@ -15,7 +15,9 @@ public:
 
     int Master() const { return master_.get(); }
     const std::string& SlavePath() const { return slavePath_; }
-    // Closes the master: whoever holds the slave sees the line hang up.
+    // Bytes sent to the program that it has not read yet (-1 when unknown).
+    int UnreadByProgram() const;
+    // Closes the master: whoever holds the slave sees the line hang up, and loses what it has not read.
     void HangUp() { master_.reset(); }
 
 private:

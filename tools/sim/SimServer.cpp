@@ -18,6 +18,12 @@ Nanos FrameGap(Nanos byteTime)
     return std::max<Nanos>(50 * NanosPerMilli, 20 * byteTime);
 }
 
+// Before hanging up, the program gets this long to read the last reply (a hang-up discards what
+// it has not read), checked every HangUpPoll, but never more than HangUpPatience.
+constexpr Nanos HangUpSettle = 20 * NanosPerMilli;
+constexpr Nanos HangUpPoll = 5 * NanosPerMilli;
+constexpr Nanos HangUpPatience = 1000 * NanosPerMilli;
+
 } // namespace
 
 SimServer::SimServer(PseudoTerminal& pty, RadioSession& session, UniqueFd stopSignals, Setup setup, const SimLog& log,
@@ -140,10 +146,14 @@ bool SimServer::ReadInput(Nanos now)
 
 bool SimServer::HangUpDue(Nanos now) const
 {
-    return hangUpAt_ && now >= *hangUpAt_ && (outbound_.empty() || outbound_.front().at > *hangUpAt_);
+    if (!hangUpAt_ || now < *hangUpAt_ + HangUpSettle)
+        return false;
+    if (!outbound_.empty() && outbound_.front().at <= *hangUpAt_)
+        return false;
+    return pty_.UnreadByProgram() <= 0 || now >= *hangUpAt_ + HangUpPatience;
 }
 
-std::optional<Nanos> SimServer::NextDeadline() const
+std::optional<Nanos> SimServer::NextDeadline(Nanos now) const
 {
     std::optional<Nanos> next;
     const auto consider = [&next](Nanos t) { next = next ? std::min(*next, t) : t; };
@@ -156,7 +166,7 @@ std::optional<Nanos> SimServer::NextDeadline() const
     if (parser_.HasPartial())
         consider(FrameGapDeadline());
     if (hangUpAt_)
-        consider(*hangUpAt_);
+        consider(std::max(*hangUpAt_ + HangUpSettle, now + HangUpPoll));
     return next;
 }
 
@@ -191,7 +201,7 @@ int SimServer::Run()
             log_.Always("hung up the line");
             return 0;
         }
-        if (!ArmTimer(NextDeadline()))
+        if (!ArmTimer(NextDeadline(now)))
             return 1;
 
         std::array<pollfd, 3> fds{{{pty_.Master(), static_cast<short>(POLLIN | (writeBlocked_ ? POLLOUT : 0)), 0},

@@ -53,7 +53,7 @@ private:
     bool ReadInput(Nanos now);
     bool HangUpDue(Nanos now) const;
     Nanos FrameGapDeadline() const { return lastArrival_ + frameGap_; }
-    std::optional<Nanos> NextDeadline() const;
+    std::optional<Nanos> NextDeadline(Nanos now) const;
     bool ArmTimer(std::optional<Nanos> deadline);
 
     PseudoTerminal& pty_;
