@@ -2,8 +2,10 @@
 
 #include "app/IniFile.h"
 #include "data/RadioConfiguration.h"
+#include "link/SessionState.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 
 #include <array>
@@ -25,6 +27,7 @@ struct AppSettings {
     bool IsFirstRun = false;
     bool HelpAvailable = false;               // no help file is ever set
     bool OsIsNt6 = false;                     // only selects a port-listing method elsewhere
+    QMap<int, QString> PortOverrides;         // port number -> device, from --port N=DEVICE, this run only
     std::array<Byte, 4> CapabilityRecord{};   // sticky CapFlag3, CapFlag2, CapFlag1, CapFlag0
     QString ApplicationTitle;                 // Main 12000 in the language of the start
     QString ProgramFolder;                    // the running release's folder
@@ -91,6 +94,7 @@ public:
     std::array<Byte, RadioImageSize> RadioImage{};
     std::array<Byte, InfoAreaSize> InfoArea{};
     std::array<Byte, 4> CurCapFlags{}; // CurCapFlag3, CurCapFlag2, CurCapFlag1, CurCapFlag0
+    SessionState session;              // the radio link's protocol and session variables
 
     IniCache languageCache; // parsed language file, re-read whenever the file changes
 

@@ -1,0 +1,122 @@
+#include "link/PortMap.h"
+
+#include "app/AppState.h"
+#include "app/IniFile.h"
+#include "app/Startup.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSerialPortInfo>
+
+#include <algorithm>
+
+namespace mk21::ModPorts {
+
+namespace {
+
+const QString PortsSection = QStringLiteral("ports");
+
+// Splits "/dev/ttyUSB10" into ("/dev/ttyUSB", 10); no trailing digits gives -1.
+std::pair<QString, long long> splitNumber(const QString& device)
+{
+    qsizetype i = device.size();
+    while (i > 0 && device.at(i - 1).isDigit())
+        --i;
+    if (i == device.size() || device.size() - i > 9)
+        return {device, -1};
+    return {device.left(i), device.mid(i).toLongLong()};
+}
+
+bool inRange(int port)
+{
+    return port >= FirstPort && port <= LastPort;
+}
+
+} // namespace
+
+QStringList SortDevices(QStringList devices)
+{
+    std::sort(devices.begin(), devices.end(), [](const QString& a, const QString& b) {
+        const auto [pa, na] = splitNumber(a);
+        const auto [pb, nb] = splitNumber(b);
+        if (pa != pb)
+            return pa < pb;
+        if (na != nb)
+            return na < nb;
+        return a < b;
+    });
+    devices.removeDuplicates();
+    return devices;
+}
+
+QString DeviceOfPort(int port, const QMap<int, QString>& overrides, const QMap<int, QString>& explicitMap,
+                     const QStringList& present)
+{
+    if (!inRange(port))
+        return {};
+    if (const auto it = overrides.constFind(port); it != overrides.cend() && !it->isEmpty())
+        return *it;
+    if (const auto it = explicitMap.constFind(port); it != explicitMap.cend() && !it->isEmpty())
+        return *it;
+    if (port <= present.size())
+        return present.at(port - 1);
+    return QStringLiteral("/dev/ttyUSB%1").arg(port - 1);
+}
+
+QList<int> PresentPortNumbers(const QMap<int, QString>& overrides, const QMap<int, QString>& explicitMap,
+                              const QStringList& present)
+{
+    QList<int> out;
+    for (int port = FirstPort; port <= LastPort; ++port) {
+        const QString device = DeviceOfPort(port, overrides, explicitMap, present);
+        const bool mapped = overrides.contains(port) || explicitMap.contains(port);
+        // Pseudo-terminals are never listed by the system, so a mapped device counts when it exists.
+        if (present.contains(device) || (mapped && QFileInfo::exists(device)))
+            out.append(port);
+    }
+    return out;
+}
+
+std::optional<std::pair<int, QString>> ParsePortOverride(const QString& text)
+{
+    const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,2})\\s*=\\s*(\\S.*?)\\s*$"));
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const int port = m.captured(1).toInt();
+    if (!inRange(port))
+        return std::nullopt;
+    return std::make_pair(port, m.captured(2));
+}
+
+QStringList SystemPortDevices()
+{
+    QStringList devices;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        devices.append(info.systemLocation());
+    return SortDevices(devices);
+}
+
+QMap<int, QString> ExplicitPortMap(const AppState& state)
+{
+    QMap<int, QString> map;
+    const IniDocument ini = IniDocument::load(MySetupPath(state));
+    for (int port = FirstPort; port <= LastPort; ++port) {
+        const QString device = ini.value(PortsSection, QString::number(port)).value_or(QString());
+        if (!device.isEmpty())
+            map.insert(port, device);
+    }
+    return map;
+}
+
+QString DeviceOfPort(const AppState& state, int port)
+{
+    return DeviceOfPort(port, state.settings.PortOverrides, ExplicitPortMap(state), SystemPortDevices());
+}
+
+QList<int> PresentPortNumbers(const AppState& state)
+{
+    return PresentPortNumbers(state.settings.PortOverrides, ExplicitPortMap(state), SystemPortDevices());
+}
+
+} // namespace mk21::ModPorts
