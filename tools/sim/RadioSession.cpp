@@ -68,7 +68,8 @@ Outcome RadioSession::Handle(const Request& request)
     const FaultSet faults = faults_.Decide(kind, address);
 
     outcome.reply = responder_.Answer(request, faults.Has(FaultKind::Resend));
-    outcome.log += std::string(" -> ") + ReplyKindName(kind);
+    const bool refused = faults.Has(FaultKind::Resend);
+    outcome.log += std::string(" -> ") + ReplyKindName(refused ? ReplyKind::WriteRefused : kind);
     if (kind == ReplyKind::DataBlock) {
         if (faults.Has(FaultKind::Address)) {
             const int other = OtherAddress(request.address, request.length);
