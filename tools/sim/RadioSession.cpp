@@ -67,8 +67,8 @@ Outcome RadioSession::Handle(const Request& request)
     const int address = IsBlockRequest(request) ? request.address : -1;
     const FaultSet faults = faults_.Decide(kind, address);
 
-    outcome.reply = responder_.Answer(request, faults.Has(FaultKind::Resend));
     const bool refused = faults.Has(FaultKind::Resend);
+    outcome.reply = responder_.Answer(request, refused);
     outcome.log += std::string(" -> ") + ReplyKindName(refused ? ReplyKind::WriteRefused : kind);
     if (kind == ReplyKind::DataBlock) {
         if (faults.Has(FaultKind::Address)) {
