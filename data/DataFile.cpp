@@ -150,17 +150,30 @@ bool WriteSideFile(AppState& state, const QString& path)
     return writeWhole(SideFilePath(path), ModRecordCodec::EncodeSide(state.SavedSide));
 }
 
-void LoadInitFile(AppState& state, const QString& path)
+namespace {
+
+// Reads an init or defaults file into the saved copy. After a read error both copies hold the
+// defaults built so far; a refused file has shown its message and changed nothing.
+bool readInitRecord(AppState& state, const QString& path)
 {
     switch (ReadRecordFile(state, path)) {
     case FileStatus::Failed:
         ModConfig::CommitToSaved(state);
-        return;
+        return false;
     case FileStatus::Refused:
-        return;
+        return false;
     case FileStatus::Done:
         break;
     }
+    return true;
+}
+
+} // namespace
+
+void LoadInitFile(AppState& state, const QString& path)
+{
+    if (!readInitRecord(state, path))
+        return;
     // A foreign tag in an init file must not end up in the files this program writes.
     state.SavedConfiguration.DataVersion = ReleaseTag;
     if (!state.document.InitRequested)
@@ -171,15 +184,8 @@ void LoadInitFile(AppState& state, const QString& path)
 
 void LoadDefaultsFile(AppState& state, const QString& path)
 {
-    switch (ReadRecordFile(state, path)) {
-    case FileStatus::Failed:
-        ModConfig::CommitToSaved(state);
+    if (!readInitRecord(state, path))
         return;
-    case FileStatus::Refused:
-        return;
-    case FileStatus::Done:
-        break;
-    }
     ReadSideFile(state, path);
     ModConfig::MergeDefaults(state);
 }
