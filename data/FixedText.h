@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -28,9 +27,10 @@ public:
     void assign(const QString& text)
     {
         const QByteArray latin = text.toLatin1();
-        const std::size_t n = std::min<std::size_t>(N, static_cast<std::size_t>(latin.size()));
-        std::copy_n(latin.constData(), n, bytes_.begin());
-        std::fill(bytes_.begin() + static_cast<std::ptrdiff_t>(n), bytes_.end(), ' ');
+        for (std::size_t i = 0; i < N; ++i) {
+            const auto at = static_cast<qsizetype>(i);
+            bytes_[i] = at < latin.size() ? latin[at] : ' ';
+        }
     }
 
     // An emptied value: a NUL followed by spaces (reads back as empty).
