@@ -96,6 +96,11 @@ struct MatchCase {
     Reply expected;
 };
 
+void PrintTo(const MatchCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ProtocolMatch : public testing::TestWithParam<MatchCase> {};
 
 TEST_P(ProtocolMatch, RecognisesExactlyTheRightReply)
@@ -202,6 +207,11 @@ struct PasswordCase {
     const char* radioPassword;
     bool passes;
 };
+
+void PrintTo(const PasswordCase& c, std::ostream* os)
+{
+    *os << c.bytes12to15.toHex().constData() << " entered '" << c.entered << "'";
+}
 
 class ProtocolPassword : public testing::TestWithParam<PasswordCase> {};
 

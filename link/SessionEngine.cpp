@@ -1,0 +1,629 @@
+#include "link/SessionEngine.h"
+
+#include "app/AppState.h"
+#include "app/LanguageTexts.h"
+#include "data/FixedText.h"
+#include "data/ImageCodec.h"
+#include "link/PortMap.h"
+#include "link/Protocol.h"
+#include "link/SerialLink.h"
+#include "link/SessionView.h"
+
+#include <cmath>
+
+namespace mk21 {
+
+using namespace ModSession;
+
+namespace {
+
+constexpr int MsgPortError = 9003;
+constexpr int MsgConfirmRead = 9004;
+constexpr int MsgConfirmWrite = 9005;
+constexpr int MsgNoAnswer = 9008;
+constexpr int MsgLocked = 9031;
+constexpr int MsgNotAccepted = 9032;
+constexpr int ProgramRequestTries = 3; // repetitions after the first program request
+constexpr int BlockRetryCount = 3;
+const char* const PasswordFailure = "PassWord Failure!";
+
+// While a question is open its nested event loop still delivers the port's notifications: a late
+// or repeated reply must not move the session on underneath the question.
+class QuietWhileAsking final {
+public:
+    explicit QuietWhileAsking(SessionState& s) : s_(s), was_(s.AwaitingReply) { s_.AwaitingReply = false; }
+    ~QuietWhileAsking() { s_.AwaitingReply = was_; }
+    QuietWhileAsking(const QuietWhileAsking&) = delete;
+    QuietWhileAsking& operator=(const QuietWhileAsking&) = delete;
+
+private:
+    SessionState& s_;
+    bool was_;
+};
+
+void initTimer(QTimer& timer, const char* name, int interval)
+{
+    timer.setObjectName(QString::fromLatin1(name));
+    timer.setSingleShot(true);
+    timer.setInterval(interval);
+}
+
+} // namespace
+
+SessionEngine::SessionEngine(AppState& state, SerialLink& link, SessionView& view, QObject* parent)
+    : QObject(parent), state_(state), link_(link), view_(view)
+{
+    initTimer(WaitTimer, "WaitTimer", WaitTimerInterval);
+    initTimer(ReadOKTimer, "ReadOKTimer", ReadOKTimerInterval);
+    initTimer(WaitSaveDataTimer, "WaitSaveDataTimer", WaitSaveDataTimerInterval);
+    connect(&WaitTimer, &QTimer::timeout, this, &SessionEngine::OnReplyTimeout);
+    connect(&ReadOKTimer, &QTimer::timeout, this, &SessionEngine::onReadOKTimer);
+    connect(&WaitSaveDataTimer, &QTimer::timeout, this, &SessionEngine::onWaitSaveDataTimer);
+    connect(&link_, &SerialLink::received, this, &SessionEngine::OnReceived);
+}
+
+bool SessionEngine::busy() const
+{
+    return state_.session.OperationType != OperationIdle || WaitSaveDataTimer.isActive()
+           || ReadOKTimer.isActive();
+}
+
+// ---- starting a session -------------------------------------------------------------------------
+
+bool SessionEngine::StartRead()
+{
+    if (busy())
+        return false;
+    SessionState& s = state_.session;
+    emit commitEditsRequested(OperationRead);
+    s.OperationType = OperationRead;
+    s.ReadState = StateIdle;
+    if (!OpenPort()) {
+        s.OperationType = OperationIdle;
+        emit sessionFinished(OperationRead, false);
+        return true;
+    }
+    link_.close();
+    if (ShowMsg(state_, MsgConfirmRead, PromptIcon::Question, PromptButtons::OkCancel) != PromptAnswer::Ok) {
+        s.OperationType = OperationIdle;
+        emit sessionFinished(OperationRead, false);
+        return true;
+    }
+    ModImage::PrefillImage(state_, false);
+    beginExchange();
+    return true;
+}
+
+bool SessionEngine::StartWrite()
+{
+    if (busy())
+        return false;
+    emit commitEditsRequested(OperationWrite);
+    // The editors' commits may themselves be queued; the write starts after them.
+    WaitSaveDataTimer.start();
+    return true;
+}
+
+void SessionEngine::onWaitSaveDataTimer()
+{
+    WaitSaveDataTimer.stop();
+    SessionState& s = state_.session;
+    s.OperationType = OperationWrite;
+    s.WriteState = StateIdle;
+    if (!OpenPort()) {
+        s.OperationType = OperationIdle;
+        emit sessionFinished(OperationWrite, false);
+        return;
+    }
+    link_.close();
+    if (ShowMsg(state_, MsgConfirmWrite, PromptIcon::Question, PromptButtons::OkCancel) != PromptAnswer::Ok) {
+        s.OperationType = OperationIdle;
+        emit sessionFinished(OperationWrite, false);
+        return;
+    }
+    ModImage::PrefillImage(state_, false);
+    ModImage::EncodeImage(state_);
+    beginExchange();
+}
+
+bool SessionEngine::StartRadioInfoRead()
+{
+    if (busy())
+        return false;
+    SessionState& s = state_.session;
+    emit radioInfoWindowCloseRequested();
+    s.OperationType = OperationRadioInfo;
+    if (!OpenPort()) {
+        s.OperationType = OperationIdle;
+        emit sessionFinished(OperationRadioInfo, false);
+        return true;
+    }
+    ModImage::PrefillImage(state_, true);
+    s.SendCount = 0;
+    SendProgramRequest();
+    return true;
+}
+
+// The progress window's loading: it reopens the port and sends the first request.
+void SessionEngine::beginExchange()
+{
+    SessionState& s = state_.session;
+    progressShown_ = true;
+    view_.sessionStarted(s.OperationType);
+    if (!link_.isOpen() && !link_.open(device_)) {
+        ShowMsg(state_, MsgPortError, PromptIcon::Critical);
+        CloseOperation(false);
+        return;
+    }
+    s.SendCount = 0;
+    SendProgramRequest();
+}
+
+bool SessionEngine::OpenPort()
+{
+    SessionState& s = state_.session;
+    s.BlockSize = ModComm::BlockSize;
+    if (s.OperationType == OperationRadioInfo) {
+        s.CurrentAddress = ModComm::InfoStartAddress - ModComm::BlockSize;
+        s.EndAddress = ModComm::InfoEndAddress;
+    } else {
+        s.EndAddress = ModComm::ReadEndAddress;
+        s.CurrentAddress = -s.BlockSize;
+    }
+    s.LastPercent = 0;
+    WaitTimer.stop();
+    const int lastBlock = static_cast<int>(std::lround(s.EndAddress / 16.0));
+    s.BlockRetries = QList<Integer>(lastBlock + 1, BlockRetryCount);
+
+    if (link_.isOpen())
+        link_.close();
+    device_ = ModPorts::DeviceOfPort(state_, state_.settings.comPort);
+    link_.setReceiveThreshold(1);
+    if (device_.isEmpty() || !link_.open(device_)) {
+        ShowMsg(state_, MsgPortError, PromptIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+// ---- requests -----------------------------------------------------------------------------------
+
+void SessionEngine::send(const QByteArray& request, int replyLength)
+{
+    SessionState& s = state_.session;
+    link_.clearBuffers();
+    s.EchoSkip = ModComm::EchoSkipFor(s.EchoMode, static_cast<int>(request.size()));
+    s.ReceiveThreshold = replyLength + s.EchoSkip;
+    link_.setReceiveThreshold(s.ReceiveThreshold);
+    WaitTimer.start();
+    link_.write(request);
+}
+
+void SessionEngine::SendProgramRequest()
+{
+    SessionState& s = state_.session;
+    s.AwaitingReply = true;
+    if (s.OperationType == OperationWrite) {
+        s.WriteState = StateAwaitProgram;
+        s.ReadState = StateIdle;
+    } else {
+        s.ReadState = StateAwaitProgram;
+        s.WriteState = StateIdle;
+    }
+    send(ModComm::ProgramRequest(), ModComm::ProgramAcceptedLength);
+}
+
+void SessionEngine::SendIdentifyRequest()
+{
+    send(ModComm::IdentifyRequest(), ModComm::IdentityLength);
+}
+
+void SessionEngine::SendPasswordRead()
+{
+    send(ModComm::ReadRequest(ModComm::PasswordAddress, ModComm::BlockSize),
+         ModComm::BlockSize + ModComm::DataBlockOverhead);
+}
+
+void SessionEngine::SendReadRequest()
+{
+    const SessionState& s = state_.session;
+    if (s.CurrentAddress >= s.EndAddress) {
+        FinishTransfer();
+        return;
+    }
+    send(ModComm::ReadRequest(s.CurrentAddress, s.BlockSize), s.BlockSize + ModComm::DataBlockOverhead);
+}
+
+void SessionEngine::ReadNextBlock()
+{
+    state_.session.CurrentAddress += state_.session.BlockSize;
+    SendReadRequest();
+}
+
+void SessionEngine::SendWriteBlock()
+{
+    const SessionState& s = state_.session;
+    if (s.CurrentAddress >= s.EndAddress) {
+        FinishTransfer();
+        return;
+    }
+    // Only a write ever gets here below EndAddress, and always on a block of the image.
+    if (s.CurrentAddress < 0 || s.CurrentAddress + ModComm::BlockSize > RadioImageSize)
+        return;
+    updateProgress();
+    send(ModComm::WriteBlock(s.CurrentAddress, state_.RadioImage.data() + s.CurrentAddress),
+         ModComm::AckReplyLength);
+}
+
+void SessionEngine::WriteNextBlock()
+{
+    state_.session.CurrentAddress += state_.session.BlockSize;
+    SendWriteBlock();
+}
+
+void SessionEngine::SendEndRequest()
+{
+    send(ModComm::EndRequest(), ModComm::AckReplyLength);
+}
+
+void SessionEngine::FinishTransfer()
+{
+    setOperationState(StateEnding);
+    SendEndRequest();
+}
+
+// ---- replies ------------------------------------------------------------------------------------
+
+void SessionEngine::OnReceived()
+{
+    const QByteArray waiting = link_.readAll();
+    SessionState& s = state_.session;
+    if (!s.AwaitingReply)
+        return;
+    const QByteArray reply = waiting.left(s.ReceiveThreshold);
+    const bool inPasswordState = (s.OperationType == OperationRead || s.OperationType == OperationWrite)
+                                 && operationState() == StateAwaitPassword;
+    const ModComm::ReplyContext context{s.EchoSkip, s.CurrentAddress, s.BlockSize, inPasswordState};
+    switch (ModComm::MatchReply(reply, context)) {
+    case ModComm::Reply::Ack:
+    case ModComm::Reply::ProgramAccepted:
+        Advance();
+        break;
+    case ModComm::Reply::Resend:
+        WaitTimer.stop();
+        SendWriteBlock();
+        break;
+    case ModComm::Reply::Identity:
+        onIdentity(reply);
+        break;
+    case ModComm::Reply::PasswordBlock:
+        onPasswordBlock(reply);
+        break;
+    case ModComm::Reply::DataBlock:
+        ModComm::StoreDataBlock(state_, reply);
+        if (s.OperationType == OperationRead)
+            updateProgress();
+        Advance();
+        break;
+    case ModComm::Reply::None:
+        break; // the reply timeout deals with it
+    }
+}
+
+void SessionEngine::onIdentity(const QByteArray& reply)
+{
+    SessionState& s = state_.session;
+    if (s.OperationType == OperationRadioInfo) {
+        Advance();
+        return;
+    }
+    ModComm::StoreIdentity(state_, reply);
+    if (s.OperationType == OperationWrite) {
+        const int refusal = state_.CurCapFlags[0] == 1 ? MsgLocked : state_.CurCapFlags[1] == 1 ? MsgNotAccepted : 0;
+        if (refusal != 0) {
+            WaitTimer.stop();
+            {
+                QuietWhileAsking quiet(s);
+                ShowMsg(state_, refusal);
+            }
+            AbortOperation();
+            return;
+        }
+    }
+    Advance();
+}
+
+void SessionEngine::onPasswordBlock(const QByteArray& reply)
+{
+    SessionState& s = state_.session;
+    const int echoSkip = s.EchoSkip;
+    if (ModComm::CheckPassword(reply, echoSkip, s.EnteredPassword)) {
+        Advance();
+        return;
+    }
+    WaitTimer.stop();
+    {
+        QuietWhileAsking quiet(s);
+        if (const std::optional<QString> typed = view_.askPassword(s.EnteredPassword))
+            s.EnteredPassword = TrimNul(*typed);
+    }
+    if (ModComm::CheckPassword(reply, echoSkip, s.EnteredPassword)) {
+        Advance();
+        return;
+    }
+    {
+        QuietWhileAsking quiet(s);
+        ShowText(state_, QString::fromLatin1(PasswordFailure));
+    }
+    AbortOperation();
+}
+
+void SessionEngine::checkCompatibility()
+{
+    SessionState& s = state_.session;
+    WaitTimer.stop();
+    ModVersion::CompatibilityResult result;
+    {
+        QuietWhileAsking quiet(s);
+        result = ModVersion::CheckRadioCompatibility(state_, s.IdentModel, s.IdentBand, s.IdentVersion,
+                                                     s.OperationType, launcher_);
+    }
+    switch (result) {
+    case ModVersion::CompatibilityResult::GoOn:
+        if (s.OperationType == OperationWrite) {
+            s.WriteState = StateWriteBlocks;
+            WriteNextBlock();
+        } else {
+            s.ReadState = StateReadBlocks;
+            ReadNextBlock();
+        }
+        break;
+    case ModVersion::CompatibilityResult::Stop:
+        AbortOperation();
+        break;
+    case ModVersion::CompatibilityResult::Launch:
+        // The radio is taken out of programming mode before this program ends.
+        AbortOperation();
+        emit programEndRequested();
+        break;
+    }
+}
+
+// ---- the state machine --------------------------------------------------------------------------
+
+void SessionEngine::Advance()
+{
+    WaitTimer.stop();
+    SessionState& s = state_.session;
+    switch (s.OperationType) {
+    case OperationRead:
+    case OperationWrite: {
+        const bool write = s.OperationType == OperationWrite;
+        switch (operationState()) {
+        case StateAwaitProgram:
+            setOperationState(StateAwaitIdentity);
+            SendIdentifyRequest();
+            return;
+        case StateAwaitIdentity:
+            setOperationState(StateAwaitPassword);
+            SendPasswordRead();
+            return;
+        case StateAwaitPassword:
+            checkCompatibility();
+            return;
+        case StateReadBlocks:
+            if (!write) {
+                ReadNextBlock();
+                return;
+            }
+            break;
+        case StateWriteBlocks:
+            if (write) {
+                WriteNextBlock();
+                return;
+            }
+            break;
+        case StateEnding:
+            CloseOperation(true);
+            return;
+        default:
+            break;
+        }
+        break;
+    }
+    case OperationRadioInfo:
+        switch (s.ReadState) {
+        case StateAwaitProgram:
+            s.ReadState = StateAwaitPassword;
+            SendIdentifyRequest();
+            return;
+        case StateAwaitPassword:
+        case StateReadBlocks:
+            s.ReadState = StateReadBlocks;
+            ReadNextBlock();
+            return;
+        case StateEnding:
+            CloseOperation(true);
+            return;
+        default:
+            break;
+        }
+        break;
+    default:
+        break;
+    }
+    AbortOperation();
+}
+
+void SessionEngine::OnReplyTimeout()
+{
+    WaitTimer.stop();
+    SessionState& s = state_.session;
+    const int op = s.OperationType;
+    const int st = operationState();
+    if (op == OperationRead || op == OperationWrite) {
+        const int transferring = op == OperationRead ? StateReadBlocks : StateWriteBlocks;
+        if (st == StateAwaitProgram) {
+            if (++s.SendCount > ProgramRequestTries) {
+                ConnectionLost();
+            } else {
+                s.EchoMode = !s.EchoMode;
+                SendProgramRequest();
+            }
+        } else if (st == StateAwaitIdentity) {
+            ConnectionLost();
+        } else if (st == StateAwaitPassword) {
+            const int r = s.PasswordRetries;
+            s.PasswordRetries = static_cast<Integer>(r - 1);
+            if (r >= 2)
+                SendPasswordRead();
+            else
+                ConnectionLost();
+        } else if (st == transferring) {
+            const int index = blockIndex();
+            if (index < 0 || index >= s.BlockRetries.size() || s.BlockRetries[index] < 1) {
+                ConnectionLost();
+            } else {
+                --s.BlockRetries[index];
+                if (op == OperationRead)
+                    SendReadRequest();
+                else
+                    SendWriteBlock();
+            }
+        } else if (st == StateEnding) {
+            CloseOperation(true); // a missing acknowledge of "END" counts as success
+        }
+    } else if (op == OperationRadioInfo) {
+        if (st == StateAwaitProgram) {
+            if (++s.SendCount > ProgramRequestTries) {
+                AskRetry();
+            } else {
+                s.EchoMode = !s.EchoMode;
+                SendProgramRequest();
+            }
+        } else if (st == StateAwaitPassword || st == StateReadBlocks) {
+            AskRetry();
+        } else if (st == StateEnding) {
+            // Every block is in; only the acknowledge of "END" is missing, as a read or write allows.
+            CloseOperation(true);
+        }
+    }
+}
+
+void SessionEngine::ConnectionLost()
+{
+    SessionState& s = state_.session;
+    s.AwaitingReply = false;
+    s.SendCount = 0;
+    s.PasswordRetries = 3;
+    if (ShowMsg(state_, MsgNoAnswer, PromptIcon::Question, PromptButtons::OkCancel) == PromptAnswer::Ok) {
+        // The operation starts again from its first state; the block counters keep their values.
+        s.CurrentAddress = -s.BlockSize;
+        s.LastPercent = 0;
+        showProgress(0);
+        SendProgramRequest();
+    } else {
+        AbortOperation();
+    }
+}
+
+void SessionEngine::AskRetry()
+{
+    SessionState& s = state_.session;
+    s.AwaitingReply = false;
+    if (ShowMsg(state_, MsgNoAnswer, PromptIcon::Question, PromptButtons::RetryCancel) == PromptAnswer::Retry) {
+        // Resume at the block that timed out: after the program request and the identity the
+        // transfer goes on with the block after CurrentAddress.
+        if (s.ReadState == StateReadBlocks)
+            s.CurrentAddress -= s.BlockSize;
+        SendProgramRequest();
+    } else {
+        AbortOperation();
+    }
+}
+
+void SessionEngine::AbortOperation()
+{
+    // "END" takes the radio out of programming mode; there is nobody to tell on a closed port.
+    if (link_.isOpen())
+        SendEndRequest();
+    CloseOperation(false);
+}
+
+void SessionEngine::CloseOperation(bool success)
+{
+    SessionState& s = state_.session;
+    const int op = s.OperationType;
+    s.AwaitingReply = false;
+    if (link_.isOpen())
+        link_.close();
+    if (progressShown_) {
+        progressShown_ = false;
+        view_.sessionEnded(op, success);
+    }
+    if (success && op == OperationRead) {
+        emit childWindowsCloseRequested();
+        ReadOKTimer.start();
+    } else if (success && op == OperationRadioInfo) {
+        ModImage::DecodeRadioDetails(state_);
+        emit radioDetailsRead();
+    }
+    WaitTimer.stop();
+    s.OperationType = OperationIdle;
+    s.ReadState = StateIdle;
+    s.WriteState = StateIdle;
+    if (success && (op == OperationRead || op == OperationWrite))
+        ShowMsg(state_, MsgNoAnswer + op); // 9009 after a read, 9010 after a write
+    emit sessionFinished(op, success);
+}
+
+void SessionEngine::onReadOKTimer()
+{
+    ReadOKTimer.stop();
+    ModImage::DecodeImage(state_);
+    state_.document.DocumentPath = QStringLiteral("new.dat");
+    state_.document.IsUntitled = true;
+    emit configurationRead();
+}
+
+// ---- helpers ------------------------------------------------------------------------------------
+
+void SessionEngine::updateProgress()
+{
+    SessionState& s = state_.session;
+    if (s.EndAddress <= 0)
+        return;
+    const int p = static_cast<int>(std::lround(s.CurrentAddress * 100.0 / s.EndAddress));
+    if (p - s.LastPercent >= 1) {
+        s.LastPercent = static_cast<Integer>(p);
+        showProgress(p);
+    }
+}
+
+void SessionEngine::showProgress(int percent)
+{
+    if (progressShown_)
+        view_.progressChanged(percent);
+}
+
+int SessionEngine::operationState() const
+{
+    const SessionState& s = state_.session;
+    return s.OperationType == OperationWrite ? s.WriteState : s.ReadState;
+}
+
+void SessionEngine::setOperationState(int value)
+{
+    SessionState& s = state_.session;
+    if (s.OperationType == OperationWrite)
+        s.WriteState = static_cast<Integer>(value);
+    else
+        s.ReadState = static_cast<Integer>(value);
+}
+
+int SessionEngine::blockIndex() const
+{
+    return static_cast<int>(std::lround(state_.session.CurrentAddress / 16.0));
+}
+
+} // namespace mk21

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "app/VersionTables.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+namespace mk21 {
+
+class AppState;
+class SerialLink;
+class SessionView;
+
+// Operation types and states of a session.
+namespace ModSession {
+inline constexpr int OperationIdle = 0;
+inline constexpr int OperationRead = 1;
+inline constexpr int OperationWrite = 2;
+inline constexpr int OperationRadioInfo = 3;
+
+inline constexpr int StateIdle = 0;
+inline constexpr int StateAwaitProgram = 1;
+inline constexpr int StateAwaitIdentity = 2;
+inline constexpr int StateAwaitPassword = 3;   // a radio information read awaits the identity here
+inline constexpr int StateWriteBlocks = 4;
+inline constexpr int StateReadBlocks = 5;
+inline constexpr int StateEnding = 69;         // 'E'
+
+inline constexpr int WaitTimerInterval = 150;
+inline constexpr int ReadOKTimerInterval = 500;
+inline constexpr int WaitSaveDataTimerInterval = 100;
+} // namespace ModSession
+
+// One read, write or radio information read at a time: the checks before the first byte, the
+// exchanges driven by the link's notification and WaitTimer, retries, questions, the password, the
+// compatibility check and what is done with the result. Speaks to the user only through the
+// prompter and the SessionView; the windows follow its signals.
+class SessionEngine final : public QObject {
+    Q_OBJECT
+public:
+    SessionEngine(AppState& state, SerialLink& link, SessionView& view, QObject* parent = nullptr);
+
+    // How another release is started when the compatibility check asks for it.
+    void setLauncher(ModVersion::ProgramLauncher launcher) { launcher_ = std::move(launcher); }
+
+    // The three commands. Each returns false when it was refused because a session is still busy.
+    bool StartRead();
+    bool StartWrite();
+    bool StartRadioInfoRead();
+    // True from a start command until the session and its follow-up timers are done.
+    bool busy() const;
+
+    bool OpenPort();
+    void Advance();
+    void OnReplyTimeout();
+    void ConnectionLost();
+    void AskRetry();
+    void AbortOperation();
+    void CloseOperation(bool success);
+
+    // The protocol's request senders.
+    void SendProgramRequest();
+    void SendIdentifyRequest();
+    void SendPasswordRead();
+    void SendReadRequest();
+    void ReadNextBlock();
+    void SendWriteBlock();
+    void WriteNextBlock();
+    void SendEndRequest();
+    void FinishTransfer();
+
+    // The link's receive notification.
+    void OnReceived();
+
+    QTimer WaitTimer;
+    QTimer ReadOKTimer;
+    QTimer WaitSaveDataTimer;
+
+signals:
+    // Editors must store the value being typed: a read or write starts from what is shown.
+    void commitEditsRequested(int operationType);
+    void radioInfoWindowCloseRequested();
+    void childWindowsCloseRequested();
+    // The session is over (the port is closed); for a read the configuration follows on ReadOKTimer.
+    void sessionFinished(int operationType, bool success);
+    // A read's image has been decoded into the working configuration.
+    void configurationRead();
+    // A radio information read's area has been decoded into RadioDetails.
+    void radioDetailsRead();
+    // Another release was started for the radio's firmware: this program ends now.
+    void programEndRequested();
+
+private:
+    void onWaitSaveDataTimer();
+    void onReadOKTimer();
+    void beginExchange();
+    void send(const QByteArray& request, int replyLength);
+    void updateProgress();
+    void showProgress(int percent);
+    void onIdentity(const QByteArray& reply);
+    void onPasswordBlock(const QByteArray& reply);
+    void checkCompatibility();
+    int operationState() const;
+    void setOperationState(int value);
+    int blockIndex() const;
+
+    AppState& state_;
+    SerialLink& link_;
+    SessionView& view_;
+    ModVersion::ProgramLauncher launcher_ = ModVersion::StartDetached;
+    bool progressShown_ = false;
+    QString device_; // the device of comPort when the session opened it
+};
+
+} // namespace mk21
