@@ -63,24 +63,31 @@ bool saveAs(AppState& state, const QString& path)
 
 } // namespace
 
-int NewCommand(AppState& state, const QString& modelCode, const QString& bandNumber, const QString& output)
+bool ChooseModelBand(AppState& state, const QString& modelCode, const QString& bandNumber)
 {
     const QString code = ModelBandTable::ModelCodeOfDisplayName(modelCode);
     if (!ModelBandTable::IsKnownModelCode(code)) {
         usageError(QStringLiteral("unknown model \"%1\" (ZR750 or ZR750G)").arg(modelCode));
-        return ExitUsage;
+        return false;
     }
     bool ok = false;
     const int band = bandNumber.toInt(&ok);
     const QString bandText = ok ? ModelBandTable::BandTextOfNumber(band) : QString();
     if (bandText.isEmpty()) {
         usageError(QStringLiteral("unknown band \"%1\"").arg(bandNumber));
-        return ExitUsage;
+        return false;
     }
     state.model.CurrentModelCode = code;
     state.model.CurrentBandText = bandText;
     ModFun::ParseBandRange(state.model);
     ModConfig::NewConfiguration(state);
+    return true;
+}
+
+int NewCommand(AppState& state, const QString& modelCode, const QString& bandNumber, const QString& output)
+{
+    if (!ChooseModelBand(state, modelCode, bandNumber))
+        return ExitUsage;
     return saveAs(state, output) ? ExitOk : ExitFailed;
 }
 

@@ -13,6 +13,9 @@ inline constexpr int ExitOk = 0;
 inline constexpr int ExitFailed = 1; // the message has been written to standard error
 inline constexpr int ExitUsage = 2;
 
+// Makes the model (code or shown name) and band number current; explains a refusal on standard error.
+bool ChooseModelBand(AppState& state, const QString& modelCode, const QString& bandNumber);
+
 // The commands that need no radio; each works on a state prepared by RunToolStartup.
 int NewCommand(AppState& state, const QString& modelCode, const QString& bandNumber, const QString& output);
 int EncodeCommand(AppState& state, const QString& dataFile, const QString& imageFile);

@@ -1,0 +1,175 @@
+#include "tools/ctl/RadioCommands.h"
+
+#include "app/AppState.h"
+#include "app/Documents.h"
+#include "app/LanguageTexts.h"
+#include "data/FixedText.h"
+#include "link/PortMap.h"
+#include "link/QtSerialLink.h"
+#include "link/SessionEngine.h"
+#include "tools/ctl/ConsoleSessionView.h"
+#include "tools/ctl/OfflineCommands.h"
+
+#include <QEventLoop>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <optional>
+
+namespace mk21::ctl {
+
+namespace {
+
+constexpr int MsgFileError = 9002;
+constexpr int DefaultToolPort = 1;
+
+void complain(const QString& text)
+{
+    QTextStream(stderr) << "mk21ctl: " << text << '\n';
+}
+
+// --device PATH or --port N[=DEVICE] -> comPort and, where a device is named, its mapping for this run.
+bool choosePort(AppState& state, const RadioOptions& options)
+{
+    if (options.device.isEmpty() == options.port.isEmpty()) {
+        complain(QStringLiteral("give exactly one of --device PATH and --port N"));
+        return false;
+    }
+    if (!options.device.isEmpty()) {
+        state.settings.comPort = DefaultToolPort;
+        state.settings.PortOverrides.insert(DefaultToolPort, options.device);
+        return true;
+    }
+    if (const auto mapped = ModPorts::ParsePortOverride(options.port)) {
+        state.settings.comPort = static_cast<Integer>(mapped->first);
+        state.settings.PortOverrides.insert(mapped->first, mapped->second);
+        return true;
+    }
+    bool ok = false;
+    const int port = options.port.toInt(&ok);
+    if (!ok || port < ModPorts::FirstPort || port > ModPorts::LastPort) {
+        complain(QStringLiteral("--port takes a number from 1 to 16, optionally =DEVICE"));
+        return false;
+    }
+    state.settings.comPort = static_cast<Integer>(port);
+    return true;
+}
+
+// One session from its start command to its end, on the event loop. For a read, success also
+// waits for the decode that ReadOKTimer runs.
+class SessionRun final {
+public:
+    SessionRun(AppState& state, const RadioOptions& options)
+        : view_(state, options.progressBar, options.askOnTerminal), engine_(state, link_, view_)
+    {
+        // This tool never starts another release; the version question then just ends the session.
+        engine_.setLauncher([](const QString&) { return false; });
+        if (options.passwordSet)
+            state.session.EnteredPassword = TrimNul(options.password);
+        QObject::connect(&engine_, &SessionEngine::sessionFinished, &engine_, [this](int op, bool success) {
+            if (!success || op != ModSession::OperationRead)
+                finish(success);
+        });
+        QObject::connect(&engine_, &SessionEngine::configurationRead, &engine_, [this] { finish(true); });
+    }
+
+    template <typename Start>
+    bool run(Start start)
+    {
+        if (!(engine_.*start)())
+            return false;
+        if (!result_)
+            loop_.exec();
+        return result_.value_or(false);
+    }
+
+    SessionEngine& engine() { return engine_; }
+
+private:
+    void finish(bool success)
+    {
+        if (result_)
+            return;
+        result_ = success;
+        loop_.quit();
+    }
+
+    QtSerialLink link_;
+    ConsoleSessionView view_;
+    SessionEngine engine_;
+    QEventLoop loop_;
+    std::optional<bool> result_;
+};
+
+bool saveImage(AppState& state, const QString& path)
+{
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly)
+        || out.write(reinterpret_cast<const char*>(state.RadioImage.data()), RadioImageSize) != RadioImageSize
+        || !out.commit()) {
+        ShowMsg(state, MsgFileError);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int ReadCommand(AppState& state, const RadioOptions& options, const QString& model, const QString& band,
+                const QString& output, const QString& image)
+{
+    if (!choosePort(state, options))
+        return ExitUsage;
+    if (model.isEmpty() != band.isEmpty()) {
+        complain(QStringLiteral("give --model and --band together"));
+        return ExitUsage;
+    }
+    if (!model.isEmpty() && !ChooseModelBand(state, model, band))
+        return ExitUsage;
+
+    SessionRun session(state, options);
+    if (!session.run(&SessionEngine::StartRead))
+        return ExitFailed;
+    // Saved as the program saves: the data file and its side file.
+    state.document.DocumentPath = output;
+    if (ModDocument::SaveDataFile(state) != ModDocument::DocumentResult::Success)
+        return ExitFailed;
+    if (!image.isEmpty() && !saveImage(state, image))
+        return ExitFailed;
+    return ExitOk;
+}
+
+int WriteCommand(AppState& state, const RadioOptions& options, const QString& input)
+{
+    if (!choosePort(state, options))
+        return ExitUsage;
+    state.document.DocumentPath = input;
+    const auto neverLaunch = [](const QString&) { return false; };
+    if (ModDocument::OpenDataFile(state, neverLaunch) != ModDocument::DocumentResult::Success)
+        return ExitFailed;
+    SessionRun session(state, options);
+    return session.run(&SessionEngine::StartWrite) ? ExitOk : ExitFailed;
+}
+
+int InfoCommand(AppState& state, const RadioOptions& options)
+{
+    if (!choosePort(state, options))
+        return ExitUsage;
+    SessionRun session(state, options);
+    if (!session.run(&SessionEngine::StartRadioInfoRead))
+        return ExitFailed;
+
+    const RadioDetails& d = state.Details;
+    const std::initializer_list<std::pair<int, QString>> rows = {
+        {21002, d.SalesAreaCode},       {21003, d.BatchNumber.text()},  {21004, d.CustomerCode.text()},
+        {21007, d.SerialNumber.text()}, {21008, d.ProductionDate.text()}, {21009, d.RepairDate.text()},
+        {21011, d.RepairReason.text()}, {21013, d.DealerCode.text()},   {21014, d.StockInDate.text()},
+        {21015, d.SalesDate.text()},    {21016, d.HandledBy.text()}};
+    QTextStream out(stdout);
+    out << GetLangText(state, 21000) << '\n';
+    for (const auto& [number, value] : rows)
+        out << "  " << GetLangText(state, number) << ": " << value << '\n';
+    return ExitOk;
+}
+
+} // namespace mk21::ctl
