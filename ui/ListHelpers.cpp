@@ -1,0 +1,131 @@
+#include "ui/ListHelpers.h"
+
+#include "channels/ChannelList.h"
+
+#include <QList>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <cstddef>
+
+namespace mk21 {
+
+namespace {
+
+// Position of the first entry equal to the text, or -1.
+int FirstEqual(const QComboBox* list, const QString& text)
+{
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->itemText(i) == text)
+            return i;
+    }
+    return -1;
+}
+
+// Selects the first entry equal to `text` as a user's choice would, or clears for "".
+void SelectEqualText(QComboBox* list, const QString& text)
+{
+    const int position = text.isEmpty() ? -1 : FirstEqual(list, text);
+    list->setCurrentIndex(position);
+    if (position >= 0) {
+        emit list->activated(position);
+        emit list->textActivated(list->itemText(position));
+    }
+}
+
+// Clears the list and appends the numbers ascending, leaving nothing selected.
+void FillNumbers(QComboBox* list, QList<int> numbers)
+{
+    std::sort(numbers.begin(), numbers.end());
+    list->clear();
+    for (int n : numbers)
+        ModFun::AddListTextOnce(list, QString::number(n));
+}
+
+int GroupOf(int channelNo)
+{
+    return (channelNo - 1) / ModCHEdit::ChannelsPerGroup + 1;
+}
+
+} // namespace
+
+namespace ModFun {
+
+QString ListTextAt(const QComboBox* list, int position)
+{
+    if (list->count() == 0)
+        return {};
+    if (position < 0 || position >= list->count())
+        return list->itemText(0);
+    return list->itemText(position);
+}
+
+QString FindListText(const QComboBox* list, const QString& text)
+{
+    if (list->count() == 0)
+        return {};
+    const int position = FirstEqual(list, text);
+    return list->itemText(position >= 0 ? position : 0);
+}
+
+void SelectListIndex(QComboBox* list, int position)
+{
+    SelectEqualText(list, ListTextAt(list, position));
+}
+
+void SelectListText(QComboBox* list, const QString& text)
+{
+    SelectEqualText(list, FindListText(list, text));
+}
+
+int ListIndexOfText(const QComboBox* list, const QString& text, int defaultValue)
+{
+    if (list->count() == 0 || text.isEmpty())
+        return defaultValue;
+    return std::max(FirstEqual(list, text), 0);
+}
+
+void AddListTextOnce(QComboBox* list, const QString& text)
+{
+    if (FirstEqual(list, text) >= 0)
+        return;
+    // Qt selects the first entry added to an empty list; a filled list here starts unselected.
+    const bool hadSelection = list->currentIndex() >= 0;
+    const QSignalBlocker quiet(list);
+    list->addItem(text);
+    if (!hadSelection)
+        list->setCurrentIndex(-1);
+}
+
+void FillGroupList(QComboBox* list, const RadioConfiguration& config)
+{
+    QList<int> groups;
+    const int used = ModCHEdit::UsedChannels(config);
+    for (int i = 0; i < used; ++i) {
+        const int group = GroupOf(config.Channels[static_cast<std::size_t>(i)].ChannelNo);
+        if (!groups.contains(group))
+            groups.append(group);
+    }
+    FillNumbers(list, groups);
+}
+
+} // namespace ModFun
+
+namespace ModReFresh {
+
+void FillGroupChannels(QComboBox* list, const RadioConfiguration& config, int group)
+{
+    QList<int> positions;
+    if (group != 0) {
+        const int used = ModCHEdit::UsedChannels(config);
+        for (int i = 0; i < used; ++i) {
+            const int number = config.Channels[static_cast<std::size_t>(i)].ChannelNo;
+            if (GroupOf(number) == group)
+                positions.append((number - 1) % ModCHEdit::ChannelsPerGroup + 1);
+        }
+    }
+    FillNumbers(list, positions);
+}
+
+} // namespace ModReFresh
+} // namespace mk21
