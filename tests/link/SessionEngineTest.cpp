@@ -1,11 +1,10 @@
 #include "app/AppState.h"
-#include "app/Startup.h"
 #include "data/ImageCodec.h"
 #include "link/SessionEngine.h"
 #include "tests/link/LinkFakes.h"
+#include "tests/link/ToolState.h"
 #include "tests/support/RecordingPrompter.h"
 
-#include <QDir>
 #include <QtCore/qtestsupport_core.h>
 
 #include <gtest/gtest.h>
@@ -37,19 +36,12 @@ QByteArray bytesOf(const auto& array, int from, int count)
     return QByteArray(reinterpret_cast<const char*>(array.data()) + from, count);
 }
 
-void startTool(AppState& state)
-{
-    state.settings.DataRoot = QStringLiteral(MK21_STAGE_DIR);
-    state.settings.ProgramFolder = QDir(state.settings.DataRoot).filePath(QString::fromLatin1(ReleaseTag));
-    RunToolStartup(state, 1);
-}
-
 // One engine against a scripted radio behind a fake link; the staged tree is only read.
 class Session : public testing::Test {
 protected:
     Session()
     {
-        startTool(state);
+        test::StartToolState(state);
         state.settings.comPort = 3;
         state.settings.PortOverrides.insert(3, QStringLiteral("/dev/fake-radio"));
         link.farEnd = [this](const QByteArray& request) { return radio.respond(request); };
@@ -146,7 +138,7 @@ TEST_F(Session, ReadFetchesEveryBlockAndDecodesOnlyOnReadOKTimer)
 
     RecordingPrompter otherPrompter;
     AppState other(otherPrompter);
-    startTool(other);
+    test::StartToolState(other);
     std::copy(radio.memory.begin(), radio.memory.begin() + RadioImageSize, other.RadioImage.begin());
     ModImage::DecodeImage(other);
     EXPECT_EQ(state.WorkingConfiguration, other.WorkingConfiguration);
@@ -361,7 +353,7 @@ TEST_F(Session, WriteSendsTheEncodedImageWithTheRadiosOwnIdentityBytes)
 
     RecordingPrompter otherPrompter;
     AppState other(otherPrompter);
-    startTool(other);
+    test::StartToolState(other);
     ModImage::PrefillImage(other, false);
     ModImage::EncodeImage(other);
     QByteArray image = bytesOf(other.RadioImage, 0, RadioImageSize);

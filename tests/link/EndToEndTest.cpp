@@ -1,0 +1,334 @@
+// Sessions through a real pseudo-terminal against the simulated radio, in process (QtSerialLink)
+// and through mk21ctl.
+#include "app/AppState.h"
+#include "data/ImageCodec.h"
+#include "link/QtSerialLink.h"
+#include "link/SessionEngine.h"
+#include "tests/link/LinkFakes.h"
+#include "tests/link/SimRadioProcess.h"
+#include "tests/link/ToolState.h"
+#include "tests/support/RecordingPrompter.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtCore/qtestsupport_core.h>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+
+namespace mk21 {
+namespace {
+
+using test::SimRadioProcess;
+using namespace ModSession;
+
+QByteArray imageBytes(const AppState& state)
+{
+    return QByteArray(reinterpret_cast<const char*>(state.RadioImage.data()), RadioImageSize);
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The program's engine on a real serial link to mk21sim.
+class OverPty : public testing::Test {
+protected:
+    OverPty()
+    {
+        test::StartToolState(state);
+        QObject::connect(&engine, &SessionEngine::sessionFinished, &engine, [this](int op, bool ok) {
+            ++finished;
+            success = ok;
+            if (!ok || op != OperationRead)
+                done = true;
+        });
+        QObject::connect(&engine, &SessionEngine::configurationRead, &engine, [this] { done = true; });
+    }
+
+    bool run(const SimRadioProcess& sim, bool (SessionEngine::*start)())
+    {
+        state.settings.comPort = 5;
+        state.settings.PortOverrides.insert(5, sim.device());
+        done = false;
+        if (!(engine.*start)())
+            return false;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 60000));
+        EXPECT_FALSE(link.isOpen());
+        if (!success) {
+            QStringList shown;
+            for (const Prompt& p : prompter.asked)
+                shown.append(QString::number(p.textNumber) + QStringLiteral(" ") + p.text);
+            std::cerr << "session failed; prompts: " << shown.join(QStringLiteral(" | ")).toStdString() << '\n';
+        }
+        return success;
+    }
+
+    test::RecordingPrompter prompter;
+    AppState state{prompter};
+    QtSerialLink link;
+    test::RecordingView view;
+    SessionEngine engine{state, link, view};
+    int finished = 0;
+    bool success = false;
+    bool done = false;
+};
+
+TEST_F(OverPty, PacedReadWithEchoingCable)
+{
+    const QByteArray memory = test::PatternMemory();
+    SimRadioProcess sim({QStringLiteral("--echo")}, memory);
+    ASSERT_TRUE(sim.started());
+    ASSERT_TRUE(run(sim, &SessionEngine::StartRead)) << sim.log().toStdString();
+    EXPECT_EQ(prompter.numbers(), (QList<int>{9004, 9009}));
+    EXPECT_FALSE(state.session.EchoMode);
+    ASSERT_TRUE(sim.stop());
+    EXPECT_EQ(imageBytes(state), sim.savedMemory().left(RadioImageSize));
+    EXPECT_EQ(imageBytes(state).left(2816), memory.left(2816));
+    EXPECT_EQ(state.WorkingConfiguration.RadioInfo.ModelCode.text(), QStringLiteral("ZR750G"));
+}
+
+TEST_F(OverPty, CableWithoutEchoIsFoundByTheSecondProgramRequest)
+{
+    SimRadioProcess sim({QStringLiteral("--no-pacing")}, test::PatternMemory());
+    ASSERT_TRUE(sim.started());
+    ASSERT_TRUE(run(sim, &SessionEngine::StartRead)) << sim.log().toStdString();
+    EXPECT_TRUE(state.session.EchoMode);
+    ASSERT_TRUE(sim.stop());
+    EXPECT_EQ(imageBytes(state), sim.savedMemory().left(RadioImageSize));
+}
+
+struct FaultCase {
+    const char* name;
+    const char* fault;
+    bool write;
+};
+
+void PrintTo(const FaultCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class OverPtyFaults : public OverPty, public testing::WithParamInterface<FaultCase> {};
+
+TEST_P(OverPtyFaults, RecoverAndTransferEveryByte)
+{
+    const FaultCase& c = GetParam();
+    SimRadioProcess sim({QStringLiteral("--echo"), QStringLiteral("--no-pacing"), QStringLiteral("--seed"),
+                         QStringLiteral("11"), QStringLiteral("--fault"), QString::fromLatin1(c.fault)},
+                        test::PatternMemory());
+    ASSERT_TRUE(sim.started());
+    // Every question is answered OK/Retry by the recording prompter.
+    ASSERT_TRUE(run(sim, c.write ? &SessionEngine::StartWrite : &SessionEngine::StartRead)) << sim.log().toStdString();
+    ASSERT_TRUE(sim.stop());
+    EXPECT_EQ(imageBytes(state), sim.savedMemory().left(RadioImageSize));
+    EXPECT_EQ(prompter.numbers().back(), c.write ? 9010 : 9009);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sim, OverPtyFaults,
+                         testing::Values(FaultCase{"ReadDrops", "drop:0.05", false},
+                                         FaultCase{"ReadChecksums", "checksum:0.05", false},
+                                         FaultCase{"ReadAddresses", "address:0.05", false},
+                                         FaultCase{"ReadGarbage", "garbage:0.05", false},
+                                         FaultCase{"ReadLateReply", "delay@40", false},
+                                         FaultCase{"WriteDrops", "drop:0.05", true},
+                                         FaultCase{"WriteResends", "resend:0.1", true},
+                                         FaultCase{"WriteGarbage", "garbage:0.05", true}),
+                         [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+
+TEST_F(OverPty, WriteLeavesTheEncodedImageInTheRadio)
+{
+    const QByteArray memory = test::PatternMemory();
+    SimRadioProcess sim({QStringLiteral("--echo"), QStringLiteral("--no-pacing")}, memory);
+    ASSERT_TRUE(sim.started());
+    ASSERT_TRUE(run(sim, &SessionEngine::StartWrite)) << sim.log().toStdString();
+    EXPECT_EQ(prompter.numbers(), (QList<int>{9005, 9010}));
+    ASSERT_TRUE(sim.stop());
+    const QByteArray saved = sim.savedMemory();
+    EXPECT_EQ(saved.left(RadioImageSize), imageBytes(state));
+    EXPECT_EQ(saved.mid(RadioImageSize), memory.mid(RadioImageSize)); // the information area is never written
+}
+
+TEST_F(OverPty, RadioInformationRead)
+{
+    QByteArray memory = test::PatternMemory();
+    memory.replace(2832 + 48, 10, QByteArray("MK21-00042", 10));
+    memory[2832 + 58] = '\0';
+    SimRadioProcess sim({QStringLiteral("--no-pacing"), QStringLiteral("--echo")}, memory);
+    ASSERT_TRUE(sim.started());
+    ASSERT_TRUE(run(sim, &SessionEngine::StartRadioInfoRead)) << sim.log().toStdString();
+    EXPECT_TRUE(prompter.asked.isEmpty());
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(state.InfoArea.data()), InfoAreaSize), memory.mid(2832));
+    EXPECT_EQ(state.Details.SerialNumber.text(), QStringLiteral("MK21-00042"));
+}
+
+TEST_F(OverPty, PasswordAskedAndChecked)
+{
+    for (const char* answer : {"9999", "1234"}) {
+        SCOPED_TRACE(answer);
+        SimRadioProcess sim({QStringLiteral("--no-pacing"), QStringLiteral("--password"), QStringLiteral("1234")},
+                            test::PatternMemory());
+        ASSERT_TRUE(sim.started());
+        prompter.clear();
+        view.passwordAnswers = {QString::fromLatin1(answer)};
+        const bool ok = run(sim, &SessionEngine::StartRead);
+        EXPECT_EQ(ok, QByteArray(answer) == "1234");
+        EXPECT_EQ(prompter.numbers().contains(9009), ok);
+    }
+}
+
+TEST_F(OverPty, RefusedWritesLeaveTheRadioAlone)
+{
+    struct Case { QStringList args; int message; };
+    for (const Case& c : {Case{{QStringLiteral("--model"), QStringLiteral("ZR750")}, 9012},
+                          Case{{QStringLiteral("--capability"), QStringLiteral("0x08")}, 9031},
+                          Case{{QStringLiteral("--band"), QStringLiteral("8")}, 9030}}) {
+        SCOPED_TRACE(c.message);
+        const QByteArray memory = test::PatternMemory();
+        SimRadioProcess sim(QStringList{QStringLiteral("--no-pacing"), QStringLiteral("--echo")} + c.args, memory);
+        ASSERT_TRUE(sim.started());
+        prompter.clear();
+        EXPECT_FALSE(run(sim, &SessionEngine::StartWrite));
+        EXPECT_TRUE(prompter.wasShown(c.message));
+        ASSERT_TRUE(sim.stop());
+        EXPECT_EQ(sim.savedMemory().left(2816), memory.left(2816));
+    }
+}
+
+TEST_F(OverPty, SilentRadioAndHangUpEndWithoutHanging)
+{
+    {
+        SimRadioProcess sim({QStringLiteral("--fault"), QStringLiteral("silent")});
+        ASSERT_TRUE(sim.started());
+        prompter.script(PromptAnswer::Ok);
+        prompter.script(PromptAnswer::Cancel);
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_FALSE(run(sim, &SessionEngine::StartRead));
+        EXPECT_GE(clock.elapsed(), 4 * WaitTimerInterval - 20); // four program requests
+        EXPECT_EQ(prompter.numbers(), (QList<int>{9004, 9008}));
+    }
+    {
+        SimRadioProcess sim({QStringLiteral("--no-pacing"), QStringLiteral("--echo"), QStringLiteral("--fault"),
+                             QStringLiteral("hangup-after:30")},
+                            test::PatternMemory());
+        ASSERT_TRUE(sim.started());
+        prompter.clear();
+        prompter.script(PromptAnswer::Ok);
+        prompter.script(PromptAnswer::Cancel);
+        EXPECT_FALSE(run(sim, &SessionEngine::StartRead));
+        EXPECT_EQ(prompter.numbers(), (QList<int>{9004, 9008}));
+    }
+}
+
+TEST_F(OverPty, MissingDeviceIsReported)
+{
+    state.settings.comPort = 7;
+    state.settings.PortOverrides.insert(7, QStringLiteral("/dev/pts/does-not-exist"));
+    EXPECT_TRUE(engine.StartRead());
+    EXPECT_EQ(finished, 1);
+    EXPECT_FALSE(success);
+    EXPECT_EQ(prompter.numbers(), QList<int>{9003});
+}
+
+// ---- mk21ctl -------------------------------------------------------------------------------------
+
+struct CtlResult {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class CtlRadio : public testing::Test {
+protected:
+    CtlResult ctl(const QStringList& args)
+    {
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(test::StagedProgram("mk21ctl"), args);
+        p.closeWriteChannel(); // standard input is no terminal: questions get the cautious answer
+        if (!p.waitForFinished(90000))
+            p.kill();
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(CtlRadio, ReadThenWriteThroughTheTool)
+{
+    SimRadioProcess source({QStringLiteral("--no-pacing"), QStringLiteral("--echo"), QStringLiteral("--password"),
+                            QStringLiteral("77")},
+                           test::PatternMemory());
+    ASSERT_TRUE(source.started());
+    const CtlResult read = ctl({"read", "--device", source.device(), "-o", path("r.dat"), "--image", path("r.img"),
+                                "--password", "77", "--yes"});
+    ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+    EXPECT_EQ(fileBytes(path("r.dat")).size(), 8595);
+    EXPECT_EQ(fileBytes(path("r.NVD")).size(), 5);
+    ASSERT_TRUE(source.stop());
+    EXPECT_EQ(fileBytes(path("r.img")), source.savedMemory().left(RadioImageSize));
+
+    SimRadioProcess target({QStringLiteral("--no-pacing")});
+    ASSERT_TRUE(target.started());
+    const CtlResult write = ctl({"write", "--port", QStringLiteral("9=") + target.device(), "-i", path("r.dat"), "--yes"});
+    ASSERT_EQ(write.exitCode, 0) << write.err.toStdString();
+    ASSERT_TRUE(target.stop());
+    ASSERT_EQ(ctl({"encode", path("r.dat"), "-o", path("e.img")}).exitCode, 0);
+    const QByteArray encoded = fileBytes(path("e.img"));
+    const QByteArray written = target.savedMemory();
+    EXPECT_EQ(written.left(2816), encoded.left(2816));
+    EXPECT_EQ(written.mid(2829, 3), encoded.mid(2829, 3));
+}
+
+TEST_F(CtlRadio, InfoListsTheRadioDetails)
+{
+    QByteArray memory = test::PatternMemory();
+    memory.replace(2832 + 48, 7, QByteArray("SN-0815", 7));
+    memory[2832 + 55] = '\0';
+    SimRadioProcess sim({QStringLiteral("--no-pacing")}, memory);
+    ASSERT_TRUE(sim.started());
+    const CtlResult info = ctl({"info", "--device", sim.device()});
+    ASSERT_EQ(info.exitCode, 0) << info.err.toStdString();
+    EXPECT_TRUE(info.out.contains(QStringLiteral("Serial Number: SN-0815"))) << info.out.toStdString();
+}
+
+TEST_F(CtlRadio, CautiousAnswersAndGivingUp)
+{
+    SimRadioProcess sim({QStringLiteral("--fault"), QStringLiteral("silent")});
+    ASSERT_TRUE(sim.started());
+    // Without --yes and without a terminal the read question is cancelled: nothing happens.
+    const CtlResult cancelled = ctl({"read", "--device", sim.device(), "-o", path("c.dat")});
+    EXPECT_EQ(cancelled.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(path("c.dat")));
+    // With --yes a silent radio is restarted three times, then the tool gives up.
+    const CtlResult silent = ctl({"read", "--device", sim.device(), "-o", path("s.dat"), "--yes"});
+    EXPECT_EQ(silent.exitCode, 1);
+    EXPECT_EQ(silent.err.count(QStringLiteral("The radio does not answer.")), 4) << silent.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("s.dat")));
+}
+
+TEST_F(CtlRadio, UsageErrors)
+{
+    for (const QStringList& args :
+         {QStringList{"read", "-o", "x.dat"}, QStringList{"read", "--device", "/dev/null", "--port", "1", "-o", "x.dat"},
+          QStringList{"read", "--device", "/dev/null"}, QStringList{"read", "--port", "17", "-o", "x.dat"},
+          QStringList{"read", "--port", "1", "--model", "ZR750", "-o", "x.dat"},
+          QStringList{"read", "--port", "1", "--model", "XX", "--band", "0", "-o", "x.dat"},
+          QStringList{"write", "--port", "1"}, QStringList{"info", "--port", "0=/dev/null"}}) {
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        EXPECT_EQ(ctl(args).exitCode, 2);
+    }
+    const CtlResult noPort = ctl({"info", "--device", path("no-such-device"), "--yes"});
+    EXPECT_EQ(noPort.exitCode, 1);
+    EXPECT_TRUE(noPort.err.contains(QStringLiteral("serial port cannot be opened")));
+}
+
+} // namespace
+} // namespace mk21
