@@ -1,0 +1,23 @@
+#include "app/ConfirmAnswer.h"
+
+#include "app/AppState.h"
+#include "app/Preferences.h"
+
+namespace mk21::ConfirmAnswer {
+
+bool Record(AppState& state, int mode, int answer, bool doNotAskAgain)
+{
+    if (answer != Yes && answer != No)
+        return false;
+    EditingPreferences& p = state.preferences;
+    if (mode == PasteMode) {
+        p.PasteInserts = answer == Yes;
+        p.NoPasteQuestion = doNotAskAgain;
+    } else if (mode == DeleteMode) {
+        p.DeleteRemovesChannels = answer == Yes;
+        p.NoDeleteQuestion = doNotAskAgain;
+    }
+    return SavePreferences(state);
+}
+
+} // namespace mk21::ConfirmAnswer

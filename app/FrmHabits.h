@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QPushButton;
+
+namespace mk21 {
+
+class AppState;
+
+// The editing preferences dialog: the five Habit.ini choices as check boxes.
+class FrmHabits final : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmHabits(AppState& state, QWidget* parent = nullptr);
+
+private:
+    void CommandOK_Click();
+
+    AppState& state_;
+    std::array<QCheckBox*, 5> Check1{};
+    QPushButton* CommandOK = nullptr;
+    QPushButton* CommandCancel = nullptr;
+};
+
+} // namespace mk21
