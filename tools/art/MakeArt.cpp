@@ -1,0 +1,138 @@
+// Draws the program's pictures: PIC/BK_1.jpg and PIC/BK_2.jpg (background tiles per language)
+// and StartE.jpg and StartC.jpg (start-up pictures), into the resources folder given.
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int JpegQuality = 95;
+constexpr int TileSize = 200;
+constexpr QSize StartSize{480, 300};
+const QString LatinFamily = QStringLiteral("DejaVu Sans");
+const QString CjkFamily = QStringLiteral("WenQuanYi Micro Hei");
+
+QFont Font(const QString& family, int pixelSize, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+// A pale tile with faint arcs in its middle. The main window cuts the one-pixel frame off and
+// repeats the inside, so everything drawn stays clear of the inner edges and the tiles meet
+// without a seam.
+QImage BackgroundTile(QColor paper, QColor ink)
+{
+    QImage image(TileSize, TileSize, QImage::Format_RGB32);
+    image.fill(paper);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QColor faint = ink;
+    faint.setAlpha(40);
+    p.setPen(QPen(faint, 2));
+    const QPointF centre(TileSize / 2.0, TileSize / 2.0 + 20);
+    for (int r = 18; r <= 54; r += 18) {
+        const QRectF box(centre.x() - r, centre.y() - r, 2.0 * r, 2.0 * r);
+        p.drawArc(box, 45 * 16, 90 * 16);
+    }
+    p.setBrush(faint);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(centre, 4, 4);
+    // A frame only a little darker than the paper: JPEG blurs it into the next pixel, which is kept.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(paper.darker(112));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, TileSize - 1, TileSize - 1);
+    return image;
+}
+
+// A handheld radio in outline: body, display, keypad and antenna.
+void DrawRadio(QPainter& p, QPointF origin)
+{
+    const QColor line(230, 236, 245);
+    p.setPen(QPen(line, 2));
+    p.setBrush(QColor(255, 255, 255, 28));
+    p.drawRoundedRect(QRectF(origin.x(), origin.y() + 40, 70, 150), 10, 10);
+    p.drawRect(QRectF(origin.x() + 48, origin.y(), 10, 40));
+    p.setBrush(QColor(160, 220, 255, 90));
+    p.drawRoundedRect(QRectF(origin.x() + 10, origin.y() + 58, 50, 32), 3, 3);
+    p.setBrush(QColor(255, 255, 255, 60));
+    for (int row = 0; row < 4; ++row) {
+        for (int col = 0; col < 3; ++col)
+            p.drawEllipse(QRectF(origin.x() + 13 + col * 17, origin.y() + 102 + row * 19, 10, 10));
+    }
+    p.setBrush(Qt::NoBrush);
+    for (int r = 14; r <= 42; r += 14)
+        p.drawArc(QRectF(origin.x() + 53 - r, origin.y() - r, 2.0 * r, 2.0 * r), 20 * 16, 50 * 16);
+}
+
+QImage StartPicture(const QString& subtitle, const QString& subtitleFamily)
+{
+    QImage image(StartSize, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    QLinearGradient sky(0, 0, 0, StartSize.height());
+    sky.setColorAt(0, QColor(24, 58, 110));
+    sky.setColorAt(1, QColor(10, 24, 52));
+    p.fillRect(image.rect(), sky);
+    QRadialGradient glow(QPointF(380, 110), 220);
+    glow.setColorAt(0, QColor(90, 150, 220, 90));
+    glow.setColorAt(1, QColor(90, 150, 220, 0));
+    p.fillRect(image.rect(), glow);
+
+    DrawRadio(p, QPointF(370, 50));
+
+    p.setPen(Qt::white);
+    p.setFont(Font(LatinFamily, 52, true));
+    p.drawText(QRectF(36, 70, 330, 70), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("MK-21 CPS"));
+    p.setPen(QColor(200, 220, 245));
+    p.setFont(Font(subtitleFamily, 19, false));
+    p.drawText(QRectF(38, 146, 320, 60), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, subtitle);
+
+    p.setPen(QPen(QColor(120, 170, 230), 2));
+    p.drawLine(QPointF(38, 140), QPointF(330, 140));
+    p.setPen(QColor(150, 175, 210));
+    p.setFont(Font(LatinFamily, 13, false));
+    p.drawText(QRectF(38, 250, 300, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("MK-21  ·  MK-21G"));
+    return image;
+}
+
+bool Save(const QImage& image, const QString& path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    const bool ok = image.save(path, "JPG", JpegQuality);
+    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: mk21art <resources folder>\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    bool ok = Save(BackgroundTile(QColor(236, 241, 247), QColor(150, 168, 196)), out.filePath("PIC/BK_1.jpg"));
+    ok = Save(BackgroundTile(QColor(246, 241, 232), QColor(196, 168, 140)), out.filePath("PIC/BK_2.jpg")) && ok;
+    ok = Save(StartPicture(QStringLiteral("Programming software for MK-21 handheld radios"), LatinFamily),
+              out.filePath("StartE.jpg")) && ok;
+    ok = Save(StartPicture(QStringLiteral("MK-21 系列对讲机写频软件"), CjkFamily), out.filePath("StartC.jpg")) && ok;
+    return ok ? 0 : 1;
+}
