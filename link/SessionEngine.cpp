@@ -517,6 +517,8 @@ void SessionEngine::ConnectionLost()
     s.SendCount = 0;
     s.PasswordRetries = 3;
     if (ShowMsg(state_, MsgNoAnswer, PromptIcon::Question, PromptButtons::OkCancel) == PromptAnswer::Ok) {
+        if (!reopenAfterHangUp())
+            return;
         // The operation starts again from its first state; the block counters keep their values.
         s.CurrentAddress = -s.BlockSize;
         s.LastPercent = 0;
@@ -532,6 +534,8 @@ void SessionEngine::AskRetry()
     SessionState& s = state_.session;
     s.AwaitingReply = false;
     if (ShowMsg(state_, MsgNoAnswer, PromptIcon::Question, PromptButtons::RetryCancel) == PromptAnswer::Retry) {
+        if (!reopenAfterHangUp())
+            return;
         // Resume at the block that timed out: after the program request and the identity the
         // transfer goes on with the block after CurrentAddress.
         if (s.ReadState == StateReadBlocks)
@@ -540,6 +544,17 @@ void SessionEngine::AskRetry()
     } else {
         AbortOperation();
     }
+}
+
+// The link closes itself when the line is lost (a cable pulled, the far end hung up); a retry the
+// user asks for must then start on a freshly opened port.
+bool SessionEngine::reopenAfterHangUp()
+{
+    if (link_.isOpen() || link_.open(device_))
+        return true;
+    ShowMsg(state_, MsgPortError, PromptIcon::Critical);
+    CloseOperation(false);
+    return false;
 }
 
 void SessionEngine::AbortOperation()

@@ -102,6 +102,7 @@ private:
     void onIdentity(const QByteArray& reply);
     void onPasswordBlock(const QByteArray& reply);
     void checkCompatibility();
+    bool reopenAfterHangUp();
     int operationState() const;
     void setOperationState(int value);
     int blockIndex() const;

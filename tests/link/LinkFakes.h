@@ -49,6 +49,8 @@ public:
 
     // Bytes arriving from the far end now.
     void deliver(const QByteArray& bytes);
+    // The line is lost: the link closes itself, as the real one does on a read error.
+    void hangUp() { close(); }
 
     std::function<QByteArray(const QByteArray&)> farEnd;
     bool echo = true;

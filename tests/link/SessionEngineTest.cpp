@@ -259,6 +259,45 @@ TEST_F(Session, FailedReadLeavesTheWorkingConfigurationAlone)
     EXPECT_EQ(kinds().back(), QStringLiteral("END"));
 }
 
+TEST_F(Session, RetryAfterTheLineWasLostReopensThePort)
+{
+    bool lost = false;
+    radio.tamper = [&](const QByteArray& request, const QByteArray& reply) {
+        if (kindOf(request) == QStringLiteral("R0300") && !lost) {
+            lost = true;
+            link.hangUp();
+            return QByteArray();
+        }
+        return reply;
+    };
+    prompter.script(PromptAnswer::Ok); // 9004
+    prompter.script(PromptAnswer::Ok); // 9008
+    ASSERT_TRUE(engine.StartRead());
+    ASSERT_TRUE(waitFinished());
+    EXPECT_TRUE(success);
+    EXPECT_EQ(prompter.numbers(), (QList<int>{9004, 9008, 9009}));
+    EXPECT_EQ(link.opens, 3); // the check before the question, the exchange, the retry
+    EXPECT_EQ(bytesOf(state.RadioImage, 0, RadioImageSize), radio.memory.left(RadioImageSize));
+}
+
+TEST_F(Session, RetryOnAPortThatCannotBeReopenedEndsTheSession)
+{
+    radio.tamper = [&](const QByteArray& request, const QByteArray& reply) {
+        if (kindOf(request) == QStringLiteral("R0B60")) {
+            link.hangUp();
+            link.failOpen = true;
+            return QByteArray();
+        }
+        return reply;
+    };
+    prompter.script(PromptAnswer::Retry);
+    ASSERT_TRUE(engine.StartRadioInfoRead());
+    ASSERT_TRUE(waitFinished());
+    EXPECT_FALSE(success);
+    EXPECT_EQ(prompter.numbers(), (QList<int>{9008, 9003}));
+    EXPECT_EQ(state.session.OperationType, OperationIdle);
+}
+
 TEST_F(Session, GarbledRepliesAreIgnoredAndTheBlockIsAskedAgain)
 {
     int corrupted = 0;
