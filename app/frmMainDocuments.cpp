@@ -1,0 +1,142 @@
+// The main window's document commands: New, Initialise, Open, Save and Save As.
+#include "app/frmMain.h"
+
+#include "app/AppState.h"
+#include "app/ConfigurationChange.h"
+#include "app/Documents.h"
+#include "app/LanguageTexts.h"
+#include "app/frmMainFileDialogs.h"
+#include "data/ConfigurationOps.h"
+#include "features/TextOps.h"
+
+#include <QCoreApplication>
+#include <QMdiArea>
+
+namespace mk21
+{
+
+namespace
+{
+
+constexpr int MsgSaveChanges = 9006;
+constexpr int MsgSaveConfirm = 9007;
+constexpr int MsgNewConfirm = 9026;
+
+} // namespace
+
+void frmMain::mnuFileNew_Click()
+{
+    // Yes saves to the current path, "new.dat" in the current folder for an untitled document.
+    if (ModDocument::IsConfigurationChanged(state_) &&
+        ShowMsg(state_, MsgSaveChanges, PromptIcon::Warning, PromptButtons::YesNoCancel) == PromptAnswer::Yes)
+        SaveDocument();
+    if (ShowMsg(state_, MsgNewConfirm, PromptIcon::Warning, PromptButtons::OkCancel) == PromptAnswer::Ok)
+        LoadNewDoc();
+    else
+        state_.document.InitRequested = false; // it was meant for the new document only
+}
+
+void frmMain::MnuInit_Click()
+{
+    state_.document.InitRequested = true;
+    mnuFileNew_Click();
+}
+
+void frmMain::mnuFileOpen_Click()
+{
+    if (ModDocument::IsConfigurationChanged(state_)) {
+        const PromptAnswer answer =
+            ShowMsg(state_, MsgSaveChanges, PromptIcon::Warning, PromptButtons::YesNoCancel);
+        if (answer == PromptAnswer::Cancel)
+            return;
+        if (answer == PromptAnswer::Yes)
+            SaveDocument();
+    }
+    const std::optional<QString> chosen = dialogs_->openFile(dialogFilter_);
+    if (!chosen)
+        return;
+    const QString previous = state_.document.DocumentPath;
+    state_.document.DocumentPath = *chosen;
+    CloseCurAllWindows();
+    switch (ModDocument::OpenDataFile(state_, launcher_)) {
+    case ModDocument::DocumentResult::Success:
+        OpenChildForm(QLatin1String(ChannelTableForm));
+        ShowMainTxt();
+        Change_Language();
+        mdiArea_->cascadeSubWindows();
+        break;
+    case ModDocument::DocumentResult::Failure:
+        // Nothing was loaded: the document still belongs to its old file.
+        state_.document.DocumentPath = previous;
+        break;
+    case ModDocument::DocumentResult::EndProgram:
+        EndAtOnce();
+        break;
+    }
+}
+
+void frmMain::mnuFileSave_Click()
+{
+    if (state_.document.IsUntitled) {
+        mnuFileSaveAs_Click();
+        return;
+    }
+    const QString question = QLatin1Char('"') + ModFun::FileNameOfPath(state_.document.DocumentPath) +
+                             QLatin1Char('"') + GetLangText(state_, MsgSaveConfirm);
+    if (ShowText(state_, question, PromptIcon::Question, PromptButtons::OkCancel) == PromptAnswer::Ok)
+        SaveDocument();
+}
+
+void frmMain::mnuFileSaveAs_Click()
+{
+    const std::optional<QString> chosen = dialogs_->saveFile(dialogFilter_, state_.document.DocumentPath);
+    if (!chosen)
+        return;
+    const QString previous = state_.document.DocumentPath;
+    state_.document.DocumentPath = *chosen;
+    if (!SaveDocument())
+        state_.document.DocumentPath = previous; // not saved: the document keeps its old file
+}
+
+bool frmMain::SaveDocument()
+{
+    if (ModDocument::SaveDataFile(state_) != ModDocument::DocumentResult::Success)
+        return false;
+    ShowMainTxt();
+    return true;
+}
+
+void frmMain::LoadNewDoc()
+{
+    CloseCurAllWindows();
+    NewDocTimer.start();
+}
+
+void frmMain::NewDocTimer_Timer()
+{
+    NewDocTimer.stop();
+    ModConfig::NewConfiguration(state_);
+    SetMainTexts();
+    OpenChildForm(QLatin1String(ChannelTableForm));
+    ShowMainTxt();
+    mdiArea_->cascadeSubWindows();
+    state_.document.InitRequested = false;
+}
+
+void frmMain::LoadNewDoc2()
+{
+    ModConfig::NewConfiguration(state_);
+    SetMainTexts();
+    OpenChildForm(QLatin1String(ChannelTableForm));
+    ShowMainTxt();
+}
+
+void frmMain::EndAtOnce()
+{
+    // Another release serves the file: no save question, no settings completion.
+    endingAtOnce_ = true;
+    close();
+    QCoreApplication::quit();
+}
+
+} // namespace mk21
