@@ -28,6 +28,7 @@ struct AppSettings {
     bool HelpAvailable = false;               // no help file is ever set
     bool OsIsNt6 = false;                     // only selects a port-listing method elsewhere
     QMap<int, QString> PortOverrides;         // port number -> device, from --port N=DEVICE, this run only
+    int SimulatedRadioPort = 0;               // the port of the program's own simulated radio; 0: none
     std::array<Byte, 4> CapabilityRecord{};   // sticky CapFlag3, CapFlag2, CapFlag1, CapFlag0
     QString ApplicationTitle;                 // Main 12000 in the language of the start
     QString ProgramFolder;                    // the running release's folder

@@ -67,7 +67,7 @@ constexpr TextRange ranges[] = {
     // Local
     {21000, 21016}, // radio information title, frame and labels
     // Port
-    {22000, 22002}, // port dialog caption, frame, option prefix
+    {22000, 22003}, // port dialog caption, frame, option prefix, simulated radio mark
     // Lang
     {23000, 23003}, // language dialog
     {23100, 23101}, // password window
