@@ -1,12 +1,15 @@
 // The main window: texts by language, the channel commands that follow the active child,
 // opening editors once, the splitter, the background and the stored placement.
 #include "app/AppState.h"
+#include "app/ConfigurationChange.h"
 #include "app/LanguageTexts.h"
 #include "app/frmMainToolBar.h"
 #include "tests/app/frmMainHarness.h"
+#include "tests/support/WhenModal.h"
 #include "ui/Twips.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QImage>
 #include <QLabel>
@@ -15,8 +18,10 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -321,6 +326,57 @@ TEST(MainWindow, PlacementIsRestoredAndStoredInTwips)
     EXPECT_EQ(store.value("Settings/MainHeight").toString(),
               QString::number(Twips::FromPixelsY(w.height(), w)));
     EXPECT_EQ(store.value("Settings/MainLeft").toString(), QString::number(Twips::FromPixelsX(w.x(), w)));
+}
+
+TEST(MainWindow, ChannelCommandsRunFromTheirTimer)
+{
+    MainWindowHarness h;
+    h.open();
+    h.clickNode("N1");
+    QSignalSpy due(h.window.get(), &frmMain::channelCommandDue);
+    const std::pair<const char*, int> commands[] = {
+        {"MnuCHCut", 1},    {"MnuCHCopy", 2},     {"MnuCHPaste", 3},    {"MnuCHInsert", 4},
+        {"MnuCHDelete", 5}, {"MnuCHMoveUp", 6},   {"MnuCHMoveDown", 7}, {"BtnCHCut", 1},
+        {"BtnCHCopy", 2},   {"BtnCHPaste", 3},    {"BtnCHInsert", 4},   {"BtnCHDelete", 5},
+        {"BtnCHMoveUp", 6}, {"BtnCHMoveDown", 7},
+    };
+    for (const auto& [name, code] : commands) {
+        h.action(name)->trigger();
+        EXPECT_EQ(due.count(), 0) << name << ": not inside the menu event";
+        EXPECT_EQ(h.window->PendingChannelCommand, code) << name;
+        ASSERT_TRUE(due.wait(1000)) << name;
+        EXPECT_EQ(due.takeFirst().at(0).toInt(), code) << name;
+    }
+    h.action("Print")->trigger();
+    EXPECT_FALSE(h.window->TimerCHEdit.isActive());
+}
+
+TEST(MainWindow, TheModelAndLanguageDialogsTakeEffectWhenClosed)
+{
+    MainWindowHarness h;
+    h.open();
+    h.clickNode("N8");
+
+    test::WhenModal([](QWidget* dialog) {
+        test::Control<QComboBox>(dialog, "Combo1")->setCurrentIndex(1);
+        QTest::mouseClick(test::Control<QPushButton>(dialog, "CommandOK"), Qt::LeftButton);
+    });
+    h.action("mnuLanguage")->trigger();
+    EXPECT_EQ(h.state.settings.ShownLanguage, 2);
+    EXPECT_EQ(h.action("mnuFile")->text(), GetLangText(h.state, 10000));
+    EXPECT_EQ(h.children(), QStringList{"frmCommChInfo"});
+
+    h.prompter.script(PromptAnswer::Ok); // the model change question
+    test::WhenModal([](QWidget* dialog) {
+        auto* models = test::Control<QComboBox>(dialog, "Combo1");
+        models->setCurrentIndex(models->findText("MK-21G"));
+        QTest::mouseClick(test::Control<QPushButton>(dialog, "CommandOK"), Qt::LeftButton);
+    });
+    h.action("mnuModelInfo")->trigger();
+    ASSERT_TRUE(h.waitForNewDocument());
+    EXPECT_EQ(h.state.model.CurrentModelCode, "ZR750");
+    EXPECT_TRUE(h.window->windowTitle().contains("[MK-21G:")) << h.window->windowTitle().toStdString();
+    EXPECT_FALSE(ModDocument::IsConfigurationChanged(h.state));
 }
 
 } // namespace
