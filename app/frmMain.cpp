@@ -7,6 +7,7 @@
 #include "app/frmMainBackground.h"
 #include "app/frmMainFileDialogs.h"
 #include "app/frmMainPlacement.h"
+#include "app/frmMainSessions.h"
 #include "app/frmMainStatusBar.h"
 #include "app/frmMainToolBar.h"
 #include "app/frmMainTree.h"
@@ -47,6 +48,8 @@ frmMain::frmMain(AppState& state, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     buildWindow();
     connectCommands();
+    sessions_ = std::make_unique<MainSessions>(state_, *this);
+    link_ = &sessions_->link();
     restorePlacement();
     SetMainTexts();
     LoadTree();

@@ -21,6 +21,7 @@ namespace mk21
 class AppState;
 class FileDialogs;
 class MainStatusBar;
+class MainSessions;
 class MainToolBar;
 class MainTreePanel;
 class SerialLink;
@@ -60,10 +61,14 @@ class frmMain final : public QMainWindow
     // What the commands use, replaceable (tests answer the file dialogs themselves).
     void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
     void setLauncher(ModVersion::ProgramLauncher launcher) { launcher_ = std::move(launcher); }
+    const ModVersion::ProgramLauncher& launcher() const { return launcher_; }
     // The window a command or tree node opens under that name; a name without one opens nothing.
     void setChildForm(const QString& name, ModFun::WindowFactory factory);
+    void OpenChildForm(const QString& name);
     // The radio link's port, closed when the window unloads. Not owned.
     void setSerialLink(SerialLink* link) { link_ = link; }
+    // The radio sessions the radio commands run.
+    MainSessions& sessions() { return *sessions_; }
 
     // Document commands.
     void mnuFileNew_Click();
@@ -81,6 +86,8 @@ class frmMain final : public QMainWindow
     void mnuModelInfo_Click();
     void mnuLanguage_Click();
     void mnuHelpAbout_Click();
+    // Another release takes over: the window closes without questions and the program ends.
+    void EndAtOnce();
     // Records a channel command (1 cut .. 7 move down, 8 preferences) for TimerCHEdit.
     void ChannelCommand(int code);
 
@@ -105,13 +112,11 @@ class frmMain final : public QMainWindow
     void restorePlacement();
     void storePlacement();
     void childActivated();
-    void OpenChildForm(const QString& name);
     void treeNodeClicked(const QString& key);
     void toolbarButtonClicked(const QString& key);
     void TimerCHEdit_Timer();
     void NewDocTimer_Timer();
     bool SaveDocument(); // false when the file could not be written
-    void EndAtOnce();
 
     AppState& state_;
     MainMenus menus_;
@@ -129,6 +134,7 @@ class frmMain final : public QMainWindow
     QString tilePath_; // the picture the cached tile came from
     QPixmap tile_;
     bool endingAtOnce_ = false;
+    std::unique_ptr<MainSessions> sessions_; // first to go: it closes the port
 };
 
 } // namespace mk21

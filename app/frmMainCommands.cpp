@@ -4,6 +4,7 @@
 #include "app/FrmHabits.h"
 #include "app/FrmSetLanguage.h"
 #include "app/frmAbout.h"
+#include "app/frmMainSessions.h"
 #include "app/frmMainStatusBar.h"
 #include "app/frmMainToolBar.h"
 #include "app/frmMainTree.h"
@@ -169,21 +170,26 @@ void frmMain::MnuLocalInfo_Click()
     ReadRMGDataFromRadio();
 }
 
-// The radio link is attached here: read, write, radio information, password and port.
+// The radio commands run the sessions.
 void frmMain::mnuReadFromRadio_Click()
 {
+    sessions_->ReadFromRadio();
 }
 void frmMain::mnuWriteToRadio_Click()
 {
+    sessions_->WriteToRadio();
 }
 void frmMain::ReadRMGDataFromRadio()
 {
+    sessions_->ReadRadioInformation();
 }
 void frmMain::MnuProPassWord_Click()
 {
+    sessions_->EnterPassword();
 }
 void frmMain::mnuComm_Click()
 {
+    sessions_->ChoosePort();
 }
 
 void frmMain::mnuModelInfo_Click()

@@ -11,9 +11,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace mk21 {
+namespace mk21
+{
 
-namespace {
+namespace
+{
 
 constexpr int PasswordCaption = 23100;
 constexpr int PasswordLabel = 23101;

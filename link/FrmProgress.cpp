@@ -10,9 +10,11 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-namespace mk21 {
+namespace mk21
+{
 
-namespace {
+namespace
+{
 
 constexpr int MsgTitleBase = 9026; // + 1 read, + 2 write
 constexpr int MsgProgressLabel = 9029;

@@ -13,9 +13,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace mk21 {
+namespace mk21
+{
 
-namespace {
+namespace
+{
 
 constexpr int PortCaption = 22000;
 constexpr int FrameCaption = 22001;

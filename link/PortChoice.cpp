@@ -5,7 +5,8 @@
 #include "app/Startup.h"
 #include "link/PortMap.h"
 
-namespace mk21::ModPorts {
+namespace mk21::ModPorts
+{
 
 QList<PortOption> PortOptions(const AppState& state)
 {

@@ -3,12 +3,14 @@
 #include <QList>
 #include <QString>
 
-namespace mk21 {
+namespace mk21
+{
 
 class AppState;
 
 // What the port dialog offers and what its OK stores.
-namespace ModPorts {
+namespace ModPorts
+{
 
 // One of the sixteen port numbers as the dialog shows it.
 struct PortOption {

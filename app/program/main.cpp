@@ -5,10 +5,13 @@
 #include "app/Startup.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
+#include "link/PortMap.h"
+#include "link/SimulatedRadio.h"
 #include "ui/MessageBoxPrompter.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QTextStream>
 
 #include <memory>
 
@@ -21,6 +24,16 @@ int main(int argc, char** argv)
         QStringLiteral("data-root"),
         QStringLiteral("Run on the runtime tree in DIR (DIR/V200, DIR/Version.ini)."), QStringLiteral("DIR"));
     parser.addOption(dataRoot);
+    const QCommandLineOption port(
+        QStringLiteral("port"),
+        QStringLiteral("Port number N (1..16) stands for DEVICE during this run; may be repeated."),
+        QStringLiteral("N=DEVICE"));
+    parser.addOption(port);
+    const QCommandLineOption simulatedRadio(
+        QStringLiteral("simulated-radio"),
+        QStringLiteral(
+            "Start a simulated radio (mk21sim) on a spare port number and use that port during this run."));
+    parser.addOption(simulatedRadio);
     parser.process(app);
 
     mk21::MessageBoxPrompter prompter{QString()};
@@ -28,6 +41,24 @@ int main(int argc, char** argv)
     mk21::ResolveProgramFolders(state.settings, QCoreApplication::applicationDirPath(),
                                 parser.value(dataRoot));
     mk21::RunStartup(state, mk21::DetectStartupEnvironment());
+    QTextStream err(stderr);
+    for (const QString& text : parser.values(port)) {
+        const auto mapped = mk21::ModPorts::ParsePortOverride(text);
+        if (!mapped) {
+            err << "mk21cps: --port takes N=DEVICE with N from 1 to 16, not " << text << '\n';
+            return 2;
+        }
+        state.settings.PortOverrides.insert(mapped->first, mapped->second);
+    }
+    mk21::SimulatedRadio radio;
+    if (parser.isSet(simulatedRadio)) {
+        QString error;
+        if (radio.Start(state, {}, error))
+            err << "mk21cps: simulated radio on " << radio.device() << " as port " << radio.port() << '\n';
+        else
+            err << "mk21cps: no simulated radio: " << error << '\n';
+        err.flush();
+    }
     prompter.setApplicationTitle(state.settings.ApplicationTitle);
 
     std::unique_ptr<mk21::frmMain> mainWindow;

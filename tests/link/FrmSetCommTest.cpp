@@ -20,7 +20,8 @@ using namespace mk21;
 using mk21::test::Control;
 using mk21::test::WhenModal;
 
-namespace {
+namespace
+{
 
 QByteArray FileBytes(const QString& path)
 {
@@ -41,13 +42,15 @@ QRadioButton* Option(const QWidget* dialog, int k)
 
 // Ports 3 and 5 stand for files of this test (present), port 4 for a missing device named in
 // mysetup.ini; the session port is 3.
-class PortDialog : public testing::Test {
-protected:
+class PortDialog : public testing::Test
+{
+  protected:
     PortDialog()
     {
-        const bool written = WriteFile(deviceOf3, "") && WriteFile(deviceOf5, "") &&
-                             WriteFile(MySetupPath(state), "[language]\r\nIsFirstRun=0\r\ncomPort=3\r\n"
-                                                           "CurrentLanguage=1\r\n[ports]\r\n4=/dev/mk21-missing\r\n");
+        const bool written =
+            WriteFile(deviceOf3, "") && WriteFile(deviceOf5, "") &&
+            WriteFile(MySetupPath(state), "[language]\r\nIsFirstRun=0\r\ncomPort=3\r\n"
+                                          "CurrentLanguage=1\r\n[ports]\r\n4=/dev/mk21-missing\r\n");
         if (!written)
             throw std::runtime_error("cannot prepare the port files");
         state.settings.comPort = 3;
@@ -98,7 +101,8 @@ TEST_F(PortDialog, EachOptionShowsItsNumberAndDevice)
         SCOPED_TRACE(k);
         const QRadioButton* option = Option(&dialog, k);
         const QString text = option->text();
-        EXPECT_TRUE(text.startsWith(prefix + QString::number(k + 1) + QLatin1Char(' '))) << text.toStdString();
+        EXPECT_TRUE(text.startsWith(prefix + QString::number(k + 1) + QLatin1Char(' ')))
+            << text.toStdString();
         EXPECT_TRUE(text.contains(ModPorts::DeviceOfPort(state, k + 1))) << text.toStdString();
         EXPECT_EQ(text.contains(simulated), k == 4);
         EXPECT_EQ(option->isEnabled(), present.contains(k + 1));

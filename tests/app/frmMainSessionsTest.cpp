@@ -1,0 +1,243 @@
+// The main window's radio commands against the simulated radio on a real pseudo-terminal: read,
+// write and radio information read with their progress and password windows, and the port dialog.
+#include "app/frmMainSessions.h"
+#include "app/AppState.h"
+#include "app/ConfigurationChange.h"
+#include "app/LanguageTexts.h"
+#include "data/ImageCodec.h"
+#include "link/FrmProgress.h"
+#include "tests/app/frmMainHarness.h"
+#include "tests/link/SimRadioProcess.h"
+#include "tests/support/WhenModal.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace mk21
+{
+namespace
+{
+
+using test::Control;
+using test::MainWindowHarness;
+using test::SimRadioProcess;
+
+constexpr int SessionPort = 5;
+
+// What a session showed of its progress window while it ran.
+struct ProgressSeen {
+    bool modalWhileRunning = false;
+    QString title;
+    QString label;
+    QString percentText;
+    int barValue = -1;
+};
+
+// A main window whose session port leads to an mk21sim (unpaced) started by the test.
+class MainWindowSessions : public testing::Test
+{
+  protected:
+    void attach(const SimRadioProcess& sim)
+    {
+        ASSERT_TRUE(sim.started());
+        h.state.settings.PortOverrides.insert(SessionPort, sim.device());
+        h.state.settings.comPort = SessionPort;
+        h.open();
+        QObject::connect(&sessions().engine(), &SessionEngine::sessionFinished, h.window.get(),
+                         [this](int, bool) { atSessionEnd(); });
+    }
+
+    MainSessions& sessions() { return h.window->sessions(); }
+
+    // Runs a menu command and waits until the session and its follow-up timers are done.
+    void run(const char* command)
+    {
+        const int before = finished_;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [this] {
+            const FrmProgress* progress = sessions().progressWindow();
+            if (progress != nullptr && progress->isVisible() && QApplication::activeModalWidget() != nullptr)
+                seen.modalWhileRunning = true;
+            if (onModal)
+                onModal(QApplication::activeModalWidget());
+        });
+        watch.start(5);
+        h.action(command)->trigger();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return finished_ > before && !sessions().engine().busy(); }, 60000))
+            << command;
+        EXPECT_FALSE(sessions().link().isOpen());
+    }
+
+    void atSessionEnd()
+    {
+        ++finished_;
+        if (const FrmProgress* progress = sessions().progressWindow()) {
+            seen.title = progress->windowTitle();
+            seen.label = Control<QLabel>(progress, "Label1")->text();
+            seen.percentText = Control<QLabel>(progress, "Label2")->text();
+            seen.barValue = Control<QProgressBar>(progress, "ProgressBar1")->value();
+            EXPECT_FALSE(progress->isVisible());
+        }
+    }
+
+    MainWindowHarness h;
+    ProgressSeen seen;
+    // Called every few milliseconds during a session with the modal window on top (or null).
+    std::function<void(QWidget*)> onModal;
+
+  private:
+    int finished_ = 0;
+};
+
+// The last block of a read or write starts at 2816 of the addresses up to 2831.
+int LastPercent()
+{
+    return static_cast<int>(std::lround(2816 * 100.0 / 2831));
+}
+
+TEST_F(MainWindowSessions, ReadAndWriteTheRadioFromTheMenus)
+{
+    // The radio holds the initial configuration with the first channel's power changed.
+    Integer& power = h.state.WorkingConfiguration.Channels[0].TxPower;
+    const Integer initialPower = power;
+    const Integer changedPower = initialPower == 0 ? 1 : 0;
+    power = changedPower;
+    ModImage::PrefillImage(h.state, false);
+    ModImage::EncodeImage(h.state);
+    QByteArray memory(reinterpret_cast<const char*>(h.state.RadioImage.data()), RadioImageSize);
+    memory += test::PatternMemory().mid(RadioImageSize);
+    SimRadioProcess sim({QStringLiteral("--no-pacing")}, memory);
+    attach(sim);
+    h.clickNode("N2");
+    ASSERT_TRUE(h.children().contains("FrmOptFeatures"));
+
+    run("mnuReadFromRadio");
+    EXPECT_EQ(h.prompter.numbers(), (QList<int>{9004, 9009}));
+    EXPECT_EQ(h.state.WorkingConfiguration.Channels[0].TxPower, changedPower);
+    EXPECT_EQ(h.state.document.DocumentPath, "new.dat");
+    EXPECT_TRUE(h.state.document.IsUntitled);
+    EXPECT_TRUE(ModDocument::IsConfigurationChanged(h.state));
+    EXPECT_TRUE(h.window->windowTitle().endsWith(QLatin1String(":new.dat]")))
+        << h.window->windowTitle().toStdString();
+    EXPECT_EQ(h.children(), QStringList{"frmCommChInfo"}); // closed, then the channel table again
+    EXPECT_TRUE(seen.modalWhileRunning);
+    EXPECT_EQ(seen.title, GetLangText(h.state, 9027));
+    EXPECT_EQ(seen.label, GetLangText(h.state, 9029));
+    EXPECT_EQ(seen.barValue, LastPercent());
+    EXPECT_EQ(seen.percentText, QString::number(LastPercent()) + QLatin1Char('%'));
+
+    // Written back with the power as it was, then read again.
+    h.prompter.clear();
+    seen = {};
+    h.state.WorkingConfiguration.Channels[0].TxPower = initialPower;
+    run("mnuWriteToRadio");
+    EXPECT_EQ(h.prompter.numbers(), (QList<int>{9005, 9010}));
+    EXPECT_TRUE(seen.modalWhileRunning);
+    EXPECT_EQ(seen.title, GetLangText(h.state, 9028));
+    EXPECT_EQ(seen.barValue, LastPercent());
+
+    h.state.WorkingConfiguration.Channels[0].TxPower = changedPower;
+    run("mnuReadFromRadio");
+    EXPECT_EQ(h.state.WorkingConfiguration.Channels[0].TxPower, initialPower);
+}
+
+TEST_F(MainWindowSessions, TheRadiosPasswordIsAskedInThePasswordWindow)
+{
+    SimRadioProcess sim({QStringLiteral("--no-pacing"), QStringLiteral("--password"), QStringLiteral("4321")},
+                        test::PatternMemory());
+    attach(sim);
+    int asked = 0;
+    QString shown = QStringLiteral("unset");
+    onModal = [&](QWidget* modal) {
+        if (modal == nullptr || modal->objectName() != QLatin1String("FrmPassWord"))
+            return;
+        ++asked;
+        EXPECT_EQ(modal->parentWidget(), sessions().progressWindow()); // on top of the progress
+        auto* text = Control<QLineEdit>(modal, "Text1");
+        shown = text->text();
+        text->setText(QStringLiteral("4321"));
+        QTest::mouseClick(Control<QPushButton>(modal, "CommandOK"), Qt::LeftButton);
+    };
+    run("mnuReadFromRadio");
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(shown, QString());
+    EXPECT_EQ(h.state.session.EnteredPassword, "4321");
+    EXPECT_EQ(h.prompter.numbers(), (QList<int>{9004, 9009}));
+}
+
+TEST_F(MainWindowSessions, ThePasswordMenuItemKeepsTheTypedPassword)
+{
+    h.open();
+    h.state.session.EnteredPassword = QStringLiteral("12");
+    const struct {
+        const char* typed;
+        const char* button;
+        const char* kept;
+    } cases[] = {{"9 ", "CommandOK", "9"}, {"5555", "CommandCancel", "9"}, {"", "CommandOK", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const QString before = h.state.session.EnteredPassword;
+        test::WhenModal([&](QWidget* dialog) {
+            auto* text = Control<QLineEdit>(dialog, "Text1");
+            EXPECT_EQ(text->text(), before);
+            EXPECT_EQ(text->maxLength(), 4);
+            EXPECT_EQ(text->contextMenuPolicy(), Qt::NoContextMenu);
+            text->setText(QString::fromLatin1(c.typed));
+            QTest::mouseClick(Control<QPushButton>(dialog, c.button), Qt::LeftButton);
+        });
+        h.action("MnuProPassWord")->trigger();
+        EXPECT_EQ(h.state.session.EnteredPassword, QString::fromLatin1(c.kept));
+    }
+}
+
+TEST_F(MainWindowSessions, RadioInformationReadOpensTheInformationWindowWithoutProgress)
+{
+    SimRadioProcess sim({QStringLiteral("--no-pacing")}, test::PatternMemory());
+    attach(sim);
+    h.clickNode("N7");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return h.child(QStringLiteral("FrmRadioInfo")) != nullptr; }, 30000));
+    EXPECT_FALSE(sessions().engine().busy());
+    EXPECT_EQ(sessions().progressWindow(), nullptr);
+    EXPECT_TRUE(h.prompter.numbers().isEmpty());
+    const QByteArray area(reinterpret_cast<const char*>(h.state.InfoArea.data()), InfoAreaSize);
+    EXPECT_EQ(area, test::PatternMemory().mid(RadioImageSize, InfoAreaSize));
+}
+
+TEST_F(MainWindowSessions, ThePortChosenInTheDialogShowsInTheStatusBar)
+{
+    QTemporaryDir devices;
+    const QString device = devices.filePath(QStringLiteral("ttyMK21"));
+    QFile file(device);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    h.state.settings.PortOverrides.insert(9, device);
+    h.open();
+    test::WhenModal([](QWidget* dialog) {
+        QTest::mouseClick(Control<QRadioButton>(dialog, "Option1(8)"), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(dialog, "CommandOK"), Qt::LeftButton);
+    });
+    h.action("mnuComm")->trigger();
+    EXPECT_EQ(h.state.settings.comPort, 9);
+    const QString portText = GetLangText(h.state, 12008) + QStringLiteral("9");
+    bool shown = false;
+    for (const QLabel* panel : h.window->statusBar()->findChildren<QLabel*>())
+        shown = shown || panel->text() == portText;
+    EXPECT_TRUE(shown);
+}
+
+} // namespace
+} // namespace mk21
