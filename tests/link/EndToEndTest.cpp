@@ -1,18 +1,11 @@
 // Sessions through a real pseudo-terminal against the simulated radio, in process (QtSerialLink)
 // and through mk21ctl.
-#include "app/AppState.h"
-#include "data/ImageCodec.h"
-#include "link/QtSerialLink.h"
-#include "link/SessionEngine.h"
-#include "tests/link/LinkFakes.h"
 #include "tests/link/SimRadioProcess.h"
-#include "tests/link/ToolState.h"
-#include "tests/support/RecordingPrompter.h"
+#include "tests/link/SimSession.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtCore/qtestsupport_core.h>
 
 #include <gtest/gtest.h>
 
@@ -24,11 +17,6 @@ namespace {
 using test::SimRadioProcess;
 using namespace ModSession;
 
-QByteArray imageBytes(const AppState& state)
-{
-    return QByteArray(reinterpret_cast<const char*>(state.RadioImage.data()), RadioImageSize);
-}
-
 QByteArray fileBytes(const QString& path)
 {
     QFile f(path);
@@ -36,28 +24,11 @@ QByteArray fileBytes(const QString& path)
 }
 
 // The program's engine on a real serial link to mk21sim.
-class OverPty : public testing::Test {
+class OverPty : public testing::Test, protected test::SimSession {
 protected:
-    OverPty()
+    bool run(const SimRadioProcess& sim, Command start)
     {
-        test::StartToolState(state);
-        QObject::connect(&engine, &SessionEngine::sessionFinished, &engine, [this](int op, bool ok) {
-            ++finished;
-            success = ok;
-            if (!ok || op != OperationRead)
-                done = true;
-        });
-        QObject::connect(&engine, &SessionEngine::configurationRead, &engine, [this] { done = true; });
-    }
-
-    bool run(const SimRadioProcess& sim, bool (SessionEngine::*start)())
-    {
-        state.settings.comPort = 5;
-        state.settings.PortOverrides.insert(5, sim.device());
-        done = false;
-        if (!(engine.*start)())
-            return false;
-        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 60000));
+        EXPECT_TRUE(runCommand(sim.device(), start));
         EXPECT_FALSE(link.isOpen());
         if (!success) {
             QStringList shown;
@@ -67,15 +38,6 @@ protected:
         }
         return success;
     }
-
-    test::RecordingPrompter prompter;
-    AppState state{prompter};
-    QtSerialLink link;
-    test::RecordingView view;
-    SessionEngine engine{state, link, view};
-    int finished = 0;
-    bool success = false;
-    bool done = false;
 };
 
 TEST_F(OverPty, PacedReadWithEchoingCable)
@@ -87,8 +49,8 @@ TEST_F(OverPty, PacedReadWithEchoingCable)
     EXPECT_EQ(prompter.numbers(), (QList<int>{9004, 9009}));
     EXPECT_FALSE(state.session.EchoMode);
     ASSERT_TRUE(sim.stop());
-    EXPECT_EQ(imageBytes(state), sim.savedMemory().left(RadioImageSize));
-    EXPECT_EQ(imageBytes(state).left(2816), memory.left(2816));
+    EXPECT_EQ(image(), sim.savedMemory().left(RadioImageSize));
+    EXPECT_EQ(image().left(2816), memory.left(2816));
     EXPECT_EQ(state.WorkingConfiguration.RadioInfo.ModelCode.text(), QStringLiteral("ZR750G"));
 }
 
@@ -99,7 +61,7 @@ TEST_F(OverPty, CableWithoutEchoIsFoundByTheSecondProgramRequest)
     ASSERT_TRUE(run(sim, &SessionEngine::StartRead)) << sim.log().toStdString();
     EXPECT_TRUE(state.session.EchoMode);
     ASSERT_TRUE(sim.stop());
-    EXPECT_EQ(imageBytes(state), sim.savedMemory().left(RadioImageSize));
+    EXPECT_EQ(image(), sim.savedMemory().left(RadioImageSize));
 }
 
 struct FaultCase {
@@ -125,7 +87,7 @@ TEST_P(OverPtyFaults, RecoverAndTransferEveryByte)
     // Every question is answered OK/Retry by the recording prompter.
     ASSERT_TRUE(run(sim, c.write ? &SessionEngine::StartWrite : &SessionEngine::StartRead)) << sim.log().toStdString();
     ASSERT_TRUE(sim.stop());
-    EXPECT_EQ(imageBytes(state), sim.savedMemory().left(RadioImageSize));
+    EXPECT_EQ(image(), sim.savedMemory().left(RadioImageSize));
     EXPECT_EQ(prompter.numbers().back(), c.write ? 9010 : 9009);
 }
 
@@ -149,7 +111,7 @@ TEST_F(OverPty, WriteLeavesTheEncodedImageInTheRadio)
     EXPECT_EQ(prompter.numbers(), (QList<int>{9005, 9010}));
     ASSERT_TRUE(sim.stop());
     const QByteArray saved = sim.savedMemory();
-    EXPECT_EQ(saved.left(RadioImageSize), imageBytes(state));
+    EXPECT_EQ(saved.left(RadioImageSize), image());
     EXPECT_EQ(saved.mid(RadioImageSize), memory.mid(RadioImageSize)); // the information area is never written
 }
 

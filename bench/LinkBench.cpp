@@ -1,0 +1,162 @@
+// Radio link throughput: full reads and writes against mk21sim, paced at 9600 baud with and
+// without the cable's echo, each timed from sending "PROGRAM" to the acknowledge of "END" and
+// set against the time the bytes need on the line; unpaced, the host's time per exchange.
+// Not run by CTest: build the target mk21_link_bench and run it (option --unpaced-runs N).
+#include "tests/link/SimRadioProcess.h"
+#include "tests/link/SimSession.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using namespace mk21;
+using test::LinkTap;
+
+constexpr double Baud = 9600.0;
+constexpr double BitsPerByte = 10.0;
+constexpr double TargetRatio = 1.10;
+
+// One session's exchanges read off the tap: the window from the first "PROGRAM" to the last
+// bytes read (the acknowledge of "END"), and what the engine's reply timeouts took of it.
+struct Window {
+    double seconds = 0;      // window less the timed-out exchanges
+    double waitSeconds = 0;  // timed-out exchanges: from their request to the request after the timeout
+    int timeouts = 0;
+    qint64 lineBytes = 0;    // sent and answered in the exchanges that were not timed out, echo excluded
+    int exchanges = 0;
+};
+
+Window Measure(const QList<LinkTap::Event>& events, const QList<int>& retryWrites, bool echo)
+{
+    Window w;
+    qsizetype first = -1;
+    qsizetype last = -1;
+    for (qsizetype i = 0; i < events.size(); ++i) {
+        if (first < 0 && events[i].kind == LinkTap::Kind::Write && events[i].bytes == "PROGRAM")
+            first = i;
+        if (events[i].kind == LinkTap::Kind::Read)
+            last = i;
+    }
+    if (first < 0 || last < first)
+        return w;
+    // Exchanges: a request and every byte after it up to the next request.
+    QList<qsizetype> writes;
+    for (qsizetype i = first; i <= last; ++i) {
+        if (events[i].kind == LinkTap::Kind::Write)
+            writes.append(i);
+    }
+    for (qsizetype k = 0; k < writes.size(); ++k) {
+        const qsizetype begin = writes[k];
+        const qsizetype end = k + 1 < writes.size() ? writes[k + 1] : last + 1;
+        const bool timedOut = k + 1 < writes.size() && retryWrites.contains(static_cast<int>(writes[k + 1]));
+        if (timedOut) {
+            ++w.timeouts;
+            w.waitSeconds += (events[end].nanos - events[begin].nanos) / 1e9;
+            continue;
+        }
+        ++w.exchanges;
+        qint64 bytes = 0;
+        for (qsizetype i = begin; i < end; ++i)
+            bytes += events[i].bytes.size();
+        w.lineBytes += echo ? bytes - events[begin].bytes.size() : bytes;
+    }
+    w.seconds = (events[last].nanos - events[first].nanos) / 1e9 - w.waitSeconds;
+    return w;
+}
+
+// One session on a fresh program state (so the cable's echo is searched for as at the start of a
+// run) against a fresh simulated radio. False when it did not succeed.
+bool RunSession(bool write, bool echo, bool paced, Window& window)
+{
+    QStringList args;
+    if (echo)
+        args << QStringLiteral("--echo");
+    if (!paced)
+        args << QStringLiteral("--no-pacing");
+    test::SimRadioProcess sim(args, test::PatternMemory());
+    if (!sim.started())
+        return false;
+    test::SimSession s;
+    // The engine's own slot runs first and sends the repeated request: its index marks the timeout.
+    QList<int> retryWrites;
+    QObject::connect(&s.engine.WaitTimer, &QTimer::timeout, &s.engine,
+                     [&] { retryWrites.append(static_cast<int>(s.link.events().size()) - 1); });
+    const bool ended = s.runCommand(sim.device(), write ? &SessionEngine::StartWrite : &SessionEngine::StartRead,
+                                    false, 120000);
+    if (!ended || !s.success)
+        return false;
+    window = Measure(s.link.events(), retryWrites, echo);
+    return window.exchanges > 0;
+}
+
+void PrintPaced(const char* what, bool echo, const Window& w)
+{
+    const double bound = w.lineBytes * BitsPerByte / Baud;
+    std::printf("%s paced echo=%s: %.3f s, bound %.3f s, ratio %.3f (target <= %.2f)\n", what, echo ? "on" : "off",
+                w.seconds, bound, w.seconds / bound, TargetRatio);
+}
+
+void PrintUnpaced(const char* what, bool echo, std::vector<Window> runs)
+{
+    std::sort(runs.begin(), runs.end(), [](const Window& a, const Window& b) { return a.seconds < b.seconds; });
+    const Window& median = runs[runs.size() / 2];
+    const auto perExchange = [](const Window& w) { return w.seconds * 1000.0 / w.exchanges; };
+    std::printf("%s unpaced echo=%s: %.3f s, %d exchanges, %.3f ms per exchange (median of %zu, %.3f..%.3f)\n", what,
+                echo ? "on" : "off", median.seconds, median.exchanges, perExchange(median), runs.size(),
+                perExchange(runs.front()), perExchange(runs.back()));
+}
+
+// What the figures above leave out.
+void PrintAside(const Window& w)
+{
+    std::printf("    %lld bytes on the line", static_cast<long long>(w.lineBytes));
+    if (w.timeouts > 0)
+        std::printf("; left out: %d WaitTimer expir%s while the cable's echo was searched, %.3f s", w.timeouts,
+                    w.timeouts == 1 ? "y" : "ies", w.waitSeconds);
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+} // namespace
+
+// Options: --unpaced-runs N (5).
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    const qsizetype option = args.indexOf(QStringLiteral("--unpaced-runs"));
+    const int unpacedRuns = option > 0 ? std::max(1, args.value(option + 1).toInt()) : 5;
+    std::printf("each from the first \"PROGRAM\" to the acknowledge of \"END\"; WaitSaveDataTimer (before) and "
+                "ReadOKTimer (after) lie outside\n");
+    int failures = 0;
+    for (const bool paced : {true, false}) {
+        for (const bool write : {false, true}) {
+            for (const bool echo : {false, true}) {
+                const char* what = write ? "write" : "read";
+                std::vector<Window> runs;
+                for (int i = 0; i < (paced ? 1 : unpacedRuns); ++i) {
+                    Window w;
+                    if (RunSession(write, echo, paced, w))
+                        runs.push_back(w);
+                }
+                if (runs.empty()) {
+                    std::printf("%s %s echo=%s: the session failed\n", what, paced ? "paced" : "unpaced",
+                                echo ? "on" : "off");
+                    ++failures;
+                    continue;
+                }
+                if (paced)
+                    PrintPaced(what, echo, runs.front());
+                else
+                    PrintUnpaced(what, echo, runs);
+                PrintAside(runs.front());
+            }
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
