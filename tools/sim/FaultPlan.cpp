@@ -36,30 +36,30 @@ std::optional<FaultKind> FaultByName(const QString& name)
 
 } // namespace
 
-bool FaultPlan::AddSpec(const QString& spec, QString& error)
+bool FaultPlan::AddFault(const QString& fault, QString& error)
 {
-    error = QStringLiteral("bad fault '%1'").arg(spec);
-    if (spec == QLatin1String("silent")) {
+    error = QStringLiteral("bad fault '%1'").arg(fault);
+    if (fault == QLatin1String("silent")) {
         silent_ = true;
         return true;
     }
-    if (spec.startsWith(QLatin1String("hangup-after:"))) {
+    if (fault.startsWith(QLatin1String("hangup-after:"))) {
         bool ok = false;
-        const int blocks = spec.mid(13).toInt(&ok);
+        const int blocks = fault.mid(13).toInt(&ok);
         if (!ok || blocks < 1)
             return false;
         hangUpAfter_ = blocks;
         return true;
     }
-    const qsizetype colon = spec.indexOf(QLatin1Char(':'));
-    const qsizetype at = spec.indexOf(QLatin1Char('@'));
+    const qsizetype colon = fault.indexOf(QLatin1Char(':'));
+    const qsizetype at = fault.indexOf(QLatin1Char('@'));
     const qsizetype split = colon >= 0 && (at < 0 || colon < at) ? colon : at;
     if (split < 0)
         return false;
-    const std::optional<FaultKind> kind = FaultByName(spec.left(split));
+    const std::optional<FaultKind> kind = FaultByName(fault.left(split));
     if (!kind)
         return false;
-    const QString value = spec.mid(split + 1);
+    const QString value = fault.mid(split + 1);
     bool ok = false;
     if (split == colon) {
         const double rate = value.toDouble(&ok);

@@ -37,7 +37,7 @@ private:
 // silent.
 class FaultPlan {
 public:
-    bool AddSpec(const QString& spec, QString& error);
+    bool AddFault(const QString& fault, QString& error);
     void SetSeed(std::uint64_t seed) { rng_.seed(seed); }
     bool HasRates() const { return !rates_.empty(); }
     bool Silent() const { return silent_; }

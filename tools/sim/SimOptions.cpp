@@ -19,7 +19,7 @@ const char* UsageText()
            "  --baud N             line rate for pacing, 10 bits a byte (9600)\n"
            "  --no-pacing          send and take bytes as fast as the pseudo-terminal allows\n"
            "  --seed N             seed of the random faults (default: from the clock, logged)\n"
-           "  --fault SPEC         may be repeated; SPEC is one of\n"
+           "  --fault FAULT        may be repeated; FAULT is one of\n"
            "                         KIND:RATE     each eligible reply with probability RATE (0..1)\n"
            "                         KIND@N        the Nth eligible reply of the run\n"
            "                         KIND@addr=A   the next block request for address A\n"
@@ -70,7 +70,7 @@ ParsedOptions ParseOptions(const QStringList& arguments)
     const QCommandLineOption baud(QStringLiteral("baud"), {}, QStringLiteral("N"));
     const QCommandLineOption noPacing(QStringLiteral("no-pacing"));
     const QCommandLineOption seed(QStringLiteral("seed"), {}, QStringLiteral("N"));
-    const QCommandLineOption fault(QStringLiteral("fault"), {}, QStringLiteral("SPEC"));
+    const QCommandLineOption fault(QStringLiteral("fault"), {}, QStringLiteral("FAULT"));
     const QCommandLineOption delayMs(QStringLiteral("delay-ms"), {}, QStringLiteral("MS"));
     const QCommandLineOption verbose(QStringLiteral("verbose"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
@@ -150,8 +150,8 @@ ParsedOptions ParseOptions(const QStringList& arguments)
             return parsed;
         }
     }
-    for (const QString& spec : parser.values(fault)) {
-        if (!o.faults.AddSpec(spec, parsed.error))
+    for (const QString& faultText : parser.values(fault)) {
+        if (!o.faults.AddFault(faultText, parsed.error))
             return parsed;
     }
     parsed.options = std::move(o);

@@ -172,11 +172,11 @@ std::optional<Nanos> SimServer::NextDeadline(Nanos now) const
 
 bool SimServer::ArmTimer(std::optional<Nanos> deadline)
 {
-    itimerspec spec{};
+    itimerspec when{};
     // An all-zero time would disarm the timer instead of firing it.
     if (deadline)
-        spec.it_value = ToTimespec(std::max<Nanos>(*deadline, 1));
-    if (timerfd_settime(timer_.get(), TFD_TIMER_ABSTIME, &spec, nullptr) != 0) {
+        when.it_value = ToTimespec(std::max<Nanos>(*deadline, 1));
+    if (timerfd_settime(timer_.get(), TFD_TIMER_ABSTIME, &when, nullptr) != 0) {
         log_.Always(std::string("timerfd_settime: ") + std::strerror(errno));
         return false;
     }
