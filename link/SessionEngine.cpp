@@ -9,6 +9,7 @@
 #include "link/SerialLink.h"
 #include "link/SessionView.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace mk21 {
@@ -172,6 +173,8 @@ bool SessionEngine::OpenPort()
     }
     s.LastPercent = 0;
     WaitTimer.stop();
+    confirmWrites_ = false;
+    confirming_ = false;
     const int lastBlock = static_cast<int>(std::lround(s.EndAddress / 16.0));
     s.BlockRetries = QList<Integer>(lastBlock + 1, BlockRetryCount);
 
@@ -203,6 +206,7 @@ void SessionEngine::SendProgramRequest()
 {
     SessionState& s = state_.session;
     s.AwaitingReply = true;
+    confirming_ = false;
     if (s.OperationType == OperationWrite) {
         s.WriteState = StateAwaitProgram;
         s.ReadState = StateIdle;
@@ -243,6 +247,7 @@ void SessionEngine::ReadNextBlock()
 void SessionEngine::SendWriteBlock()
 {
     const SessionState& s = state_.session;
+    confirming_ = false;
     if (s.CurrentAddress >= s.EndAddress) {
         FinishTransfer();
         return;
@@ -253,6 +258,37 @@ void SessionEngine::SendWriteBlock()
     updateProgress();
     send(ModComm::WriteBlock(s.CurrentAddress, state_.RadioImage.data() + s.CurrentAddress),
          ModComm::AckReplyLength);
+}
+
+// Reads the block just written back: a data block carries its address and checksum, so no stale
+// reply of an earlier exchange can pass for it.
+void SessionEngine::sendConfirmRead()
+{
+    const SessionState& s = state_.session;
+    confirming_ = true;
+    send(ModComm::ReadRequest(s.CurrentAddress, s.BlockSize), s.BlockSize + ModComm::DataBlockOverhead);
+}
+
+void SessionEngine::onConfirmBlock(const QByteArray& reply)
+{
+    WaitTimer.stop();
+    SessionState& s = state_.session;
+    const auto* data = reinterpret_cast<const Byte*>(reply.constData()) + s.EchoSkip + 4;
+    const Byte* written = state_.RadioImage.data() + s.CurrentAddress;
+    if (std::equal(data, data + s.BlockSize, written)) {
+        confirming_ = false;
+        Advance();
+        return;
+    }
+    // The radio does not hold the block: it is written again, within the block's retries.
+    const int index = blockIndex();
+    if (index < 0 || index >= s.BlockRetries.size() || s.BlockRetries[index] < 1) {
+        confirming_ = false;
+        ConnectionLost();
+        return;
+    }
+    --s.BlockRetries[index];
+    SendWriteBlock();
 }
 
 void SessionEngine::WriteNextBlock()
@@ -281,11 +317,24 @@ void SessionEngine::OnReceived()
     if (!s.AwaitingReply)
         return;
     const QByteArray reply = waiting.left(s.ReceiveThreshold);
+    if (confirming_) {
+        // Only the block read back counts; anything else is left to the reply timeout.
+        if (ModComm::IsDataBlock(reply, s.EchoSkip, s.CurrentAddress, s.BlockSize))
+            onConfirmBlock(reply);
+        return;
+    }
     const bool inPasswordState = (s.OperationType == OperationRead || s.OperationType == OperationWrite)
                                  && operationState() == StateAwaitPassword;
     const ModComm::ReplyContext context{s.EchoSkip, s.CurrentAddress, s.BlockSize, inPasswordState};
     switch (ModComm::MatchReply(reply, context)) {
     case ModComm::Reply::Ack:
+        if (confirmWrites_ && s.OperationType == OperationWrite && s.WriteState == StateWriteBlocks) {
+            WaitTimer.stop();
+            sendConfirmRead();
+            break;
+        }
+        Advance();
+        break;
     case ModComm::Reply::ProgramAccepted:
         Advance();
         break;
@@ -485,10 +534,14 @@ void SessionEngine::OnReplyTimeout()
                 ConnectionLost();
             } else {
                 --s.BlockRetries[index];
-                if (op == OperationRead)
+                if (op == OperationRead) {
                     SendReadRequest();
-                else
+                } else if (confirming_) {
+                    sendConfirmRead();
+                } else {
+                    confirmWrites_ = true;
                     SendWriteBlock();
+                }
             }
         } else if (st == StateEnding) {
             CloseOperation(true); // a missing acknowledge of "END" counts as success
@@ -570,6 +623,7 @@ void SessionEngine::CloseOperation(bool success)
     SessionState& s = state_.session;
     const int op = s.OperationType;
     s.AwaitingReply = false;
+    confirming_ = false;
     if (link_.isOpen())
         link_.close();
     if (progressShown_) {

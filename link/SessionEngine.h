@@ -99,6 +99,8 @@ private:
     void send(const QByteArray& request, int replyLength);
     void updateProgress();
     void showProgress(int percent);
+    void sendConfirmRead();
+    void onConfirmBlock(const QByteArray& reply);
     void onIdentity(const QByteArray& reply);
     void onPasswordBlock(const QByteArray& reply);
     void checkCompatibility();
@@ -113,6 +115,11 @@ private:
     ModVersion::ProgramLauncher launcher_ = ModVersion::StartDetached;
     bool progressShown_ = false;
     QString device_; // the device of comPort when the session opened it
+    // Once a write block's reply has timed out, a late acknowledge can still arrive at any later
+    // exchange, and acknowledges carry no address: from then on every written block is read back
+    // and compared before the write moves on.
+    bool confirmWrites_ = false;
+    bool confirming_ = false; // the request out is such a read-back
 };
 
 } // namespace mk21

@@ -82,10 +82,9 @@ SoakPlan PlanRun(std::mt19937_64& rng)
     }
     QStringList kinds{QStringLiteral("drop"), QStringLiteral("garbage")};
     if (plan.operation == OperationWrite) {
-        // Late replies or refusals, not both: an acknowledge that comes after the reply timeout
-        // is taken for the next block's, and a refusal of that block, arriving a step later, then
-        // repeats the wrong block. The session ends as a success with one block not stored.
-        kinds << (unit(rng) < 0.5 ? QStringLiteral("delay") : QStringLiteral("resend"));
+        // Late acknowledges and refusals together: a late acknowledge must not be taken for a
+        // later block's reply.
+        kinds << QStringLiteral("delay") << QStringLiteral("resend");
     } else {
         kinds << QStringLiteral("delay") << QStringLiteral("checksum") << QStringLiteral("address");
     }

@@ -426,6 +426,60 @@ TEST_F(Session, ResendRepeatsTheSameBlockAndAckMovesOn)
     EXPECT_EQ(k.count(QStringLiteral("W0010")), 2);
 }
 
+TEST_F(Session, AfterAWriteTimeoutEveryLaterBlockIsReadBackBeforeTheNext)
+{
+    dropReplies(QStringLiteral("W0010"), 1);
+    ASSERT_TRUE(engine.StartWrite());
+    ASSERT_TRUE(waitFinished());
+    EXPECT_TRUE(success);
+    EXPECT_EQ(prompter.numbers(), (QList<int>{9005, 9010}));
+    QStringList expected{QStringLiteral("PROGRAM"), QStringLiteral("ID"), QStringLiteral("R0B30"),
+                         QStringLiteral("W0000"), QStringLiteral("W0010"), QStringLiteral("W0010")};
+    for (int a = 16; a <= 2816; a += 16) {
+        if (a > 16)
+            expected.append(addressKind('W', a));
+        expected.append(addressKind('R', a));
+    }
+    expected.append(QStringLiteral("END"));
+    EXPECT_EQ(kinds(), expected);
+    EXPECT_EQ(radio.memory.left(RadioImageSize), bytesOf(state.RadioImage, 0, RadioImageSize));
+}
+
+TEST_F(Session, ABlockTheRadioNeverHoldsIsWrittenThreeTimesMoreThenAsked)
+{
+    // A reply timeout on block 1, then block 2 always reads back with one byte changed.
+    auto dropped = std::make_shared<bool>(false);
+    radio.tamper = [dropped](const QByteArray& request, const QByteArray& reply) {
+        if (kindOf(request) == QStringLiteral("W0010") && !*dropped) {
+            *dropped = true;
+            return QByteArray();
+        }
+        if (kindOf(request) == QStringLiteral("R0020") && reply.size() == 22) {
+            QByteArray other = reply;
+            other[4] = static_cast<char>(other.at(4) ^ 0x5A);
+            unsigned sum = 0;
+            for (int i = 1; i < 20; ++i)
+                sum += static_cast<unsigned char>(other.at(i));
+            other[20] = static_cast<char>(sum & 0xFF);
+            return other;
+        }
+        return reply;
+    };
+    prompter.script(PromptAnswer::Ok);
+    prompter.script(PromptAnswer::Cancel);
+    ASSERT_TRUE(engine.StartWrite());
+    ASSERT_TRUE(waitFinished());
+    EXPECT_FALSE(success);
+    EXPECT_FALSE(portOpenAtFinish);
+    EXPECT_EQ(prompter.numbers(), (QList<int>{9005, 9008}));
+    const QStringList k = kinds();
+    EXPECT_EQ(k.count(QStringLiteral("W0020")), 4);
+    EXPECT_EQ(k.count(QStringLiteral("R0020")), 4);
+    EXPECT_FALSE(k.contains(QStringLiteral("W0030")));
+    EXPECT_EQ(k.back(), QStringLiteral("END"));
+    EXPECT_EQ(view.ended, (QList<QPair<int, bool>>{{OperationWrite, false}}));
+}
+
 TEST_F(Session, MissingAcknowledgeOfEndStillCountsAsSuccess)
 {
     for (bool write : {true, false}) {
