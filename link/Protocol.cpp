@@ -2,8 +2,10 @@
 
 #include "app/AppState.h"
 #include "app/CapabilityRecord.h"
+#include "data/ImageLayout.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace mk21::ModComm {
 
@@ -19,9 +21,10 @@ constexpr int BandOffset = 8;
 constexpr int FirmwareOffset = 9;
 constexpr int FirmwareLength = 4;
 constexpr int CapabilityOffset = 13;
-constexpr int ImageModelAddress = 2816;
-constexpr int ImageFirmwareAddress = 2824;
-constexpr int ImageCapabilityAddress = 2828;
+// Where the identity's fields land in the image: the image layout's own addresses.
+constexpr auto ImageModelAddress = static_cast<std::ptrdiff_t>(ImageLayout::ModelCode);
+constexpr auto ImageFirmwareAddress = static_cast<std::ptrdiff_t>(ImageLayout::DataVersion);
+constexpr std::size_t ImageCapabilityAddress = ImageLayout::CapabilityByte;
 constexpr int PasswordDataOffset = 12;
 constexpr int PasswordLength = 4;
 
