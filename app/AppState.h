@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/IniFile.h"
+#include "channels/ChannelCursor.h"
 #include "data/RadioConfiguration.h"
 #include "link/SessionState.h"
 
@@ -98,6 +99,9 @@ public:
     SessionState session;              // the radio link's protocol and session variables
 
     IniCache languageCache; // parsed language file, re-read whenever the file changes
+
+    ChannelCursor channelCursor;   // channel editing: cursor, shared group, which windows are open
+    ChannelClipboard ChClipboard;  // the channel commands' clipboard
 
     // The open windows that show channels; null while none is open. Not owned.
     ChannelViews* channelViews = nullptr;
