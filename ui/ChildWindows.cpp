@@ -65,6 +65,13 @@ QWidget* ShowChildForm(QMdiArea* area, std::unique_ptr<QWidget> window)
     return Load(area, std::move(window));
 }
 
+QWidget* FindSiblingForm(const QWidget* window, const QString& name)
+{
+    const auto* sub = qobject_cast<const QMdiSubWindow*>(window->parentWidget());
+    const QMdiArea* area = sub != nullptr ? sub->mdiArea() : nullptr;
+    return area != nullptr ? FindChildForm(area, name) : nullptr;
+}
+
 void UnloadFormByName(QMdiArea* area, const QString& name)
 {
     for (QMdiSubWindow* sub : area->subWindowList()) {

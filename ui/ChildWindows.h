@@ -25,6 +25,10 @@ QWidget* ShowChildForm(QMdiArea* area, const QString& name, const WindowFactory&
 // The same for a window already built; it is discarded when one of its name is loaded.
 QWidget* ShowChildForm(QMdiArea* area, std::unique_ptr<QWidget> window);
 
+// The loaded child window named `name` in the same area as `window`, or null (also when `window`
+// is not a child window): how the editor windows reach each other.
+QWidget* FindSiblingForm(const QWidget* window, const QString& name);
+
 // Closes every loaded child window named `name`; each runs its own close handling and may refuse.
 void UnloadFormByName(QMdiArea* area, const QString& name);
 
