@@ -11,6 +11,8 @@
 #include "app/frmMainStatusBar.h"
 #include "app/frmMainToolBar.h"
 #include "app/frmMainTree.h"
+#include "channels/frmChannelWindows.h"
+#include "channels/frmCommChInfo.h"
 #include "data/ModelBand.h"
 #include "features/TextOps.h"
 #include "link/SerialLink.h"
@@ -48,6 +50,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     buildWindow();
     connectCommands();
+    registerChannelWindows();
     sessions_ = std::make_unique<MainSessions>(state_, *this);
     link_ = &sessions_->link();
     restorePlacement();
@@ -133,9 +136,10 @@ void frmMain::ShowCHInfo(bool show)
 void frmMain::SetSaveEditData()
 {
     // The channel table stores a value still being typed and leaves in-place editing.
-    QWidget* table = ModFun::FindChildForm(mdiArea_, QLatin1String(ChannelTableForm));
-    if (table != nullptr && table->metaObject()->indexOfMethod("SetEditDisable()") >= 0)
-        QMetaObject::invokeMethod(table, "SetEditDisable");
+    if (frmCommChInfo* table = channelWindows_->table()) {
+        table->ValidateActiveEditor();
+        table->SetEditDisable();
+    }
 }
 
 void frmMain::SetMainTexts()

@@ -19,6 +19,7 @@ namespace mk21
 {
 
 class AppState;
+class ChannelWindows;
 class FileDialogs;
 class MainStatusBar;
 class MainSessions;
@@ -57,6 +58,8 @@ class frmMain final : public QMainWindow
     void Form_Activate();
 
     QMdiArea* mdiArea() const { return mdiArea_; }
+    // The links between the channel windows, and the channel commands.
+    ChannelWindows& channelWindows() { return *channelWindows_; }
 
     // What the commands use, replaceable (tests answer the file dialogs themselves).
     void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
@@ -114,6 +117,8 @@ class frmMain final : public QMainWindow
     void childActivated();
     void treeNodeClicked(const QString& key);
     void toolbarButtonClicked(const QString& key);
+    void registerChannelWindows();
+    void SetCHEditEnabled(int number);
     void TimerCHEdit_Timer();
     void NewDocTimer_Timer();
     bool SaveDocument(); // false when the file could not be written
@@ -134,6 +139,7 @@ class frmMain final : public QMainWindow
     QString tilePath_; // the picture the cached tile came from
     QPixmap tile_;
     bool endingAtOnce_ = false;
+    std::unique_ptr<ChannelWindows> channelWindows_;
     std::unique_ptr<MainSessions> sessions_; // first to go: it closes the port
 };
 

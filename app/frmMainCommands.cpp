@@ -1,6 +1,7 @@
 // The main window's menu, toolbar and tree commands: which window or operation each one runs.
 #include "app/frmMain.h"
 
+#include "app/AppState.h"
 #include "app/FrmHabits.h"
 #include "app/FrmSetLanguage.h"
 #include "app/frmAbout.h"
@@ -8,6 +9,9 @@
 #include "app/frmMainStatusBar.h"
 #include "app/frmMainToolBar.h"
 #include "app/frmMainTree.h"
+#include "channels/FrmCHInfoEdit.h"
+#include "channels/frmChannelWindows.h"
+#include "channels/frmCommChInfo.h"
 #include "data/FrmModelInfo.h"
 
 #include <QAction>
@@ -157,11 +161,45 @@ void frmMain::TimerCHEdit_Timer()
 {
     TimerCHEdit.stop();
     if (PendingChannelCommand == HabitsCommand) {
+        const bool offsets = state_.preferences.OffSetShowMode;
         FrmHabits habits(state_, this);
         habits.exec();
+        if (state_.preferences.OffSetShowMode != offsets)
+            channelWindows_->OffsetModeChanged();
         return;
     }
     emit channelCommandDue(PendingChannelCommand);
+    channelWindows_->RunCommand(PendingChannelCommand);
+}
+
+void frmMain::registerChannelWindows()
+{
+    channelWindows_ = std::make_unique<ChannelWindows>(state_, mdiArea_, this);
+    setChildForm(QLatin1String(ChannelTableForm), [this] {
+        auto table = std::make_unique<frmCommChInfo>(state_);
+        connect(table.get(), &frmCommChInfo::editWindowWanted, this,
+                [this] { OpenChildForm(QLatin1String(ChannelWindows::EditForm)); });
+        connect(table.get(), &frmCommChInfo::cursorChannelChanged, this, &frmMain::SetCHEditEnabled);
+        connect(table.get(), &frmCommChInfo::channelMenuRequested, this,
+                [this](const QPoint& at) { menus_.MnuCHEdit->popup(at); });
+        connect(table.get(), &frmCommChInfo::treeReloadWanted, this, &frmMain::LoadTree);
+        return table;
+    });
+    setChildForm(QLatin1String(ChannelWindows::EditForm), [this] { return std::make_unique<FrmCHInfoEdit>(state_); });
+}
+
+void frmMain::SetCHEditEnabled(int number)
+{
+    const ModCHEdit::ChannelCommandStates states = ModCHEdit::SetCHEditEnabled(state_, number);
+    menus_.MnuCHCut->setEnabled(states.cut);
+    menus_.MnuCHCopy->setEnabled(states.copy);
+    menus_.MnuCHPaste->setEnabled(states.paste);
+    const std::pair<const char*, bool> buttons[] = {
+        {"BtnCHCut", states.cut}, {"BtnCHCopy", states.copy}, {"BtnCHPaste", states.paste}};
+    for (const auto& [key, enabled] : buttons) {
+        if (QAction* button = tbToolBar->findChild<QAction*>(QLatin1String(key)))
+            button->setEnabled(enabled);
+    }
 }
 
 void frmMain::MnuLocalInfo_Click()

@@ -1,37 +1,14 @@
 #include "channels/FrmCHInfoEdit.h"
 
 #include "app/AppState.h"
+#include "channels/TypedKeys.h"
+#include "ui/ClipboardKeys.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 namespace mk21 {
-
-namespace {
-
-bool IsClipboardKey(const QKeyEvent* key)
-{
-    if (key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste))
-        return true;
-    const bool control = key->modifiers().testFlag(Qt::ControlModifier);
-    return control && (key->key() == Qt::Key_X || key->key() == Qt::Key_C || key->key() == Qt::Key_V);
-}
-
-// Of the printable characters only digits and "." (and the signs of an offset) may be typed.
-bool CharacterRefused(QChar c, bool signsAllowed)
-{
-    const char16_t code = c.unicode();
-    if (code > 127)
-        return true;
-    if (code < 32 || code == 127)
-        return false; // Backspace, Delete and the other control characters pass
-    if ((code >= u'0' && code <= u'9') || code == u'.')
-        return false;
-    return !(signsAllowed && (code == u'+' || code == u'-'));
-}
-
-} // namespace
 
 bool FrmCHInfoEdit::FrequencyKeyPress(QLineEdit* box, const QKeyEvent* key)
 {
@@ -47,7 +24,7 @@ bool FrmCHInfoEdit::FrequencyKeyPress(QLineEdit* box, const QKeyEvent* key)
         return true;
     const QString text = key->text();
     const bool signsAllowed = box == Text2 && state_.preferences.OffSetShowMode;
-    return !text.isEmpty() && CharacterRefused(text.front(), signsAllowed);
+    return !text.isEmpty() && !TypedKeys::FrequencyBoxAccepts(text.front(), signsAllowed);
 }
 
 bool FrmCHInfoEdit::eventFilter(QObject* watched, QEvent* event)

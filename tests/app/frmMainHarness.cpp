@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Startup.h"
+#include "ui/ChildWindows.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -73,12 +74,18 @@ frmMain& MainWindowHarness::open()
     });
     for (const char* form : standInForms) {
         const QString name = QString::fromLatin1(form);
+        if (realChannelTable && name == QLatin1String(frmMain::ChannelTableForm))
+            continue;
         window->setChildForm(name, [name] {
             auto standIn = std::make_unique<QWidget>();
             standIn->setWindowTitle(name);
             return standIn;
         });
     }
+    // The window opened the real channel table while it loaded; the tests of the window's own
+    // commands start without it and get the stand-in when they open one.
+    if (!realChannelTable)
+        ModFun::UnloadFormByName(window->mdiArea(), QLatin1String(frmMain::ChannelTableForm));
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     return *window;

@@ -60,6 +60,8 @@ class MainWindowHarness
     std::unique_ptr<frmMain> window;
     ScriptedDialogs* dialogs = nullptr; // owned by the window
     QStringList launched;
+    // The real channel table instead of a stand-in; set before open().
+    bool realChannelTable = false;
 
   private:
     QTemporaryDir work_;

@@ -4,11 +4,14 @@
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
 #include "app/LanguageTexts.h"
+#include "channels/frmCommChInfo.h"
+#include "channels/frmCommChInfoGrid.h"
 #include "data/ImageCodec.h"
 #include "link/FrmProgress.h"
 #include "tests/app/frmMainHarness.h"
 #include "tests/link/SimRadioProcess.h"
 #include "tests/support/WhenModal.h"
+#include "ui/ChildWindows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -154,6 +157,31 @@ TEST_F(MainWindowSessions, ReadAndWriteTheRadioFromTheMenus)
     h.state.WorkingConfiguration.Channels[0].TxPower = changedPower;
     run("mnuReadFromRadio");
     EXPECT_EQ(h.state.WorkingConfiguration.Channels[0].TxPower, initialPower);
+}
+
+TEST_F(MainWindowSessions, AReadShowsTheRadiosChannelsInTheChannelTable)
+{
+    // The radio holds channel 3 on 433.125 MHz and nothing on position 1; the document differs.
+    RadioConfiguration& config = h.state.WorkingConfiguration;
+    config.ChannelCount = 1;
+    config.Channels[0].ChannelNo = 3;
+    config.Channels[0].RxFreq = QStringLiteral("43312500");
+    ModImage::PrefillImage(h.state, false);
+    ModImage::EncodeImage(h.state);
+    QByteArray memory(reinterpret_cast<const char*>(h.state.RadioImage.data()), RadioImageSize);
+    memory += test::PatternMemory().mid(RadioImageSize);
+    config.Channels[0].ChannelNo = 1;
+    SimRadioProcess sim({QStringLiteral("--no-pacing")}, memory);
+    h.realChannelTable = true;
+    attach(sim);
+    EXPECT_EQ(h.children(), QStringList{"frmCommChInfo"}); // opened at start-up
+
+    run("mnuReadFromRadio");
+    const auto* table = qobject_cast<frmCommChInfo*>(
+        ModFun::FindChildForm(h.window->mdiArea(), QLatin1String(frmMain::ChannelTableForm)));
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->grid()->cellText(3, 1), "433.12500");
+    EXPECT_EQ(table->grid()->cellText(1, 1), "");
 }
 
 TEST_F(MainWindowSessions, TheRadiosPasswordIsAskedInThePasswordWindow)
