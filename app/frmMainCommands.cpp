@@ -9,6 +9,7 @@
 #include "app/frmMainStatusBar.h"
 #include "app/frmMainToolBar.h"
 #include "app/frmMainTree.h"
+#include "channels/ChannelList.h"
 #include "channels/FrmCHInfoEdit.h"
 #include "channels/frmChannelWindows.h"
 #include "channels/frmCommChInfo.h"
@@ -170,6 +171,9 @@ void frmMain::TimerCHEdit_Timer()
     }
     emit channelCommandDue(PendingChannelCommand);
     channelWindows_->RunCommand(PendingChannelCommand);
+    // A copy fills the clipboard without redrawing a row: the states follow it here.
+    if (const frmCommChInfo* table = channelWindows_->table())
+        SetCHEditEnabled(ModCHEdit::ChannelsPerGroup * table->group() + table->cursorRow());
 }
 
 void frmMain::registerChannelWindows()

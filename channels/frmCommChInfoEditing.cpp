@@ -86,6 +86,8 @@ void frmCommChInfo::showEvent(QShowEvent* event)
     if (!firstActivation_)
         return;
     firstActivation_ = false;
+    // The group drawn while loading was announced before anyone could listen.
+    emit cursorChannelChanged(ModCHEdit::ChannelsPerGroup * group_ + cursorRow());
     // Once the window has its place on screen, the editor goes over the cursor cell.
     QTimer::singleShot(0, this, [this] {
         if (ready_)
@@ -333,6 +335,13 @@ void frmCommChInfo::Grid_Scroll()
 
 bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event)
 {
+    // The boxes do not claim Ctrl keys, so that the channel commands' Ctrl+X, Ctrl+C, Ctrl+V and
+    // Ctrl+U work while a cell is being typed in; keys without a command still reach the box.
+    if (event->type() == QEvent::ShortcutOverride && (watched == Text1 || watched == Text2) &&
+        static_cast<QKeyEvent*>(event)->modifiers().testFlag(Qt::ControlModifier)) {
+        event->ignore();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (watched == Text1 || watched == Text2)

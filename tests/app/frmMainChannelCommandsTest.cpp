@@ -1,0 +1,139 @@
+// The main window's channel commands on the real channel table: menu items, buttons and keys run
+// from the command timer, their enabled states, and the preferences command.
+#include "app/AppState.h"
+#include "app/LanguageTexts.h"
+#include "channels/frmChannelWindows.h"
+#include "channels/frmCommChInfo.h"
+#include "channels/frmCommChInfoGrid.h"
+#include "tests/app/frmMainHarness.h"
+#include "tests/support/WhenModal.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using mk21::test::Control;
+using mk21::test::MainWindowHarness;
+
+namespace mk21
+{
+namespace
+{
+
+class MainWindowChannelCommands : public testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        h.realChannelTable = true;
+        h.open();
+        table = h.window->channelWindows().table();
+        ASSERT_NE(table, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return text1()->isVisible(); }, 2000));
+        h.state.preferences.NoPasteQuestion = true;
+        h.state.preferences.PasteInserts = false;
+    }
+
+    QLineEdit* text1() const { return Control<QLineEdit>(table, "Text1"); }
+    QString cell(int row, int col) const { return table->grid()->cellText(row, col); }
+    bool enabled(const char* item, const char* button) const
+    {
+        const bool itemEnabled = h.action(item)->isEnabled();
+        EXPECT_EQ(h.action(button)->isEnabled(), itemEnabled) << item << " and " << button;
+        return itemEnabled;
+    }
+    bool runs(const std::function<bool()>& done) { return QTest::qWaitFor(done, 1000); }
+
+    MainWindowHarness h;
+    frmCommChInfo* table = nullptr;
+};
+
+TEST_F(MainWindowChannelCommands, CutCopyAndPasteFollowTheCursorAndTheClipboard)
+{
+    ASSERT_FALSE(cell(1, 1).isEmpty()) << "a new document holds channel 1";
+    EXPECT_TRUE(enabled("MnuCHCut", "BtnCHCut"));
+    EXPECT_TRUE(enabled("MnuCHCopy", "BtnCHCopy"));
+    EXPECT_FALSE(enabled("MnuCHPaste", "BtnCHPaste")) << "nothing copied yet";
+
+    table->grid()->setCursor(4, 1);
+    EXPECT_FALSE(enabled("MnuCHCut", "BtnCHCut"));
+    EXPECT_FALSE(enabled("MnuCHCopy", "BtnCHCopy"));
+    EXPECT_TRUE(enabled("MnuCHInsert", "BtnCHInsert"));
+    EXPECT_TRUE(enabled("MnuCHMoveUp", "BtnCHMoveUp"));
+
+    // A frequency still being typed is stored before the command copies the channel.
+    table->grid()->setCursor(1, 1);
+    text1()->selectAll();
+    QTest::keyClicks(text1(), QStringLiteral("441.25"));
+    h.action("MnuCHCopy")->trigger();
+    ASSERT_TRUE(runs([this] { return h.state.ChClipboard.full; }));
+    EXPECT_EQ(h.state.ChClipboard.record.RxFreq.raw(), "44125000");
+    EXPECT_TRUE(enabled("MnuCHPaste", "BtnCHPaste"));
+
+    table->grid()->setCursor(4, 1);
+    h.action("BtnCHPaste")->trigger();
+    ASSERT_TRUE(runs([this] { return cell(4, 1) == "441.25000"; }));
+    EXPECT_TRUE(enabled("MnuCHCut", "BtnCHCut")) << "the cursor's position holds a channel now";
+    EXPECT_TRUE(h.prompter.asked.isEmpty());
+}
+
+TEST_F(MainWindowChannelCommands, TheShortcutsReachTheCommandsWhileACellIsBeingEdited)
+{
+    const QString channel1 = cell(1, 1);
+    ASSERT_EQ(QApplication::focusWidget(), text1());
+    QTest::keyClick(text1(), Qt::Key_C, Qt::ControlModifier);
+    ASSERT_TRUE(runs([this] { return h.state.ChClipboard.full; }));
+    table->grid()->setCursor(1, 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::ControlModifier);
+    ASSERT_TRUE(runs([&] { return cell(2, 1) == channel1; }));
+    EXPECT_EQ(cell(1, 1), "");
+    EXPECT_EQ(table->cursorRow(), 2);
+    ASSERT_EQ(QApplication::focusWidget(), text1());
+    QTest::keyClick(text1(), Qt::Key_U, Qt::ControlModifier);
+    ASSERT_TRUE(runs([&] { return cell(1, 1) == channel1; }));
+
+    // Keys without a command stay the box's own; Del deletes a character, never the channel.
+    ASSERT_EQ(QApplication::focusWidget(), text1());
+    QTest::keyClick(text1(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(text1()->selectedText(), channel1);
+    QTest::keyClick(text1(), Qt::Key_Delete);
+    EXPECT_EQ(text1()->text(), "");
+    EXPECT_FALSE(h.window->TimerCHEdit.isActive());
+}
+
+TEST_F(MainWindowChannelCommands, ThePreferencesCommandRewritesTheTransmitColumnWhenTheOffsetModeChanges)
+{
+    h.state.preferences.OffSetShowMode = false;
+    const QString receive = cell(1, 1);
+    EXPECT_EQ(cell(1, 2), receive);
+    int shown = 0;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&shown] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr || !dialog->isVisible())
+            return;
+        ++shown;
+        EXPECT_EQ(dialog->objectName(), "FrmHabits");
+        Control<QCheckBox>(dialog, "Check1(4)")->setChecked(true);
+        QTest::mouseClick(Control<QPushButton>(dialog, "CommandOK"), Qt::LeftButton);
+    });
+    answer.start(10);
+    h.action("MnuCHHabits")->trigger();
+    ASSERT_TRUE(runs([this] { return h.state.preferences.OffSetShowMode; }));
+    answer.stop();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(cell(0, 2), GetLangText(h.state, 14100));
+    EXPECT_EQ(cell(1, 2), "0.00000");
+    EXPECT_EQ(cell(1, 1), receive);
+}
+
+} // namespace
+} // namespace mk21
