@@ -8,6 +8,7 @@
 #include "channels/frmCommChInfoGrid.h"
 #include "data/FixedText.h"
 #include "data/FrequencyCodec.h"
+#include "features/TextOps.h"
 #include "ui/ChildWindows.h"
 #include "ui/ClipboardKeys.h"
 
@@ -32,11 +33,10 @@ bool IsEnter(const QKeyEvent* key)
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
+// The value of a typed number; nothing for a text that is not one.
 std::optional<double> NumberOf(const QString& text)
 {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    return ok && !text.trimmed().isEmpty() ? std::optional<double>(value) : std::nullopt;
+    return ModFun::IsNumeric(text) ? std::optional<double>(ModFun::ToNumber(text)) : std::nullopt;
 }
 
 // Cell text of a typed transmit value: "#0.00000" of its size, a typed sign kept in front.
