@@ -372,6 +372,13 @@ bool frmCommChInfo::handleTextKey(QLineEdit* box, QKeyEvent* key)
     }
     if (IsClipboardKey(key))
         return true;
+    // Up and down leave the box for the same column of the row above or below, as in the grid.
+    if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) && key->modifiers() == Qt::NoModifier) {
+        const int row = cursorRow() + (key->key() == Qt::Key_Up ? -1 : 1);
+        if (row >= 1 && row <= ChannelGrid::DataRows)
+            MSFlexGrid1->setCursor(row, MSFlexGrid1->Col());
+        return true;
+    }
     const QString typed = key->text();
     if (typed.isEmpty())
         return false; // movement and editing keys

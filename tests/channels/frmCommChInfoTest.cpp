@@ -99,6 +99,13 @@ TEST_F(ChannelTable, TypingAReceiveFrequencyCreatesASimplexChannelAndEnterWalksT
     EXPECT_EQ(focused(), text1());
     EXPECT_EQ(text1()->geometry(), table->grid()->cellRect(2, 1, table));
     EXPECT_TRUE(staged.prompter.asked.isEmpty());
+
+    // Up leaves a box for the row above and stores what was typed there.
+    type(QStringLiteral("439"));
+    QTest::keyClick(text1(), Qt::Key_Up);
+    EXPECT_EQ(cursor(), std::make_pair(1, 1));
+    EXPECT_EQ(cell(2, 1), "439.00000");
+    EXPECT_EQ(text1()->text(), "438.50000");
 }
 
 TEST_F(ChannelTable, EnterOnRowSixteenWrapsToRowOneAndAnEmptyReceiveBoxDeletesTheChannel)
