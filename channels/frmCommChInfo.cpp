@@ -169,8 +169,8 @@ void frmCommChInfo::ChangShowByLanguage()
     for (int col = 0; col < ChannelGrid::Columns; ++col) {
         const int number = col == TxColumn && state_.preferences.OffSetShowMode ? 14100 : 14001 + col;
         MSFlexGrid1->setCellText(0, col, GetLangText(state_, number));
-        MSFlexGrid1->setCellColors(0, col, HeaderText);
     }
+    MSFlexGrid1->setHeaderTextColor(HeaderText);
     for (int row = 1; row <= ChannelGrid::DataRows; ++row) {
         MSFlexGrid1->setCellText(row, 0, QString::number(row));
         MSFlexGrid1->setCellColors(row, 0, PositionText);

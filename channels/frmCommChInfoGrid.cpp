@@ -5,10 +5,10 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-namespace mk21 {
+namespace mk21
+{
 
-ChannelGrid::ChannelGrid(QWidget* parent)
-    : QTableWidget(DataRows, Columns, parent)
+ChannelGrid::ChannelGrid(QWidget* parent) : QTableWidget(DataRows, Columns, parent)
 {
     setObjectName(QStringLiteral("MSFlexGrid1"));
     verticalHeader()->hide();
@@ -58,12 +58,23 @@ QString ChannelGrid::cellText(int row, int col) const
 
 void ChannelGrid::setCellColors(int row, int col, const QColor& text, const QColor& background)
 {
-    QTableWidgetItem* cell = row == 0 ? horizontalHeaderItem(col) : item(row - 1, col);
+    QTableWidgetItem* cell = row >= 1 ? item(row - 1, col) : nullptr;
     if (cell == nullptr)
         return;
     cell->setForeground(text);
     if (background.isValid())
         cell->setBackground(background);
+}
+
+void ChannelGrid::setHeaderTextColor(const QColor& text)
+{
+    // Through the header's palette, not per section: the style caches header pictures by palette,
+    // and a colour given per section makes a new palette, so a new cached picture, on every paint.
+    QPalette colours = horizontalHeader()->palette();
+    if (colours.color(QPalette::ButtonText) == text)
+        return;
+    colours.setColor(QPalette::ButtonText, text);
+    horizontalHeader()->setPalette(colours);
 }
 
 int ChannelGrid::Row() const

@@ -12,7 +12,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QHeaderView>
 #include <QMdiArea>
+#include <QProxyStyle>
+#include <QSet>
+#include <QStyleOption>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -79,6 +83,40 @@ protected:
     std::unique_ptr<ChannelWindows> windows;
     frmCommChInfo* table = nullptr;
 };
+
+// Records the palettes the header sections are drawn with.
+class HeaderPaletteRecorder final : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        if (element == CE_HeaderSection || element == CE_Header) {
+            keys.insert(option->palette.cacheKey());
+            textColors.insert(option->palette.color(QPalette::ButtonText).rgb());
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+    mutable QSet<qint64> keys;
+    mutable QSet<QRgb> textColors;
+};
+
+TEST_F(ChannelTable, RepaintsDrawTheHeaderWithOnePaletteInItsOwnColour)
+{
+    // The style caches a picture of each header section per palette: a palette made anew for
+    // every paint fills that cache, and the program grows with every redraw of the table.
+    open();
+    HeaderPaletteRecorder recorder;
+    QHeaderView* header = table->grid()->horizontalHeader();
+    header->setStyle(&recorder);
+    header->grab();
+    const QSet<qint64> first = recorder.keys;
+    for (int i = 0; i < 3; ++i)
+        header->grab();
+    header->setStyle(nullptr);
+    EXPECT_EQ(first.size(), 1);
+    EXPECT_EQ(recorder.keys, first);
+    EXPECT_EQ(recorder.textColors, (QSet<QRgb>{qRgb(0, 0, 155)}));
+}
 
 TEST_F(ChannelTable, TypingAReceiveFrequencyCreatesASimplexChannelAndEnterWalksTheColumns)
 {
