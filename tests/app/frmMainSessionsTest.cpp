@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -182,6 +183,52 @@ TEST_F(MainWindowSessions, AReadShowsTheRadiosChannelsInTheChannelTable)
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->grid()->cellText(3, 1), "433.12500");
     EXPECT_EQ(table->grid()->cellText(1, 1), "");
+}
+
+// What a run of the program has made and not yet freed: every widget, and every object the main
+// window owns.
+struct LiveObjects {
+    qsizetype widgets = 0;
+    qsizetype mainWindowObjects = 0;
+    bool operator==(const LiveObjects&) const = default;
+};
+
+LiveObjects CountLiveObjects(const frmMain& window)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return {QApplication::allWidgets().size(), window.findChildren<QObject*>().size()};
+}
+
+TEST_F(MainWindowSessions, RepeatedReadsNewAndOpenLeaveNothingBehind)
+{
+    ModImage::PrefillImage(h.state, false);
+    ModImage::EncodeImage(h.state);
+    QByteArray memory(reinterpret_cast<const char*>(h.state.RadioImage.data()), RadioImageSize);
+    memory += test::PatternMemory().mid(RadioImageSize);
+    SimRadioProcess sim({QStringLiteral("--no-pacing")}, memory);
+    h.realChannelTable = true;
+    attach(sim);
+    const QString file = h.workFile(QStringLiteral("kept.dat"));
+    const auto cycle = [&] {
+        run("mnuReadFromRadio");
+        h.dialogs->answers << file;
+        h.action("mnuFileSaveAs")->trigger();
+        h.prompter.script(PromptAnswer::Ok);
+        h.action("mnuFileNew")->trigger();
+        ASSERT_TRUE(h.waitForNewDocument());
+        h.dialogs->answers << file;
+        h.action("mnuFileOpen")->trigger();
+        ASSERT_FALSE(ModDocument::IsConfigurationChanged(h.state));
+        h.prompter.clear();
+    };
+    cycle();
+    const LiveObjects settled = CountLiveObjects(*h.window);
+    for (int i = 0; i < 5; ++i)
+        cycle();
+    const LiveObjects after = CountLiveObjects(*h.window);
+    EXPECT_EQ(after.widgets, settled.widgets);
+    EXPECT_EQ(after.mainWindowObjects, settled.mainWindowObjects);
+    EXPECT_EQ(h.window->mdiArea()->subWindowList().size(), 1); // the channel table alone
 }
 
 TEST_F(MainWindowSessions, TheRadiosPasswordIsAskedInThePasswordWindow)
