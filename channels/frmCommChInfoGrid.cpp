@@ -1,5 +1,7 @@
 #include "channels/frmCommChInfoGrid.h"
 
+#include "channels/frmCommChInfoGridHeader.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,6 +13,7 @@ namespace mk21
 ChannelGrid::ChannelGrid(QWidget* parent) : QTableWidget(DataRows, Columns, parent)
 {
     setObjectName(QStringLiteral("MSFlexGrid1"));
+    setHorizontalHeader(new ChannelGridHeader(this));
     verticalHeader()->hide();
     horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -68,13 +71,7 @@ void ChannelGrid::setCellColors(int row, int col, const QColor& text, const QCol
 
 void ChannelGrid::setHeaderTextColor(const QColor& text)
 {
-    // Through the header's palette, not per section: the style caches header pictures by palette,
-    // and a colour given per section makes a new palette, so a new cached picture, on every paint.
-    QPalette colours = horizontalHeader()->palette();
-    if (colours.color(QPalette::ButtonText) == text)
-        return;
-    colours.setColor(QPalette::ButtonText, text);
-    horizontalHeader()->setPalette(colours);
+    static_cast<ChannelGridHeader*>(horizontalHeader())->setTextColor(text);
 }
 
 int ChannelGrid::Row() const

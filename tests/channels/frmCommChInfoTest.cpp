@@ -90,20 +90,21 @@ public:
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override
     {
-        if (element == CE_HeaderSection || element == CE_Header) {
+        if (element == CE_HeaderSection || element == CE_Header)
             keys.insert(option->palette.cacheKey());
+        if (element == CE_HeaderLabel || element == CE_Header)
             textColors.insert(option->palette.color(QPalette::ButtonText).rgb());
-        }
         QProxyStyle::drawControl(element, option, painter, widget);
     }
     mutable QSet<qint64> keys;
     mutable QSet<QRgb> textColors;
 };
 
-TEST_F(ChannelTable, RepaintsDrawTheHeaderWithOnePaletteInItsOwnColour)
+TEST_F(ChannelTable, RepaintsAndNewTablesDrawTheHeaderWithOnePaletteInItsOwnColour)
 {
     // The style caches a picture of each header section per palette: a palette made anew for
-    // every paint fills that cache, and the program grows with every redraw of the table.
+    // every paint, or for every table opened after a read, fills that cache and the program
+    // grows with every redraw.
     open();
     HeaderPaletteRecorder recorder;
     QHeaderView* header = table->grid()->horizontalHeader();
@@ -113,6 +114,10 @@ TEST_F(ChannelTable, RepaintsDrawTheHeaderWithOnePaletteInItsOwnColour)
     for (int i = 0; i < 3; ++i)
         header->grab();
     header->setStyle(nullptr);
+    frmCommChInfo another(state);
+    another.grid()->horizontalHeader()->setStyle(&recorder);
+    another.grid()->horizontalHeader()->grab();
+    another.grid()->horizontalHeader()->setStyle(nullptr);
     EXPECT_EQ(first.size(), 1);
     EXPECT_EQ(recorder.keys, first);
     EXPECT_EQ(recorder.textColors, (QSet<QRgb>{qRgb(0, 0, 155)}));
