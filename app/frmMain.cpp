@@ -208,7 +208,6 @@ void frmMain::changeEvent(QEvent* event)
 void frmMain::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    emit windowResized();
     LoadBKPic();
 }
 

@@ -101,8 +101,6 @@ class frmMain final : public QMainWindow
   signals:
     // TimerCHEdit is due with a channel command from 1 to 7.
     void channelCommandDue(int code);
-    // The window was resized; the radio link's reply timeout stops on it.
-    void windowResized();
 
   protected:
     void changeEvent(QEvent* event) override;
