@@ -248,8 +248,11 @@ void frmMain::closeEvent(QCloseEvent* event)
             event->ignore();
             return;
         }
-        if (answer == PromptAnswer::Yes)
-            mnuFileSave_Click();
+        // A save that did not complete (dialog or question cancelled, write failed) keeps us open.
+        if (answer == PromptAnswer::Yes && !mnuFileSave_Click()) {
+            event->ignore();
+            return;
+        }
     }
     if (link_ != nullptr && link_->isOpen())
         link_->close();

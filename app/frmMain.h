@@ -73,11 +73,11 @@ class frmMain final : public QMainWindow
     // The radio sessions the radio commands run.
     MainSessions& sessions() { return *sessions_; }
 
-    // Document commands.
+    // Document commands. The saves return whether the document was written.
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
-    void mnuFileSave_Click();
-    void mnuFileSaveAs_Click();
+    bool mnuFileSave_Click();
+    bool mnuFileSaveAs_Click();
     void MnuInit_Click();
     // Radio commands; the session is attached to these.
     void mnuReadFromRadio_Click();
@@ -120,6 +120,8 @@ class frmMain final : public QMainWindow
     void TimerCHEdit_Timer();
     void NewDocTimer_Timer();
     bool SaveDocument(); // false when the file could not be written
+    // The save chosen before New or Open replaces the document; false when it did not complete.
+    bool SaveBeforeReplacing();
 
     AppState& state_;
     MainMenus menus_;
