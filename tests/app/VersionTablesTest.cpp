@@ -304,7 +304,7 @@ TEST(RadioCompatibility, EveryBranch)
         {"unlisted firmware, Yes", "ZR750G", 0, "V110", SessionKindRead, "400 - 480 MHz", PromptAnswer::Yes,
          CompatibilityResult::Launch, {0}, true},
         {"unserved firmware, Yes", "ZR750G", 0, "V300", SessionKindWrite, "400 - 480 MHz", PromptAnswer::Yes,
-         CompatibilityResult::Launch, {0, 9063}, false},
+         CompatibilityResult::Stop, {0, 9063}, false},
         {"other band, read", "ZR750G", 8, "V200", SessionKindRead, "400 - 480 MHz", {}, CompatibilityResult::GoOn,
          {}, false},
         {"same family, OK", "ZR750G", 3, "V200", SessionKindWrite, "400 - 480 MHz", PromptAnswer::Ok,

@@ -217,6 +217,47 @@ TEST(MainWindowDocuments, OpeningAFileOfAnotherReleaseEndsTheProgramAtOnce)
     EXPECT_EQ(QFileInfo(h.s.programFile("Setting.ini")).size(), 0) << "no settings completion";
 }
 
+TEST(MainWindowDocuments, WhenNoOtherReleaseStartsTheProgramGoesOnWithItsDocument)
+{
+    const struct {
+        const char* what;
+        const char* servedBy; // the release listed for the file's version; "" for none
+        bool startWorks;
+    } cases[] = {
+        {"no release serves the file", "", true},
+        {"the release cannot be started", "V100", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        MainWindowHarness h;
+        if (*c.servedBy != '\0')
+            h.state.versionTable.append(VersionPair{QString::fromLatin1(c.servedBy), "V199"});
+        h.open();
+        int starts = 0;
+        h.window->setLauncher([&](const QString&) {
+            ++starts;
+            return c.startWorks;
+        });
+        h.change();
+        const QString path = CopyInitFile(h, "old.dat");
+        QByteArray bytes = ReadBytes(path);
+        bytes.replace(0, 4, "V199");
+        WriteBytes(path, bytes);
+        h.dialogs->answers.append(path);
+        Script(h, {A::No, A::Yes, A::Ok});
+        h.action("mnuFileOpen")->trigger();
+        QTest::qWait(0);
+
+        EXPECT_EQ(h.prompter.numbers(), (QList<int>{9006, 0, 9063}));
+        EXPECT_EQ(starts, *c.servedBy != '\0' ? 1 : 0);
+        EXPECT_TRUE(h.window->isVisible());
+        EXPECT_EQ(h.state.document.DocumentPath, "new.dat");
+        EXPECT_TRUE(IsChanged(h)) << "the edits are still there";
+        h.action("mnuFileExit")->trigger(); // and the program still asks before it ends
+        EXPECT_EQ(h.prompter.numbers().last(), 9006);
+    }
+}
+
 TEST(MainWindowDocuments, SaveGoesToTheDialogWhenUntitledAndAsksWhenTitled)
 {
     MainWindowHarness h;
