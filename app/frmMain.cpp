@@ -73,6 +73,10 @@ void frmMain::buildWindow()
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
     plainBackground_ = mdiArea_->background();
+    // A child window larger than the area (the channel table in the default window size) must
+    // still be reachable to its right and bottom edges.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
 
     menus_.build(*this);

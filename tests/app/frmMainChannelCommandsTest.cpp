@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -171,6 +172,21 @@ TEST_F(MainWindowChannelCommands, CloseButtonsCloseTheChannelWindowsWithTheirFra
         EXPECT_TRUE(again->widget()->isVisible());
         EXPECT_EQ(area->subWindowList().size(), 1);
     }
+}
+
+TEST_F(MainWindowChannelCommands, TheAreaScrollsToTheEdgesOfATableLargerThanIt)
+{
+    // The main window has its first-start size, narrower than the channel table.
+    QMdiArea* area = h.window->mdiArea();
+    QMdiSubWindow* frame = h.child(QStringLiteral("frmCommChInfo"));
+    ASSERT_NE(frame, nullptr);
+    QTest::qWait(0);
+    ASSERT_GT(frame->geometry().right(), area->viewport()->width()) << "the table fits: nothing to show";
+    for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
+        bar->setValue(bar->maximum());
+    EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
+    EXPECT_LE(frame->geometry().right(), area->viewport()->width()) << "the Edit column is in view";
+    EXPECT_LE(frame->geometry().bottom(), area->viewport()->height());
 }
 
 } // namespace
