@@ -168,11 +168,11 @@ TEST(MainWindow, ItemsCarryTheirShortcutsAndStartShownOrHidden)
     MainWindowHarness h;
     h.open();
     const std::pair<const char*, const char*> shortcuts[] = {
-        {"mnuFileNew", "Ctrl+N"},       {"mnuFileOpen", "Ctrl+O"},     {"MnuCHCut", "Ctrl+X"},
-        {"MnuCHCopy", "Ctrl+C"},        {"MnuCHPaste", "Ctrl+V"},      {"MnuCHInsert", "Ctrl+I"},
-        {"MnuCHDelete", "Del"},         {"MnuCHMoveUp", "Ctrl+U"},     {"MnuCHMoveDown", "Ctrl+D"},
-        {"mnuReadFromRadio", "Ctrl+R"}, {"mnuWriteToRadio", "Ctrl+W"}, {"MnuProPassWord", "Ctrl+P"},
-        {"MnuCHHabits", "Ctrl+H"},
+        {"mnuFileNew", "Ctrl+N"},     {"mnuFileOpen", "Ctrl+O"},      {"mnuFileSave", "Ctrl+S"},
+        {"MnuCHCut", "Ctrl+X"},       {"MnuCHCopy", "Ctrl+C"},        {"MnuCHPaste", "Ctrl+V"},
+        {"MnuCHInsert", "Ctrl+I"},    {"MnuCHDelete", "Del"},         {"MnuCHMoveUp", "Ctrl+U"},
+        {"MnuCHMoveDown", "Ctrl+D"},  {"mnuReadFromRadio", "Ctrl+R"}, {"mnuWriteToRadio", "Ctrl+W"},
+        {"MnuProPassWord", "Ctrl+P"}, {"MnuCHHabits", "Ctrl+H"},
     };
     for (const auto& [name, keys] : shortcuts)
         EXPECT_EQ(h.action(name)->shortcut(), QKeySequence(QString::fromLatin1(keys))) << name;
