@@ -184,6 +184,18 @@ TEST(VersionMessage, CompositionByKind)
     }
 }
 
+TEST(VersionMessage, ChineseLabelsAreFollowedByASingleGap)
+{
+    StagedState staged;
+    staged.state.settings.LanguageFileName = QStringLiteral("chinese.ini");
+    for (const int kind : {0, 1}) {
+        const QString text =
+            VersionMessage(staged.state, QStringLiteral("V200"), QStringLiteral("V110"), kind);
+        EXPECT_TRUE(text.contains(QStringLiteral(" V1.10"))) << kind;
+        EXPECT_FALSE(text.contains(QStringLiteral("\uFF1A "))) << "full-width colon and a space: " << kind;
+    }
+}
+
 TEST(LaunchSoftwareVersion, StartsTheServingReleaseOnly)
 {
     StagedState staged;
