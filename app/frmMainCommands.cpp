@@ -131,12 +131,9 @@ void frmMain::treeNodeClicked(const QString& key)
 void frmMain::toolbarButtonClicked(const QString& key)
 {
     const std::pair<const char*, std::function<void()>> actions[] = {
-        {"NewFile", [this] { LoadNewDoc(); }},
-        {"OpenFile", [this] { mnuFileOpen_Click(); }},
-        {"SaveFile", [this] { mnuFileSave_Click(); }},
-        {"ReadRadio", [this] { mnuReadFromRadio_Click(); }},
-        {"CommSet", [this] { mnuComm_Click(); }},
-        {"WriteRadio", [this] { mnuWriteToRadio_Click(); }},
+        {"NewFile", [this] { LoadNewDoc(); }},         {"OpenFile", [this] { mnuFileOpen_Click(); }},
+        {"SaveFile", [this] { mnuFileSave_Click(); }}, {"ReadRadio", [this] { mnuReadFromRadio_Click(); }},
+        {"CommSet", [this] { mnuComm_Click(); }},      {"WriteRadio", [this] { mnuWriteToRadio_Click(); }},
         {"About", [this] { mnuHelpAbout_Click(); }},
     };
     const char* channelButtons[] = {"BtnCHCut",    "BtnCHCopy",   "BtnCHPaste",   "BtnCHInsert",
