@@ -33,7 +33,9 @@ DocumentResult OpenDataFile(AppState& state, const ModVersion::ProgramLauncher& 
         const QString question = ModVersion::VersionMessage(state, release, firmware, VersionKindDataFile);
         if (ShowText(state, question, PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes)
             return DocumentResult::Failure;
-        ModVersion::LaunchSoftwareVersion(state, firmware, launcher);
+        // Only a release that really started takes over; otherwise the user keeps working here.
+        if (!ModVersion::LaunchSoftwareVersion(state, firmware, launcher))
+            return DocumentResult::Failure;
         return DocumentResult::EndProgram;
     }
 

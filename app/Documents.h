@@ -18,7 +18,8 @@ enum class DocumentResult {
 };
 
 // Loads DocumentPath: version tag (Msg 9065, or the version question whose Yes launches the
-// release serving the tag), length and content (Msg 9033), then the record and its side file.
+// release serving the tag; EndProgram only when it started), length and content (Msg 9033), then
+// the record and its side file.
 // Any file error shows Msg 9002. On success the document is titled and unchanged.
 DocumentResult OpenDataFile(AppState& state,
                             const ModVersion::ProgramLauncher& launcher = ModVersion::StartDetached);

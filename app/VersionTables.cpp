@@ -165,8 +165,8 @@ CompatibilityResult CheckRadioCompatibility(AppState& state, const QString& radi
         const QString text = VersionMessage(state, release, radioFirmware, 0);
         if (ShowText(state, text, PromptIcon::None, PromptButtons::YesNo) != PromptAnswer::Yes)
             return CompatibilityResult::Stop;
-        LaunchSoftwareVersion(state, radioFirmware, launcher);
-        return CompatibilityResult::Launch;
+        return LaunchSoftwareVersion(state, radioFirmware, launcher) ? CompatibilityResult::Launch
+                                                                     : CompatibilityResult::Stop;
     }
     if (BandFamilyMatches(currentBand, radioBand)) {
         return ShowMsg(state, 9014, PromptIcon::Warning, PromptButtons::OkCancel) == PromptAnswer::Ok

@@ -41,7 +41,7 @@ QString VersionMessage(AppState& state, const QString& release, const QString& f
 
 // Starts DataRoot/r/<this program's file name> for the release r serving the firmware. Shows
 // Msg 9063 when no valid release tag serves it or when the program cannot be started (then with
-// the path). Returns whether a program was started; the caller ends this program either way.
+// the path). Returns whether a program was started; only then does the caller end this program.
 bool LaunchSoftwareVersion(AppState& state, const QString& firmware,
                            const ProgramLauncher& launcher = StartDetached);
 
@@ -52,7 +52,7 @@ bool BandFamilyMatches(int currentBand, int radioBand);
 enum class CompatibilityResult {
     GoOn,   // the session may continue
     Stop,   // the session ends here
-    Launch, // another release was asked to start: the caller ends this program
+    Launch, // another release was started: the caller ends this program
 };
 
 // The model, band and version checks of a connected radio, asking the user where needed.

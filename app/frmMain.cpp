@@ -73,6 +73,10 @@ void frmMain::buildWindow()
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
     plainBackground_ = mdiArea_->background();
+    // A child window larger than the area (the channel table in the default window size) must
+    // still be reachable to its right and bottom edges.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
 
     menus_.build(*this);
@@ -208,7 +212,6 @@ void frmMain::changeEvent(QEvent* event)
 void frmMain::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    emit windowResized();
     LoadBKPic();
 }
 
@@ -249,8 +252,11 @@ void frmMain::closeEvent(QCloseEvent* event)
             event->ignore();
             return;
         }
-        if (answer == PromptAnswer::Yes)
-            mnuFileSave_Click();
+        // A save that did not complete (dialog or question cancelled, write failed) keeps us open.
+        if (answer == PromptAnswer::Yes && !mnuFileSave_Click()) {
+            event->ignore();
+            return;
+        }
     }
     if (link_ != nullptr && link_->isOpen())
         link_->close();

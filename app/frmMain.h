@@ -73,11 +73,11 @@ class frmMain final : public QMainWindow
     // The radio sessions the radio commands run.
     MainSessions& sessions() { return *sessions_; }
 
-    // Document commands.
+    // Document commands. The saves return whether the document was written.
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
-    void mnuFileSave_Click();
-    void mnuFileSaveAs_Click();
+    bool mnuFileSave_Click();
+    bool mnuFileSaveAs_Click();
     void MnuInit_Click();
     // Radio commands; the session is attached to these.
     void mnuReadFromRadio_Click();
@@ -101,8 +101,6 @@ class frmMain final : public QMainWindow
   signals:
     // TimerCHEdit is due with a channel command from 1 to 7.
     void channelCommandDue(int code);
-    // The window was resized; the radio link's reply timeout stops on it.
-    void windowResized();
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -122,6 +120,8 @@ class frmMain final : public QMainWindow
     void TimerCHEdit_Timer();
     void NewDocTimer_Timer();
     bool SaveDocument(); // false when the file could not be written
+    // The save chosen before New or Open replaces the document; false when it did not complete.
+    bool SaveBeforeReplacing();
 
     AppState& state_;
     MainMenus menus_;

@@ -22,6 +22,7 @@
 #include <QMenu>
 
 #include <exception>
+#include <functional>
 #include <utility>
 
 namespace mk21
@@ -129,11 +130,11 @@ void frmMain::treeNodeClicked(const QString& key)
 
 void frmMain::toolbarButtonClicked(const QString& key)
 {
-    const std::pair<const char*, void (frmMain::*)()> actions[] = {
-        {"NewFile", &frmMain::LoadNewDoc},         {"OpenFile", &frmMain::mnuFileOpen_Click},
-        {"SaveFile", &frmMain::mnuFileSave_Click}, {"ReadRadio", &frmMain::mnuReadFromRadio_Click},
-        {"CommSet", &frmMain::mnuComm_Click},      {"WriteRadio", &frmMain::mnuWriteToRadio_Click},
-        {"About", &frmMain::mnuHelpAbout_Click},
+    const std::pair<const char*, std::function<void()>> actions[] = {
+        {"NewFile", [this] { LoadNewDoc(); }},         {"OpenFile", [this] { mnuFileOpen_Click(); }},
+        {"SaveFile", [this] { mnuFileSave_Click(); }}, {"ReadRadio", [this] { mnuReadFromRadio_Click(); }},
+        {"CommSet", [this] { mnuComm_Click(); }},      {"WriteRadio", [this] { mnuWriteToRadio_Click(); }},
+        {"About", [this] { mnuHelpAbout_Click(); }},
     };
     const char* channelButtons[] = {"BtnCHCut",    "BtnCHCopy",   "BtnCHPaste",   "BtnCHInsert",
                                     "BtnCHDelete", "BtnCHMoveUp", "BtnCHMoveDown"};
@@ -141,7 +142,7 @@ void frmMain::toolbarButtonClicked(const QString& key)
     try {
         for (const auto& [name, action] : actions) {
             if (key == QLatin1String(name))
-                (this->*action)();
+                action();
         }
         for (int code = 1; code <= 7; ++code) {
             if (key == QLatin1String(channelButtons[code - 1]))

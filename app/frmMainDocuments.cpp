@@ -26,11 +26,13 @@ constexpr int MsgNewConfirm = 9026;
 
 void frmMain::mnuFileNew_Click()
 {
-    // Yes saves to the current path, "new.dat" in the current folder for an untitled document.
-    if (ModDocument::IsConfigurationChanged(state_) &&
-        ShowMsg(state_, MsgSaveChanges, PromptIcon::Warning, PromptButtons::YesNoCancel) == PromptAnswer::Yes)
-        SaveDocument();
-    if (ShowMsg(state_, MsgNewConfirm, PromptIcon::Warning, PromptButtons::OkCancel) == PromptAnswer::Ok)
+    // Edits the user chose to keep are never dropped: a save that does not complete stops the New.
+    const bool keepGoing = !ModDocument::IsConfigurationChanged(state_) ||
+                           ShowMsg(state_, MsgSaveChanges, PromptIcon::Warning, PromptButtons::YesNoCancel) !=
+                               PromptAnswer::Yes ||
+                           SaveBeforeReplacing();
+    if (keepGoing &&
+        ShowMsg(state_, MsgNewConfirm, PromptIcon::Warning, PromptButtons::OkCancel) == PromptAnswer::Ok)
         LoadNewDoc();
     else
         state_.document.InitRequested = false; // it was meant for the new document only
@@ -49,8 +51,8 @@ void frmMain::mnuFileOpen_Click()
             ShowMsg(state_, MsgSaveChanges, PromptIcon::Warning, PromptButtons::YesNoCancel);
         if (answer == PromptAnswer::Cancel)
             return;
-        if (answer == PromptAnswer::Yes)
-            SaveDocument();
+        if (answer == PromptAnswer::Yes && !SaveBeforeReplacing())
+            return;
     }
     const std::optional<QString> chosen = dialogs_->openFile(dialogFilter_);
     if (!chosen)
@@ -75,27 +77,36 @@ void frmMain::mnuFileOpen_Click()
     }
 }
 
-void frmMain::mnuFileSave_Click()
+bool frmMain::mnuFileSave_Click()
 {
-    if (state_.document.IsUntitled) {
-        mnuFileSaveAs_Click();
-        return;
-    }
+    if (state_.document.IsUntitled)
+        return mnuFileSaveAs_Click();
     const QString question = QLatin1Char('"') + ModFun::FileNameOfPath(state_.document.DocumentPath) +
                              QLatin1Char('"') + GetLangText(state_, MsgSaveConfirm);
-    if (ShowText(state_, question, PromptIcon::Question, PromptButtons::OkCancel) == PromptAnswer::Ok)
-        SaveDocument();
+    if (ShowText(state_, question, PromptIcon::Question, PromptButtons::OkCancel) != PromptAnswer::Ok)
+        return false;
+    return SaveDocument();
 }
 
-void frmMain::mnuFileSaveAs_Click()
+bool frmMain::mnuFileSaveAs_Click()
 {
     const std::optional<QString> chosen = dialogs_->saveFile(dialogFilter_, state_.document.DocumentPath);
     if (!chosen)
-        return;
+        return false;
     const QString previous = state_.document.DocumentPath;
     state_.document.DocumentPath = *chosen;
-    if (!SaveDocument())
-        state_.document.DocumentPath = previous; // not saved: the document keeps its old file
+    if (SaveDocument())
+        return true;
+    state_.document.DocumentPath = previous; // not saved: the document keeps its old file
+    return false;
+}
+
+bool frmMain::SaveBeforeReplacing()
+{
+    // An untitled document has no file of its own yet: "new.dat" may be someone else's.
+    if (state_.document.IsUntitled)
+        return mnuFileSaveAs_Click();
+    return SaveDocument();
 }
 
 bool frmMain::SaveDocument()

@@ -34,7 +34,7 @@ const MenuRow rows[] = {
     {.menu = &M::mnuFile, .name = "mnuFile", .text = 10000},
     {.item = &M::mnuFileNew, .name = "mnuFileNew", .text = 10001, .shortcut = "Ctrl+N"},
     {.item = &M::mnuFileOpen, .name = "mnuFileOpen", .text = 10002, .shortcut = "Ctrl+O"},
-    {.item = &M::mnuFileSave, .name = "mnuFileSave", .text = 10003},
+    {.item = &M::mnuFileSave, .name = "mnuFileSave", .text = 10003, .shortcut = "Ctrl+S"},
     {.item = &M::mnuFileSaveAs, .name = "mnuFileSaveAs", .text = 10004},
     {.item = &M::mnuFilePrint, .name = "mnuFilePrint", .text = 10005, .separatorBefore = true},
     {.item = &M::mnuFileExit, .name = "mnuFileExit", .text = 10006, .separatorBefore = true},

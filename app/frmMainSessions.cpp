@@ -32,7 +32,6 @@ MainSessions::MainSessions(AppState& state, frmMain& window)
     connect(&engine_, &SessionEngine::radioDetailsRead, this,
             [this] { window_.OpenChildForm(QString::fromLatin1(RadioInfoForm)); });
     connect(&engine_, &SessionEngine::programEndRequested, &window_, &frmMain::EndAtOnce);
-    connect(&window_, &frmMain::windowResized, &engine_.WaitTimer, &QTimer::stop);
 }
 
 MainSessions::~MainSessions()

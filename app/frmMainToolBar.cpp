@@ -18,6 +18,8 @@ struct ButtonRow {
     int tooltip = 0;
     const char* themeIcon = nullptr;
     QStyle::StandardPixmap fallback = QStyle::SP_CustomBase;
+    // Our own picture where the style has none that means the same; used instead of `fallback`.
+    const char* picture = nullptr;
 };
 
 const ButtonRow buttons[MainToolBar::Positions] = {
@@ -31,9 +33,9 @@ const ButtonRow buttons[MainToolBar::Positions] = {
     {"CommSet", 11005, "preferences-system", QStyle::SP_ComputerIcon},
     {"WriteRadio", 11006, "go-up", QStyle::SP_ArrowUp},
     {},
-    {"BtnCHCut", 11010, "edit-cut", QStyle::SP_DialogDiscardButton},
-    {"BtnCHCopy", 11011, "edit-copy", QStyle::SP_FileDialogNewFolder},
-    {"BtnCHPaste", 11012, "edit-paste", QStyle::SP_DialogApplyButton},
+    {"BtnCHCut", 11010, "edit-cut", {}, ":/toolbar/edit-cut.png"},
+    {"BtnCHCopy", 11011, "edit-copy", {}, ":/toolbar/edit-copy.png"},
+    {"BtnCHPaste", 11012, "edit-paste", {}, ":/toolbar/edit-paste.png"},
     {},
     {"BtnCHInsert", 11013, "list-add", QStyle::SP_FileDialogListView},
     {"BtnCHDelete", 11014, "list-remove", QStyle::SP_TrashIcon},
@@ -55,9 +57,10 @@ MainToolBar::MainToolBar(QWidget* parent) : QToolBar(parent)
             continue;
         }
         const QString key = QString::fromLatin1(row.key);
-        QAction* button = addAction(
-            QIcon::fromTheme(QString::fromLatin1(row.themeIcon), style()->standardIcon(row.fallback)),
-            QString());
+        const QIcon fallback = row.picture != nullptr ? QIcon(QString::fromLatin1(row.picture))
+                                                      : style()->standardIcon(row.fallback);
+        QAction* button =
+            addAction(QIcon::fromTheme(QString::fromLatin1(row.themeIcon), fallback), QString());
         button->setObjectName(key);
         connect(button, &QAction::triggered, this, [this, key] { emit buttonClicked(key); });
         buttons_.append(button);

@@ -92,7 +92,7 @@ FrmCHInfoEdit::FrmCHInfoEdit(AppState& state, QWidget* parent) : QWidget(parent)
         connect(Combo2[i], &QComboBox::activated, this, [this, i](int position) { ListChosen(int(i), position); });
     for (std::size_t j = 0; j < Check1.size(); ++j)
         connect(Check1[j], &QCheckBox::clicked, this, [this, j](bool ticked) { CheckClicked(int(j), ticked); });
-    connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(CommandClose, &QPushButton::clicked, this, [this] { ModFun::CloseChildWindow(this); });
 
     state_.channelCursor.EditOpen = true;
     SetGridEditData(true);

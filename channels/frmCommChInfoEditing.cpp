@@ -76,7 +76,7 @@ void frmCommChInfo::connectControls()
         editor->installEventFilter(this);
     for (QComboBox* list : listEditors_)
         list->installEventFilter(this);
-    connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(CommandClose, &QPushButton::clicked, this, [this] { ModFun::CloseChildWindow(this); });
     connect(CommandCHInfoEdit, &QPushButton::clicked, this, &frmCommChInfo::CommandCHInfoEdit_Click);
 }
 

@@ -153,9 +153,18 @@ std::pair<Units, Integer> AlignToStep(Units frequency, Units bandLow)
     return {frequency - r5, 0};
 }
 
-void WarnOutOfBandFrequency(AppState& state)
+// Says which band the frequency left and where it was clamped to, so the stored value is no surprise.
+void WarnOutOfBandFrequency(AppState& state, double clamped)
 {
-    ShowMsg(state, WarnOutOfBand, PromptIcon::Warning, PromptButtons::Ok);
+    Prompt prompt;
+    prompt.text = GetLangText(state, WarnOutOfBand)
+                      .arg(ModFun::PlainNumber(state.model.BandLow),
+                           ModFun::PlainNumber(state.model.BandHigh), FormatFre(clamped));
+    prompt.icon = PromptIcon::Warning;
+    prompt.buttons = PromptButtons::Ok;
+    prompt.textNumber = WarnOutOfBand;
+    prompt.title = state.settings.ApplicationTitle;
+    state.prompter.ask(prompt);
 }
 
 } // namespace
@@ -278,12 +287,12 @@ QString GetOffSetData(AppState& state, const QString& storedRx, const QString& t
 double LimitFre(AppState& state, double mhz)
 {
     if (!(mhz >= state.model.BandLow)) { // also catches NaN
-        WarnOutOfBandFrequency(state);
+        WarnOutOfBandFrequency(state, state.model.BandLow);
         return state.model.BandLow;
     }
     if (mhz <= state.model.BandHigh)
         return mhz;
-    WarnOutOfBandFrequency(state);
+    WarnOutOfBandFrequency(state, state.model.BandHigh);
     return state.model.BandHigh;
 }
 
@@ -291,7 +300,7 @@ QString LimitFreText(AppState& state, const QString& value)
 {
     if (ModFun::IsNumeric(value))
         return FormatFre(LimitFre(state, ModFun::ToNumber(value)));
-    WarnOutOfBandFrequency(state);
+    WarnOutOfBandFrequency(state, state.model.BandLow);
     return FormatFre(state.model.BandLow);
 }
 

@@ -38,7 +38,8 @@ QString EditTxText(AppState& state, const QString& storedRx, const QString& stor
 QString GetOffSetData(AppState& state, const QString& storedRx, const QString& typed, bool offsetMode,
                       const QString& storedOffset, Byte& direction);
 
-// Clamps into [BandLow, BandHigh]; a value outside shows the warning Msg 9021.
+// Clamps into [BandLow, BandHigh]; a value outside shows the warning Msg 9021 with the band and
+// the value it was clamped to.
 double LimitFre(AppState& state, double mhz);
 
 // LimitFre of a numeric text, formatted; a non-numeric text warns and gives the lower limit.

@@ -28,6 +28,9 @@ QList<PortOption> PortOptions(const AppState& state)
 bool ChoosePort(AppState& state, int port)
 {
     state.settings.comPort = static_cast<Integer>(port);
+    // The simulated radio's number means nothing after this run: the user's own port stays stored.
+    if (port == state.settings.SimulatedRadioPort)
+        return true;
     return WriteProfileString(MySetupPath(state), QStringLiteral("language"), QStringLiteral("comPort"),
                               QString::number(port));
 }

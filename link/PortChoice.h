@@ -23,8 +23,9 @@ struct PortOption {
 // Ports 1..16 in order, from the live system, mysetup.ini and this run's overrides.
 QList<PortOption> PortOptions(const AppState& state);
 
-// Makes `port` the port of the next sessions and writes it to mysetup.ini at once. False when
-// the file could not be written; the choice holds for this run all the same.
+// Makes `port` the port of the next sessions and writes it to mysetup.ini at once, except the
+// simulated radio's port, which holds for this run only. False when the file could not be
+// written; the choice holds for this run all the same.
 bool ChoosePort(AppState& state, int port);
 
 } // namespace ModPorts

@@ -72,6 +72,15 @@ QWidget* FindSiblingForm(const QWidget* window, const QString& name)
     return area != nullptr ? FindChildForm(area, name) : nullptr;
 }
 
+void CloseChildWindow(QWidget* window)
+{
+    // Closing only the inner window would leave an empty frame that still counts as loaded.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+        sub->close();
+    else
+        window->close();
+}
+
 void UnloadFormByName(QMdiArea* area, const QString& name)
 {
     for (QMdiSubWindow* sub : area->subWindowList()) {

@@ -29,6 +29,10 @@ QWidget* ShowChildForm(QMdiArea* area, std::unique_ptr<QWidget> window);
 // is not a child window): how the editor windows reach each other.
 QWidget* FindSiblingForm(const QWidget* window, const QString& name);
 
+// Closes `window` as its own Close button must: a child window goes with its frame, as by the
+// frame's close button (the frame is deleted); any other window just closes.
+void CloseChildWindow(QWidget* window);
+
 // Closes every loaded child window named `name`; each runs its own close handling and may refuse.
 void UnloadFormByName(QMdiArea* area, const QString& name);
 

@@ -193,10 +193,13 @@ TEST(Documents, AnUnlistedVersionOffersTheReleaseThatServesIt)
         doc::DocumentResult result;
         QString launched;    // the program started, empty for none
         QList<int> messages; // after the version question (number 0)
+        bool startWorks = true;
     } cases[] = {
         {"V110", PromptAnswer::No, doc::DocumentResult::Failure, {}, {0}},
         {"V110", PromptAnswer::Yes, doc::DocumentResult::EndProgram, "/V100/", {0}},
-        {"V999", PromptAnswer::Yes, doc::DocumentResult::EndProgram, {}, {0, 9063}},
+        // Nothing started: this program goes on with its document.
+        {"V999", PromptAnswer::Yes, doc::DocumentResult::Failure, {}, {0, 9063}},
+        {"V110", PromptAnswer::Yes, doc::DocumentResult::Failure, "/V100/", {0, 9063}, false},
     };
     for (const auto& c : cases) {
         FourChannels s;
@@ -207,9 +210,9 @@ TEST(Documents, AnUnlistedVersionOffersTheReleaseThatServesIt)
         writeBytes(s.state.document.DocumentPath, mk21::ModRecordCodec::EncodeRecord(r));
         QString started;
         s.prompter.script(c.answer);
-        const auto launcher = [&started](const QString& program) {
+        const auto launcher = [&started, &c](const QString& program) {
             started = program;
-            return true;
+            return c.startWorks;
         };
         EXPECT_EQ(doc::OpenDataFile(s.state, launcher), c.result) << c.tag;
         EXPECT_EQ(s.prompter.numbers(), c.messages) << c.tag;

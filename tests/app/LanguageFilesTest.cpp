@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
@@ -18,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace mk21 {
 namespace {
@@ -209,6 +211,54 @@ TEST_P(ShippedFile, ZeroEntriesBeforeNumbersAreNotNumbers)
         bool numeric = true;
         (void)text.toDouble(&numeric);
         EXPECT_FALSE(numeric) << GetParam() << ": " << n << " is \"" << text.toStdString() << "\"";
+    }
+}
+
+// The access key of a menu text: the character after a single '&', lower case; none without one.
+std::optional<QChar> AccessKey(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i; // "&&" is a plain ampersand
+    }
+    return std::nullopt;
+}
+
+TEST_P(ShippedFile, EveryMenuItemHasAnAccessKeyOfItsOwn)
+{
+    // The menu bar in its order, then each menu's items.
+    const struct {
+        const char* menu;
+        QList<int> texts;
+    } menus[] = {
+        {"menu bar", {10000, 10100, 10800, 10200, 10300, 10400, 10500, 10600, 10700}},
+        {"File", {10001, 10002, 10003, 10004, 10005, 10006}},
+        {"Model", {10101}},
+        {"Channel", {10801, 10802, 10803, 10804, 10805, 10806, 10807}},
+        {"Edit", {10201, 10202, 10203, 10204, 10205, 10206, 10207, 10208, 10209, 10210}},
+        {"Program", {10301, 10302, 10303}},
+        {"Settings", {10401, 10402, 10403, 10808}},
+        {"View", {10501, 10502, 10503}},
+        {"Window", {10601, 10602}},
+        {"Help", {10701, 10702}},
+    };
+    const IniDocument doc = IniDocument::load(path());
+    for (const auto& m : menus) {
+        QMap<QChar, int> taken;
+        for (const int number : m.texts) {
+            const QString text =
+                doc.value(SectionOfNumber(number), QString::number(number)).value_or(QString());
+            const std::optional<QChar> key = AccessKey(text);
+            ASSERT_TRUE(key.has_value())
+                << GetParam() << ", " << m.menu << ": " << number << " has no access key";
+            EXPECT_FALSE(taken.contains(*key))
+                << GetParam() << ", " << m.menu << ": " << number << " and " << taken.value(*key)
+                << " share '" << QString(*key).toStdString() << "'";
+            taken.insert(*key, number);
+        }
     }
 }
 

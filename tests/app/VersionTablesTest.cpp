@@ -184,6 +184,18 @@ TEST(VersionMessage, CompositionByKind)
     }
 }
 
+TEST(VersionMessage, ChineseLabelsAreFollowedByASingleGap)
+{
+    StagedState staged;
+    staged.state.settings.LanguageFileName = QStringLiteral("chinese.ini");
+    for (const int kind : {0, 1}) {
+        const QString text =
+            VersionMessage(staged.state, QStringLiteral("V200"), QStringLiteral("V110"), kind);
+        EXPECT_TRUE(text.contains(QStringLiteral(" V1.10"))) << kind;
+        EXPECT_FALSE(text.contains(QStringLiteral("\uFF1A "))) << "full-width colon and a space: " << kind;
+    }
+}
+
 TEST(LaunchSoftwareVersion, StartsTheServingReleaseOnly)
 {
     StagedState staged;
@@ -304,7 +316,7 @@ TEST(RadioCompatibility, EveryBranch)
         {"unlisted firmware, Yes", "ZR750G", 0, "V110", SessionKindRead, "400 - 480 MHz", PromptAnswer::Yes,
          CompatibilityResult::Launch, {0}, true},
         {"unserved firmware, Yes", "ZR750G", 0, "V300", SessionKindWrite, "400 - 480 MHz", PromptAnswer::Yes,
-         CompatibilityResult::Launch, {0, 9063}, false},
+         CompatibilityResult::Stop, {0, 9063}, false},
         {"other band, read", "ZR750G", 8, "V200", SessionKindRead, "400 - 480 MHz", {}, CompatibilityResult::GoOn,
          {}, false},
         {"same family, OK", "ZR750G", 3, "V200", SessionKindWrite, "400 - 480 MHz", PromptAnswer::Ok,

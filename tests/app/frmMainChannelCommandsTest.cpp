@@ -12,7 +12,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -133,6 +137,56 @@ TEST_F(MainWindowChannelCommands, ThePreferencesCommandRewritesTheTransmitColumn
     EXPECT_EQ(cell(0, 2), GetLangText(h.state, 14100));
     EXPECT_EQ(cell(1, 2), "0.00000");
     EXPECT_EQ(cell(1, 1), receive);
+}
+
+TEST_F(MainWindowChannelCommands, CloseButtonsCloseTheChannelWindowsWithTheirFramesAndTheTableComesBack)
+{
+    QMdiArea* area = h.window->mdiArea();
+    const auto closeButton = [&](const char* form) {
+        QMdiSubWindow* frame = h.child(QString::fromLatin1(form));
+        EXPECT_NE(frame, nullptr) << form;
+        QPointer<QMdiSubWindow> watched = frame;
+        if (frame != nullptr)
+            QTest::mouseClick(Control<QPushButton>(frame->widget(), "CommandClose"), Qt::LeftButton);
+        QTest::qWait(0); // deferred deletions
+        EXPECT_TRUE(watched.isNull()) << form << ": the frame is deleted";
+    };
+
+    QTest::mouseClick(Control<QPushButton>(table, "CommandCHInfoEdit"), Qt::LeftButton);
+    ASSERT_NE(h.child("FrmCHInfoEdit"), nullptr);
+    closeButton("FrmCHInfoEdit");
+    EXPECT_FALSE(h.state.channelCursor.EditOpen);
+    EXPECT_EQ(area->subWindowList().size(), 1);
+
+    const std::pair<const char*, std::function<void()>> reopeners[] = {
+        {"tree", [&] { h.clickNode("N1"); }},
+        {"Edit menu", [&] { h.action("mnuChannelInfo")->trigger(); }},
+    };
+    for (const auto& [how, reopen] : reopeners) {
+        SCOPED_TRACE(how);
+        closeButton("frmCommChInfo");
+        EXPECT_TRUE(area->subWindowList().isEmpty()) << "nothing left in the Window menu";
+        reopen();
+        QMdiSubWindow* again = h.child(QStringLiteral("frmCommChInfo"));
+        ASSERT_NE(again, nullptr);
+        EXPECT_TRUE(again->widget()->isVisible());
+        EXPECT_EQ(area->subWindowList().size(), 1);
+    }
+}
+
+TEST_F(MainWindowChannelCommands, TheAreaScrollsToTheEdgesOfATableLargerThanIt)
+{
+    // The main window has its first-start size, narrower than the channel table.
+    QMdiArea* area = h.window->mdiArea();
+    QMdiSubWindow* frame = h.child(QStringLiteral("frmCommChInfo"));
+    ASSERT_NE(frame, nullptr);
+    QTest::qWait(0);
+    ASSERT_GT(frame->geometry().right(), area->viewport()->width()) << "the table fits: nothing to show";
+    for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
+        bar->setValue(bar->maximum());
+    EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
+    EXPECT_LE(frame->geometry().right(), area->viewport()->width()) << "the Edit column is in view";
+    EXPECT_LE(frame->geometry().bottom(), area->viewport()->height());
 }
 
 } // namespace

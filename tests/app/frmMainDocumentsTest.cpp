@@ -58,36 +58,45 @@ bool IsChanged(const MainWindowHarness& h)
 
 TEST(MainWindowDocuments, NewAsksToSaveAChangedDocumentThenToConfirm)
 {
+    // An untitled document is saved through the save dialog; "new.dat" may be another's file.
     const struct {
         bool changed;
         std::vector<A> answers;
+        const char* saveAs; // the save dialog's answer; null: no dialog expected, "": cancelled
         QList<int> asked;
-        bool savedNewDat;
+        bool saved;
         bool renewed;
     } cases[] = {
-        {false, {A::Ok}, {9026}, false, true},
-        {false, {A::Cancel}, {9026}, false, false},
-        {true, {A::Yes, A::Cancel}, {9006, 9026}, true, false},
-        {true, {A::Cancel, A::Ok}, {9006, 9026}, false, true},
-        {true, {A::No, A::Ok}, {9006, 9026}, false, true},
+        {false, {A::Ok}, nullptr, {9026}, false, true},
+        {false, {A::Cancel}, nullptr, {9026}, false, false},
+        {true, {A::Yes, A::Cancel}, "mine.dat", {9006, 9026}, true, false},
+        {true, {A::Yes, A::Ok}, "mine.dat", {9006, 9026}, true, true},
+        {true, {A::Yes}, "", {9006}, false, false},
+        {true, {A::Cancel, A::Ok}, nullptr, {9006, 9026}, false, true},
+        {true, {A::No, A::Ok}, nullptr, {9006, 9026}, false, true},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
         MainWindowHarness h;
         h.open();
         h.clickNode("N8");
+        WriteBytes(h.workFile("new.dat"), "someone else's");
         if (c.changed)
             h.change();
         Script(h, c.answers);
+        if (c.saveAs != nullptr)
+            h.dialogs->answers.append(QString::fromLatin1(c.saveAs).isEmpty() ? QString()
+                                                                              : h.workFile(c.saveAs));
         h.action("mnuFileNew")->trigger();
         ASSERT_TRUE(h.waitForNewDocument());
-        SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
         EXPECT_EQ(h.prompter.numbers(), c.asked);
-        EXPECT_EQ(h.prompter.asked.last().buttons, PromptButtons::OkCancel);
         EXPECT_EQ(h.prompter.asked.last().icon, PromptIcon::Warning);
-        EXPECT_EQ(QFileInfo(h.workFile("new.dat")).size(), c.savedNewDat ? 8595 : 0);
+        EXPECT_EQ(h.dialogs->shown, c.saveAs != nullptr ? 1 : 0);
+        EXPECT_EQ(ReadBytes(h.workFile("new.dat")), "someone else's");
+        EXPECT_EQ(QFileInfo(h.workFile("mine.dat")).size(), c.saved ? 8595 : 0);
         EXPECT_EQ(h.children(), c.renewed ? QStringList{"frmCommChInfo"} : QStringList{"FrmKey"});
-        EXPECT_EQ(IsChanged(h), c.changed && !c.renewed && !c.savedNewDat);
-        EXPECT_EQ(h.state.document.IsUntitled, c.renewed || !c.savedNewDat);
+        EXPECT_EQ(IsChanged(h), c.changed && !c.renewed && !c.saved);
+        EXPECT_EQ(h.state.document.IsUntitled, c.renewed || !c.saved);
     }
 }
 
@@ -208,6 +217,47 @@ TEST(MainWindowDocuments, OpeningAFileOfAnotherReleaseEndsTheProgramAtOnce)
     EXPECT_EQ(QFileInfo(h.s.programFile("Setting.ini")).size(), 0) << "no settings completion";
 }
 
+TEST(MainWindowDocuments, WhenNoOtherReleaseStartsTheProgramGoesOnWithItsDocument)
+{
+    const struct {
+        const char* what;
+        const char* servedBy; // the release listed for the file's version; "" for none
+        bool startWorks;
+    } cases[] = {
+        {"no release serves the file", "", true},
+        {"the release cannot be started", "V100", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        MainWindowHarness h;
+        if (*c.servedBy != '\0')
+            h.state.versionTable.append(VersionPair{QString::fromLatin1(c.servedBy), "V199"});
+        h.open();
+        int starts = 0;
+        h.window->setLauncher([&](const QString&) {
+            ++starts;
+            return c.startWorks;
+        });
+        h.change();
+        const QString path = CopyInitFile(h, "old.dat");
+        QByteArray bytes = ReadBytes(path);
+        bytes.replace(0, 4, "V199");
+        WriteBytes(path, bytes);
+        h.dialogs->answers.append(path);
+        Script(h, {A::No, A::Yes, A::Ok});
+        h.action("mnuFileOpen")->trigger();
+        QTest::qWait(0);
+
+        EXPECT_EQ(h.prompter.numbers(), (QList<int>{9006, 0, 9063}));
+        EXPECT_EQ(starts, *c.servedBy != '\0' ? 1 : 0);
+        EXPECT_TRUE(h.window->isVisible());
+        EXPECT_EQ(h.state.document.DocumentPath, "new.dat");
+        EXPECT_TRUE(IsChanged(h)) << "the edits are still there";
+        h.action("mnuFileExit")->trigger(); // and the program still asks before it ends
+        EXPECT_EQ(h.prompter.numbers().last(), 9006);
+    }
+}
+
 TEST(MainWindowDocuments, SaveGoesToTheDialogWhenUntitledAndAsksWhenTitled)
 {
     MainWindowHarness h;
@@ -296,6 +346,58 @@ TEST(MainWindowDocuments, ClosingAsksToSaveAChangedDocumentAndCancelKeepsTheWind
         EXPECT_TRUE(h.children().isEmpty()) << "children close first";
         EXPECT_EQ(QFileInfo(h.workFile("exit.dat")).exists(), c.savedByDialog);
         EXPECT_EQ(QFileInfo(h.s.programFile("Setting.ini")).size(), c.closed ? 4 : 0);
+    }
+}
+
+TEST(MainWindowDocuments, ASaveThatDoesNotCompleteKeepsTheProgramAndTheDocument)
+{
+    // At exit, New and Open: Yes to Msg 9006 saves first, and nothing goes on until it has.
+    enum class Save { DialogCancelled, QuestionCancelled, WriteFails };
+    const struct {
+        const char* what;
+        const char* command;
+        Save save;
+        std::vector<A> answers;
+        QList<int> asked; // 0: the composed Msg 9007 question
+    } cases[] = {
+        {"exit, dialog cancelled", "mnuFileExit", Save::DialogCancelled, {A::Yes}, {9006}},
+        {"exit, Msg 9007 cancelled", "mnuFileExit", Save::QuestionCancelled, {A::Yes, A::Cancel}, {9006, 0}},
+        {"exit, write fails", "mnuFileExit", Save::WriteFails, {A::Yes, A::Ok, A::Ok}, {9006, 0, 9002}},
+        {"new, dialog cancelled", "mnuFileNew", Save::DialogCancelled, {A::Yes, A::Ok}, {9006}},
+        {"new, write fails", "mnuFileNew", Save::WriteFails, {A::Yes, A::Ok, A::Ok}, {9006, 9002}},
+        {"open, dialog cancelled", "mnuFileOpen", Save::DialogCancelled, {A::Yes}, {9006}},
+        {"open, write fails", "mnuFileOpen", Save::WriteFails, {A::Yes, A::Ok}, {9006, 9002}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        MainWindowHarness h;
+        h.open();
+        QString path = "new.dat";
+        if (c.save != Save::DialogCancelled) {
+            path = CopyInitFile(h, "radio.dat");
+            h.dialogs->answers.append(path);
+            h.action("mnuFileOpen")->trigger();
+            ASSERT_EQ(h.state.document.DocumentPath, path);
+            h.dialogs->shown = 0;
+        }
+        if (c.save == Save::WriteFails) {
+            // A folder where the file was: nothing can be written there.
+            ASSERT_TRUE(QFile::remove(path));
+            ASSERT_TRUE(QDir().mkdir(path));
+        }
+        h.clickNode("N8");
+        h.change();
+        Script(h, c.answers);
+        h.action(c.command)->trigger();
+        QTest::qWait(0);
+
+        EXPECT_EQ(h.prompter.numbers(), c.asked);
+        EXPECT_EQ(h.dialogs->shown, c.save == Save::DialogCancelled ? 1 : 0) << "no open dialog either";
+        EXPECT_TRUE(h.window->isVisible());
+        EXPECT_FALSE(h.window->NewDocTimer.isActive());
+        EXPECT_EQ(h.state.document.DocumentPath, path);
+        EXPECT_TRUE(IsChanged(h));
+        EXPECT_EQ(QFileInfo(h.s.programFile("Setting.ini")).size(), 0) << "no settings completion";
     }
 }
 

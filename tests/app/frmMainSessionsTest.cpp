@@ -231,6 +231,29 @@ TEST_F(MainWindowSessions, RepeatedReadsNewAndOpenLeaveNothingBehind)
     EXPECT_EQ(h.window->mdiArea()->subWindowList().size(), 1); // the channel table alone
 }
 
+TEST_F(MainWindowSessions, ResizingTheWindowLeavesTheReplyTimeoutRunning)
+{
+    SimRadioProcess sim({QStringLiteral("--fault"), QStringLiteral("silent")});
+    attach(sim);
+    int resizes = 0;
+    QTimer resizer;
+    QObject::connect(&resizer, &QTimer::timeout, [&] {
+        // While the reply is awaited the window changes size, again and again.
+        if (sessions().engine().WaitTimer.isActive() && resizes < 20) {
+            h.window->resize(h.window->size() + QSize(resizes % 2 == 0 ? 8 : -8, 0));
+            ++resizes;
+        }
+    });
+    resizer.start(5);
+    h.prompter.script(PromptAnswer::Ok);     // read the radio
+    h.prompter.script(PromptAnswer::Cancel); // the radio does not answer: no retry
+    h.action("mnuReadFromRadio")->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !sessions().engine().busy(); }, 10000))
+        << "the session waits for ever";
+    EXPECT_GT(resizes, 0);
+    EXPECT_EQ(h.prompter.numbers(), (QList<int>{9004, 9008}));
+}
+
 TEST_F(MainWindowSessions, TheRadiosPasswordIsAskedInThePasswordWindow)
 {
     SimRadioProcess sim({QStringLiteral("--no-pacing"), QStringLiteral("--password"), QStringLiteral("4321")},

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDockWidget>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QMdiArea>
@@ -168,11 +169,11 @@ TEST(MainWindow, ItemsCarryTheirShortcutsAndStartShownOrHidden)
     MainWindowHarness h;
     h.open();
     const std::pair<const char*, const char*> shortcuts[] = {
-        {"mnuFileNew", "Ctrl+N"},       {"mnuFileOpen", "Ctrl+O"},     {"MnuCHCut", "Ctrl+X"},
-        {"MnuCHCopy", "Ctrl+C"},        {"MnuCHPaste", "Ctrl+V"},      {"MnuCHInsert", "Ctrl+I"},
-        {"MnuCHDelete", "Del"},         {"MnuCHMoveUp", "Ctrl+U"},     {"MnuCHMoveDown", "Ctrl+D"},
-        {"mnuReadFromRadio", "Ctrl+R"}, {"mnuWriteToRadio", "Ctrl+W"}, {"MnuProPassWord", "Ctrl+P"},
-        {"MnuCHHabits", "Ctrl+H"},
+        {"mnuFileNew", "Ctrl+N"},     {"mnuFileOpen", "Ctrl+O"},      {"mnuFileSave", "Ctrl+S"},
+        {"MnuCHCut", "Ctrl+X"},       {"MnuCHCopy", "Ctrl+C"},        {"MnuCHPaste", "Ctrl+V"},
+        {"MnuCHInsert", "Ctrl+I"},    {"MnuCHDelete", "Del"},         {"MnuCHMoveUp", "Ctrl+U"},
+        {"MnuCHMoveDown", "Ctrl+D"},  {"mnuReadFromRadio", "Ctrl+R"}, {"mnuWriteToRadio", "Ctrl+W"},
+        {"MnuProPassWord", "Ctrl+P"}, {"MnuCHHabits", "Ctrl+H"},
     };
     for (const auto& [name, keys] : shortcuts)
         EXPECT_EQ(h.action(name)->shortcut(), QKeySequence(QString::fromLatin1(keys))) << name;
@@ -188,6 +189,28 @@ TEST(MainWindow, ItemsCarryTheirShortcutsAndStartShownOrHidden)
         EXPECT_EQ(h.action(item.name)->isVisible(), !hidden.contains(item.name)) << item.name;
     for (const char* checked : {"mnuTreeView", "mnuViewToolbar", "mnuViewStatusBar"})
         EXPECT_TRUE(h.action(checked)->isChecked()) << checked;
+}
+
+TEST(MainWindow, CutCopyAndPasteShowOurOwnPicturesWhereTheThemeHasNone)
+{
+    const QString theme = QIcon::themeName();
+    const QString fallbackTheme = QIcon::fallbackThemeName();
+    QIcon::setThemeName(QStringLiteral("mk21-no-such-theme"));
+    QIcon::setFallbackThemeName(QStringLiteral("mk21-no-such-theme"));
+    MainWindowHarness h;
+    h.open();
+    const std::pair<const char*, const char*> pictures[] = {
+        {"BtnCHCut", "edit-cut.png"}, {"BtnCHCopy", "edit-copy.png"}, {"BtnCHPaste", "edit-paste.png"}};
+    for (const auto& [button, picture] : pictures) {
+        const QImage ours(
+            QDir(QStringLiteral(MK21_SOURCE_DIR "/resources/PIC")).filePath(QLatin1String(picture)));
+        ASSERT_FALSE(ours.isNull()) << picture;
+        const QImage shown = h.action(button)->icon().pixmap(ours.size()).toImage();
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), ours.convertToFormat(QImage::Format_ARGB32))
+            << button;
+    }
+    QIcon::setThemeName(theme);
+    QIcon::setFallbackThemeName(fallbackTheme);
 }
 
 TEST(MainWindow, ChannelCommandsShowOnlyWhileTheChannelTableIsActive)

@@ -171,9 +171,11 @@ TEST(ChannelCommit, FrequenciesAreClampedWithOneWarning)
         Commit(s.state, 1, Field::RxFreq, QString::fromLatin1(c.typed));
         EXPECT_EQ(mk21::test::ChannelOf(s.state, 1).RxFreq.text(), c.wantRx) << c.typed;
         EXPECT_EQ(s.prompter.numbers(), QList<int>{OutOfBand}) << c.typed;
+        const QString shown = QString::fromLatin1(c.wantRx).insert(3, u'.');
+        EXPECT_TRUE(s.prompter.asked.front().text.endsWith(" " + shown + " MHz.")) << c.typed;
 
         // The view commits the shown text again when the cell loses the focus.
-        Commit(s.state, 1, Field::RxFreq, QString::fromLatin1(c.wantRx).insert(3, u'.'));
+        Commit(s.state, 1, Field::RxFreq, shown);
         EXPECT_EQ(TimesShown(s.prompter.numbers(), OutOfBand), 1) << c.typed;
     }
 }

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QHeaderView>
 #include <QMdiArea>
@@ -18,6 +19,8 @@
 #include <QSet>
 #include <QStyleOption>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -343,6 +346,46 @@ TEST_F(ChannelTable, DoubleClickingTheEditMarkAsksForTheEditWindowAndGuardsClick
     click(3, 10);
     click(3, 1);
     EXPECT_FALSE(text1()->isVisible());
+}
+
+TEST(ChannelTableColumns, HeadersAndListEntriesFitTheirFixedWidthsInBothLanguages)
+{
+    // A list column's entries must fit the list laid over its cell, arrow included.
+    const std::pair<const char*, int> lists[] = {
+        {"Combo1(0)", 4}, {"Combo2(0)", 6}, {"Combo3(0)", 7}, {"Combo4(0)", 8}, {"Combo5(0)", 9}};
+    for (const char* file : {"english.ini", "chinese.ini"}) {
+        SCOPED_TRACE(file);
+        test::StagedState staged;
+        staged.state.settings.LanguageFileName = QString::fromLatin1(file);
+        frmCommChInfo table(staged.state);
+        const ChannelGrid* grid = table.grid();
+        const QHeaderView* header = grid->horizontalHeader();
+        const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        for (int col = 0; col < ChannelGrid::Columns; ++col) {
+            if (grid->isColumnHidden(col))
+                continue;
+            QStringList titles{grid->cellText(0, col)};
+            if (col == 2)
+                titles.append(GetLangText(staged.state, 14100)); // the offset display's title
+            for (const QString& title : titles) {
+                EXPECT_LE(header->fontMetrics().horizontalAdvance(title) + margins, grid->columnWidth(col))
+                    << "column " << col << ": " << title.toStdString();
+            }
+        }
+        for (const auto& [name, col] : lists) {
+            const auto* list = Control<QComboBox>(&table, name);
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            option.rect = QRect(0, 0, grid->columnWidth(col), list->sizeHint().height());
+            option.frame = list->hasFrame();
+            const int room =
+                list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+            for (int i = 0; i < list->count(); ++i) {
+                EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(i)), room)
+                    << "column " << col << ": " << list->itemText(i).toStdString();
+            }
+        }
+    }
 }
 
 } // namespace

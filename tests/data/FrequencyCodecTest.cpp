@@ -284,14 +284,22 @@ TEST_F(FrequencyCodecTest, LimitFreOutsideClampsWithOneWarningEach)
     struct Case {
         double mhz;
         double clamped;
+        const char* setTo; // as the warning names it
     };
-    const Case cases[] = {{480.00001, 480}, {399.99999, 400}, {0, 400}, {1e9, 480},
-                          {-std::numeric_limits<double>::infinity(), 400},
-                          {std::numeric_limits<double>::quiet_NaN(), 400}};
+    const Case cases[] = {{480.00001, 480, "480.00000"},
+                          {399.99999, 400, "400.00000"},
+                          {0, 400, "400.00000"},
+                          {1e9, 480, "480.00000"},
+                          {-std::numeric_limits<double>::infinity(), 400, "400.00000"},
+                          {std::numeric_limits<double>::quiet_NaN(), 400, "400.00000"}};
     for (const Case& c : cases) {
         staged.prompter.clear();
         EXPECT_EQ(LimitFre(state, c.mhz), c.clamped) << c.mhz;
         ASSERT_EQ(staged.prompter.asked.size(), 1) << c.mhz;
+        // The warning says which band was left and what the frequency became.
+        EXPECT_EQ(staged.prompter.asked.front().text,
+                  QStringLiteral("The frequency is outside the band 400\u2013480 MHz; it was set to %1 MHz.")
+                      .arg(QLatin1String(c.setTo)));
         EXPECT_EQ(staged.prompter.asked.front().textNumber, OutOfBandWarning);
         EXPECT_EQ(staged.prompter.asked.front().icon, PromptIcon::Warning);
         EXPECT_EQ(staged.prompter.asked.front().buttons, PromptButtons::Ok);

@@ -128,6 +128,23 @@ TEST_F(PortDialog, OkStoresTheChosenPortAndCancelNothing)
     EXPECT_EQ(stored("ports", "4"), "/dev/mk21-missing");
 }
 
+TEST_F(PortDialog, TheSimulatedRadiosPortIsUsedForThisRunOnly)
+{
+    state.settings.SimulatedRadioPort = 5;
+    const QByteArray before = FileBytes(MySetupPath(state));
+    EXPECT_EQ(run(4, "CommandOK"), QDialog::Accepted);
+    EXPECT_EQ(state.settings.comPort, 5);
+    EXPECT_EQ(FileBytes(MySetupPath(state)), before) << "the user's port 3 stays stored";
+    EXPECT_TRUE(staged.prompter.asked.isEmpty());
+
+    EXPECT_EQ(run(2, "CommandOK"), QDialog::Accepted);
+    EXPECT_EQ(state.settings.comPort, 3);
+    EXPECT_EQ(stored("language", "comPort"), "3");
+    state.settings.SimulatedRadioPort = 0; // a run without the simulated radio stores port 5 again
+    EXPECT_EQ(run(4, "CommandOK"), QDialog::Accepted);
+    EXPECT_EQ(stored("language", "comPort"), "5");
+}
+
 TEST_F(PortDialog, PortsThatComeAndGoAreFollowedAndTheSelectionStays)
 {
     const QString appearing = devices.filePath(QStringLiteral("ttyMK21-6"));

@@ -1,5 +1,6 @@
-// Draws the program's pictures: PIC/BK_1.jpg and PIC/BK_2.jpg (background tiles per language)
-// and StartE.jpg and StartC.jpg (start-up pictures), into the resources folder given.
+// Draws the program's pictures: PIC/BK_1.jpg and PIC/BK_2.jpg (background tiles per language),
+// StartE.jpg and StartC.jpg (start-up pictures) and the toolbar's own cut, copy and paste pictures
+// PIC/edit-cut.png, PIC/edit-copy.png and PIC/edit-paste.png, into the resources folder given.
 
 #include <QDir>
 #include <QFileInfo>
@@ -111,10 +112,92 @@ QImage StartPicture(const QString& subtitle, const QString& subtitleFamily)
     return image;
 }
 
+// Toolbar pictures: 32 x 32 on a transparent ground, dark outlines that read on light and grey
+// toolbars alike.
+constexpr int IconSize = 32;
+const QColor IconInk(40, 52, 72);
+const QColor IconPaper(250, 250, 250);
+const QColor IconAccent(70, 120, 190);
+
+void BeginIcon(QPainter& p, QImage& image)
+{
+    image.fill(Qt::transparent);
+    p.begin(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+}
+
+// A sheet of paper with a folded corner and a few lines of text.
+void DrawSheet(QPainter& p, QRectF box)
+{
+    const qreal fold = 6;
+    QPainterPath sheet;
+    sheet.moveTo(box.left(), box.top());
+    sheet.lineTo(box.right() - fold, box.top());
+    sheet.lineTo(box.right(), box.top() + fold);
+    sheet.lineTo(box.right(), box.bottom());
+    sheet.lineTo(box.left(), box.bottom());
+    sheet.closeSubpath();
+    p.setPen(QPen(IconInk, 1.5));
+    p.setBrush(IconPaper);
+    p.drawPath(sheet);
+    p.setPen(QPen(IconAccent, 1.5));
+    for (qreal y = box.top() + 9; y < box.bottom() - 3; y += 4)
+        p.drawLine(QPointF(box.left() + 3, y), QPointF(box.right() - 3, y));
+}
+
+// Scissors: two blades crossing above two finger rings.
+QImage CutIcon()
+{
+    QImage image(IconSize, IconSize, QImage::Format_ARGB32);
+    QPainter p;
+    BeginIcon(p, image);
+    p.setPen(QPen(IconInk, 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(11, 3), QPointF(20, 21));
+    p.drawLine(QPointF(21, 3), QPointF(12, 21));
+    p.setPen(QPen(IconAccent, 2.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(9.5, 24.5), 4.5, 4.5);
+    p.drawEllipse(QPointF(22.5, 24.5), 4.5, 4.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(IconInk);
+    p.drawEllipse(QPointF(16, 12), 1.6, 1.6);
+    p.end();
+    return image;
+}
+
+// Two sheets, one over the other.
+QImage CopyIcon()
+{
+    QImage image(IconSize, IconSize, QImage::Format_ARGB32);
+    QPainter p;
+    BeginIcon(p, image);
+    DrawSheet(p, QRectF(4.5, 3.5, 15, 19));
+    DrawSheet(p, QRectF(12.5, 9.5, 15, 19));
+    p.end();
+    return image;
+}
+
+// A clipboard with its clip, a sheet on it.
+QImage PasteIcon()
+{
+    QImage image(IconSize, IconSize, QImage::Format_ARGB32);
+    QPainter p;
+    BeginIcon(p, image);
+    p.setPen(QPen(IconInk, 1.5));
+    p.setBrush(QColor(196, 150, 96));
+    p.drawRoundedRect(QRectF(4.5, 5.5, 19, 24), 2, 2);
+    p.setBrush(QColor(170, 176, 186));
+    p.drawRoundedRect(QRectF(9.5, 2.5, 9, 6), 1.5, 1.5);
+    DrawSheet(p, QRectF(13.5, 11.5, 15, 18));
+    p.end();
+    return image;
+}
+
 bool Save(const QImage& image, const QString& path)
 {
     QDir().mkpath(QFileInfo(path).path());
-    const bool ok = image.save(path, "JPG", JpegQuality);
+    const bool png = path.endsWith(QLatin1String(".png"));
+    const bool ok = png ? image.save(path, "PNG") : image.save(path, "JPG", JpegQuality);
     std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
     return ok;
 }
@@ -134,5 +217,8 @@ int main(int argc, char** argv)
     ok = Save(StartPicture(QStringLiteral("Programming software for MK-21 handheld radios"), LatinFamily),
               out.filePath("StartE.jpg")) && ok;
     ok = Save(StartPicture(QStringLiteral("MK-21 系列对讲机写频软件"), CjkFamily), out.filePath("StartC.jpg")) && ok;
+    ok = Save(CutIcon(), out.filePath("PIC/edit-cut.png")) && ok;
+    ok = Save(CopyIcon(), out.filePath("PIC/edit-copy.png")) && ok;
+    ok = Save(PasteIcon(), out.filePath("PIC/edit-paste.png")) && ok;
     return ok ? 0 : 1;
 }
