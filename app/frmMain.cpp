@@ -248,13 +248,11 @@ void frmMain::closeEvent(QCloseEvent* event)
     if (ModDocument::IsConfigurationChanged(state_)) {
         const PromptAnswer answer =
             ShowMsg(state_, MsgSaveChanges, PromptIcon::Warning, PromptButtons::YesNoCancel);
-        if (answer == PromptAnswer::Cancel) {
+        // Cancel, or a save that did not complete (dialog or question cancelled, write failed),
+        // keeps us open; the child windows have closed, so the document is shown again.
+        if (answer == PromptAnswer::Cancel || (answer == PromptAnswer::Yes && !mnuFileSave_Click())) {
             event->ignore();
-            return;
-        }
-        // A save that did not complete (dialog or question cancelled, write failed) keeps us open.
-        if (answer == PromptAnswer::Yes && !mnuFileSave_Click()) {
-            event->ignore();
+            OpenChildForm(QLatin1String(ChannelTableForm));
             return;
         }
     }

@@ -343,7 +343,8 @@ TEST(MainWindowDocuments, ClosingAsksToSaveAChangedDocumentAndCancelKeepsTheWind
             EXPECT_EQ(h.prompter.asked[0].icon, PromptIcon::Warning);
         }
         EXPECT_EQ(h.window->isVisible(), !c.closed);
-        EXPECT_TRUE(h.children().isEmpty()) << "children close first";
+        // The children close first; an exit that stops shows the channel table again.
+        EXPECT_EQ(h.children(), c.closed ? QStringList() : QStringList{"frmCommChInfo"});
         EXPECT_EQ(QFileInfo(h.workFile("exit.dat")).exists(), c.savedByDialog);
         EXPECT_EQ(QFileInfo(h.s.programFile("Setting.ini")).size(), c.closed ? 4 : 0);
     }
@@ -398,6 +399,9 @@ TEST(MainWindowDocuments, ASaveThatDoesNotCompleteKeepsTheProgramAndTheDocument)
         EXPECT_EQ(h.state.document.DocumentPath, path);
         EXPECT_TRUE(IsChanged(h));
         EXPECT_EQ(QFileInfo(h.s.programFile("Setting.ini")).size(), 0) << "no settings completion";
+        if (QLatin1String(c.command) == QLatin1String("mnuFileExit")) {
+            EXPECT_TRUE(h.children().contains("frmCommChInfo")) << "the document is shown again";
+        }
     }
 }
 
