@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <csignal>
+
 #include <unistd.h>
 
 namespace {
@@ -49,6 +51,8 @@ bool isRadioCommand(const QString& command)
 
 int main(int argc, char** argv)
 {
+    // A write beyond the file size limit then fails like a full disk, and the save reports it.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     const QCommandLineOption output(QStringLiteral("o"), QStringLiteral("Output file."), QStringLiteral("FILE"));
