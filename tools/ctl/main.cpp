@@ -4,6 +4,7 @@
 #include "app/Startup.h"
 #include "tools/ctl/ConsolePrompter.h"
 #include "tools/ctl/OfflineCommands.h"
+#include "tools/ctl/OncePerKindPrompter.h"
 #include "tools/ctl/RadioCommands.h"
 #include "tools/ctl/RetryLimitPrompter.h"
 
@@ -90,7 +91,8 @@ int main(int argc, char** argv)
     RetryLimitPrompter limited(console, MsgNoAnswer, RetriesWithYes);
     mk21::Prompter& prompter = mode == ConsolePrompter::Mode::AnswerYes ? static_cast<mk21::Prompter&>(limited)
                                                                         : console;
-    mk21::AppState state(prompter);
+    OncePerKindPrompter once(prompter);
+    mk21::AppState state(once);
     mk21::ResolveProgramFolders(state.settings, QCoreApplication::applicationDirPath(), parser.value(dataRoot));
     mk21::RunToolStartup(state, parser.value(lang) == QLatin1String("2") ? 2 : 1);
 
