@@ -1,10 +1,10 @@
 #include "app/CapabilityRecord.h"
 
 #include "app/AppState.h"
+#include "data/FileWrite.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace mk21 {
 
@@ -35,12 +35,10 @@ void Read(AppState& state)
 
 bool Write(const AppState& state)
 {
-    QSaveFile file(settingPath(state));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const auto& record = state.settings.CapabilityRecord;
-    file.write(reinterpret_cast<const char*>(record.data()), static_cast<qint64>(record.size()));
-    return file.commit();
+    const QByteArray bytes(reinterpret_cast<const char*>(record.data()),
+                           static_cast<qsizetype>(record.size()));
+    return ModFileWrite::WriteWhole(settingPath(state), bytes).ok();
 }
 
 } // namespace CapabilityRecordFile

@@ -8,7 +8,6 @@ namespace mk21::ModDocument {
 
 namespace {
 
-constexpr int MsgFileError = 9002;
 constexpr int MsgBadVersionTag = 9065;
 constexpr int VersionKindDataFile = 1;
 
@@ -17,9 +16,10 @@ constexpr int VersionKindDataFile = 1;
 DocumentResult OpenDataFile(AppState& state, const ModVersion::ProgramLauncher& launcher)
 {
     const QString path = state.document.DocumentPath;
-    const std::optional<FixedText<4>> tag = ModDataFile::ReadVersionTag(path);
+    FileResult unreadable;
+    const std::optional<FixedText<4>> tag = ModDataFile::ReadVersionTag(path, &unreadable);
     if (!tag) {
-        ShowMsg(state, MsgFileError);
+        ShowFileResult(state, unreadable);
         return DocumentResult::Failure;
     }
     if (!ModVersion::IsVersionTag(tag->raw())) {
@@ -39,27 +39,23 @@ DocumentResult OpenDataFile(AppState& state, const ModVersion::ProgramLauncher& 
         return DocumentResult::EndProgram;
     }
 
-    switch (ModDataFile::LoadDocumentFile(state, path)) {
-    case ModDataFile::FileStatus::Done:
-        state.document.IsUntitled = false;
-        return DocumentResult::Success;
-    case ModDataFile::FileStatus::Refused:
-        return DocumentResult::Failure;
-    case ModDataFile::FileStatus::Failed:
-        break;
-    }
-    ShowMsg(state, MsgFileError);
-    return DocumentResult::Failure;
-}
-
-DocumentResult SaveDataFile(AppState& state)
-{
-    if (ModDataFile::SaveDocumentFile(state, state.document.DocumentPath) != ModDataFile::FileStatus::Done) {
-        ShowMsg(state, MsgFileError);
+    const FileResult loaded = ModDataFile::LoadDocumentFile(state, path);
+    if (!loaded.ok()) {
+        ShowFileResult(state, loaded);
         return DocumentResult::Failure;
     }
     state.document.IsUntitled = false;
     return DocumentResult::Success;
+}
+
+DocumentResult SaveDataFile(AppState& state)
+{
+    const FileResult saved = ModDataFile::SaveDocumentFile(state, state.document.DocumentPath);
+    ShowFileResult(state, saved);
+    if (!saved.ok() && saved.message != ModDataFile::MsgSideFileNotWritten)
+        return DocumentResult::Failure;
+    state.document.IsUntitled = false;
+    return saved.ok() ? DocumentResult::Success : DocumentResult::SavedWithoutSideFile;
 }
 
 } // namespace mk21::ModDocument

@@ -1,8 +1,9 @@
 #include "app/IniFile.h"
 
+#include "data/FileWrite.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringConverter>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -177,11 +178,7 @@ bool WriteProfileString(const QString& path, const QString& section, const QStri
     } else {
         encoded = out.toUtf8();
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(encoded);
-    return file.commit();
+    return ModFileWrite::WriteWhole(path, encoded).ok();
 }
 
 const IniDocument& IniCache::document(const QString& path)

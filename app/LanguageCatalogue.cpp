@@ -13,7 +13,8 @@ constexpr TextRange ranges[] = {
     {9021, 9021},   // frequency outside the band
     {9023, 9023},   // Close button
     {9025, 9033},   // Help button, New question, progress titles and label, band family, capability, file length
-    {9060, 9066},   // version message parts, missing release, malformed version tag, insert refused
+    {9060, 9069},   // version message parts, missing release, malformed version tag, insert refused,
+                    // invalid data file content, side file not written, not a radio image
     // Menu
     {10000, 10006}, // File menu
     {10100, 10101}, // Model menu

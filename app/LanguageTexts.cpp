@@ -49,6 +49,16 @@ PromptAnswer ShowMsg(AppState& state, int number, PromptIcon icon, PromptButtons
     return state.prompter.ask(prompt);
 }
 
+PromptAnswer ShowMsgText(AppState& state, int number, const QString& text, PromptIcon icon)
+{
+    Prompt prompt;
+    prompt.text = text;
+    prompt.icon = icon;
+    prompt.textNumber = number;
+    prompt.title = state.settings.ApplicationTitle;
+    return state.prompter.ask(prompt);
+}
+
 PromptAnswer ShowText(AppState& state, const QString& text, PromptIcon icon, PromptButtons buttons)
 {
     Prompt prompt;

@@ -22,6 +22,10 @@ QString GetLangText(AppState& state, int number);
 PromptAnswer ShowMsg(AppState& state, int number, PromptIcon icon = PromptIcon::None,
                      PromptButtons buttons = PromptButtons::Ok);
 
+// Shows text composed from language text `number` (with a path or reason added, say), as that text.
+PromptAnswer ShowMsgText(AppState& state, int number, const QString& text,
+                         PromptIcon icon = PromptIcon::None);
+
 // Shows a composed or literal text through the prompter.
 PromptAnswer ShowText(AppState& state, const QString& text, PromptIcon icon = PromptIcon::None,
                       PromptButtons buttons = PromptButtons::Ok);

@@ -1,10 +1,10 @@
 #include "app/Preferences.h"
 
 #include "app/AppState.h"
+#include "data/FileWrite.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <array>
 #include <cstdint>
@@ -78,13 +78,7 @@ void LoadPreferences(AppState& state)
 bool SavePreferences(const AppState& state)
 {
     // A complete new file replaces the old one, so an interrupted save never leaves half a record.
-    QSaveFile file(Habits::FilePath(state.settings));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = Habits::Encode(state.preferences);
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    return ModFileWrite::WriteWhole(Habits::FilePath(state.settings), Habits::Encode(state.preferences)).ok();
 }
 
 } // namespace mk21

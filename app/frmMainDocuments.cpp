@@ -74,6 +74,8 @@ void frmMain::mnuFileOpen_Click()
     case ModDocument::DocumentResult::EndProgram:
         EndAtOnce();
         break;
+    case ModDocument::DocumentResult::SavedWithoutSideFile: // only a save ends so
+        break;
     }
 }
 
@@ -111,7 +113,8 @@ bool frmMain::SaveBeforeReplacing()
 
 bool frmMain::SaveDocument()
 {
-    if (ModDocument::SaveDataFile(state_) != ModDocument::DocumentResult::Success)
+    // Without its side file the document is saved all the same; the user has been told.
+    if (ModDocument::SaveDataFile(state_) == ModDocument::DocumentResult::Failure)
         return false;
     ShowMainTxt();
     return true;

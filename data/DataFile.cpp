@@ -1,14 +1,13 @@
 #include "data/DataFile.h"
 
 #include "app/AppState.h"
-#include "app/LanguageTexts.h"
 #include "data/ConfigurationOps.h"
+#include "data/FileRead.h"
+#include "data/FileWrite.h"
 #include "data/RecordCodec.h"
 #include "data/RecordValidation.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -16,45 +15,8 @@ namespace mk21::ModDataFile {
 
 namespace {
 
-constexpr int MsgNotADataFile = 9033;
-
-// Both separators name folders, whatever system wrote the path.
-QString localPath(const QString& path)
-{
-    QString local = path;
-    local.replace(u'\\', u'/');
-    return local;
-}
-
-// At most `limit` bytes from the start of the file; nullopt when it cannot be opened or read.
-// Reading one byte more than a valid file holds is enough to tell its length is wrong.
-std::optional<QByteArray> readFront(const QString& path, qsizetype limit)
-{
-    QFile file(localPath(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes(limit, '\0');
-    const qint64 got = file.read(bytes.data(), limit);
-    if (got < 0)
-        return std::nullopt;
-    bytes.truncate(static_cast<qsizetype>(got));
-    return bytes;
-}
-
-// A complete new file, put in place of the old one only once fully written. QSaveFile alone
-// commits a file cut short by a full disk (the error of its buffered flush is not remembered),
-// so the flush and the size on disk are checked before the commit.
-bool writeWhole(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(localPath(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
+constexpr int MsgFileError = 9002;
+constexpr qsizetype SideRuleNameLength = 3; // names this short keep their last characters
 
 SideRecord defaultSide()
 {
@@ -78,29 +40,60 @@ void keepChannelOne(RadioConfiguration& config)
     config.ChannelCount = 0;
 }
 
+// One file, however the two paths are written: compared by their targets where they exist.
+bool sameFile(const QString& a, const QString& b)
+{
+    const QFileInfo first(LocalPath(a));
+    const QFileInfo second(LocalPath(b));
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return first.absoluteFilePath() == second.absoluteFilePath();
+}
+
 } // namespace
 
 QString SideFilePath(const QString& path)
 {
-    return path.left(std::max<qsizetype>(0, path.size() - 3)) + QStringLiteral("NVD");
+    const qsizetype nameStart = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\')) + 1;
+    if (path.size() - nameStart > SideRuleNameLength)
+        return path.left(path.size() - 3) + QStringLiteral("NVD");
+    return path + QStringLiteral(".NVD");
 }
 
-std::optional<FixedText<4>> ReadVersionTag(const QString& path)
+FileResult CheckDataFilePath(const QString& path)
 {
-    const std::optional<QByteArray> front = readFront(path, 4);
-    if (!front)
+    if (sameFile(path, SideFilePath(path)))
+        return {MsgFileError, path, QStringLiteral("the side file would overwrite the data file")};
+    return FileResult::Done();
+}
+
+std::optional<FixedText<4>> ReadVersionTag(const QString& path, FileResult* failure)
+{
+    QByteArray front;
+    const FileResult read = ModFileRead::ReadFront(path, 4, front);
+    if (!read.ok()) {
+        if (failure != nullptr)
+            *failure = read;
         return std::nullopt;
+    }
     FixedText<4> tag;
-    for (qsizetype i = 0; i < front->size(); ++i)
-        tag.bytes()[static_cast<std::size_t>(i)] = front->at(i);
+    for (qsizetype i = 0; i < front.size(); ++i)
+        tag.bytes()[static_cast<std::size_t>(i)] = front.at(i);
     return tag;
 }
 
-std::optional<RadioConfiguration> RecordFromFileBytes(QByteArrayView bytes)
+std::optional<RadioConfiguration> RecordFromFileBytes(QByteArrayView bytes, FileResult* refusal)
 {
     std::optional<RadioConfiguration> config = ModRecordCodec::DecodeRecord(bytes);
-    if (!config || ModRecordCheck::CheckRecord(*config) == ModRecordCheck::Verdict::Refused)
-        return std::nullopt;
+    FileResult refused;
+    if (!config) {
+        refused.message = MsgWrongLength;
+    } else if (ModRecordCheck::CheckRecord(*config, &refused.reason) == ModRecordCheck::Verdict::Refused) {
+        refused.message = MsgInvalidContent;
+        config.reset();
+    }
+    if (refusal != nullptr)
+        *refusal = refused;
     return config;
 }
 
@@ -113,41 +106,45 @@ SideRecord SideFromFileBytes(QByteArrayView bytes)
     return *side;
 }
 
-FileStatus ReadRecordFile(AppState& state, const QString& path)
+FileResult ReadRecordFile(AppState& state, const QString& path)
 {
-    const std::optional<QByteArray> bytes = readFront(path, ModRecordCodec::DataFileSize + 1);
-    if (!bytes)
-        return FileStatus::Failed;
-    std::optional<RadioConfiguration> config = RecordFromFileBytes(*bytes);
+    QByteArray bytes;
+    if (FileResult read = ModFileRead::ReadFront(path, ModRecordCodec::DataFileSize + 1, bytes); !read.ok())
+        return read;
+    FileResult refusal;
+    std::optional<RadioConfiguration> config = RecordFromFileBytes(bytes, &refusal);
     if (!config) {
-        ShowMsg(state, MsgNotADataFile);
-        return FileStatus::Refused;
+        refusal.path = path;
+        return refusal;
     }
     state.SavedConfiguration = *config;
-    return FileStatus::Done;
+    return FileResult::Done();
 }
 
-FileStatus WriteRecordFile(AppState& state, const QString& path)
+FileResult WriteRecordFile(AppState& state, const QString& path)
 {
-    return writeWhole(path, ModRecordCodec::EncodeRecord(state.SavedConfiguration)) ? FileStatus::Done
-                                                                                      : FileStatus::Failed;
+    return ModFileWrite::WriteWhole(path, ModRecordCodec::EncodeRecord(state.SavedConfiguration));
 }
 
 void ReadSideFile(AppState& state, const QString& path)
 {
-    const QString sidePath = localPath(SideFilePath(path));
-    if (!QFileInfo::exists(sidePath)) {
+    const QString sidePath = SideFilePath(path);
+    if (!QFileInfo::exists(LocalPath(sidePath))) {
         state.SavedSide = defaultSide();
         return;
     }
-    const std::optional<QByteArray> bytes = readFront(sidePath, ModRecordCodec::SideFileSize + 1);
-    if (bytes)
-        state.SavedSide = SideFromFileBytes(*bytes);
+    QByteArray bytes;
+    if (ModFileRead::ReadFront(sidePath, ModRecordCodec::SideFileSize + 1, bytes).ok())
+        state.SavedSide = SideFromFileBytes(bytes);
 }
 
-bool WriteSideFile(AppState& state, const QString& path)
+FileResult WriteSideFile(AppState& state, const QString& path)
 {
-    return writeWhole(SideFilePath(path), ModRecordCodec::EncodeSide(state.SavedSide));
+    FileResult written =
+        ModFileWrite::WriteWhole(SideFilePath(path), ModRecordCodec::EncodeSide(state.SavedSide));
+    if (!written.ok())
+        written.message = MsgSideFileNotWritten;
+    return written;
 }
 
 namespace {
@@ -156,16 +153,14 @@ namespace {
 // defaults built so far; a refused file has shown its message and changed nothing.
 bool readInitRecord(AppState& state, const QString& path)
 {
-    switch (ReadRecordFile(state, path)) {
-    case FileStatus::Failed:
+    const FileResult read = ReadRecordFile(state, path);
+    if (read.ok())
+        return true;
+    if (read.message == MsgFileError)
         ModConfig::CommitToSaved(state);
-        return false;
-    case FileStatus::Refused:
-        return false;
-    case FileStatus::Done:
-        break;
-    }
-    return true;
+    else
+        ShowFileResult(state, read);
+    return false;
 }
 
 } // namespace
@@ -190,30 +185,30 @@ void LoadDefaultsFile(AppState& state, const QString& path)
     ModConfig::MergeDefaults(state);
 }
 
-FileStatus LoadDocumentFile(AppState& state, const QString& path)
+FileResult LoadDocumentFile(AppState& state, const QString& path)
 {
-    const FileStatus status = ReadRecordFile(state, path);
-    if (status != FileStatus::Done)
-        return status;
+    if (FileResult read = ReadRecordFile(state, path); !read.ok())
+        return read;
     state.SavedConfiguration.DataVersion = ReleaseTag;
     ReadSideFile(state, path);
     ModConfig::RestoreFromSaved(state);
-    return FileStatus::Done;
+    return FileResult::Done();
 }
 
-FileStatus SaveDocumentFile(AppState& state, const QString& path)
+FileResult SaveDocumentFile(AppState& state, const QString& path)
 {
+    if (FileResult checked = CheckDataFilePath(path); !checked.ok())
+        return checked;
     const RadioConfiguration savedBefore = state.SavedConfiguration;
     const SideRecord sideBefore = state.SavedSide;
     ModConfig::CommitToSaved(state);
-    if (WriteRecordFile(state, path) != FileStatus::Done) {
+    if (FileResult written = WriteRecordFile(state, path); !written.ok()) {
         state.SavedConfiguration = savedBefore;
         state.SavedSide = sideBefore;
-        return FileStatus::Failed;
+        return written;
     }
-    // The data file is in place; a side file that cannot be written is not reported.
-    WriteSideFile(state, path);
-    return FileStatus::Done;
+    // The data file is in place and counts as saved, whatever becomes of the side file.
+    return WriteSideFile(state, path);
 }
 
 } // namespace mk21::ModDataFile

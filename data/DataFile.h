@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/FileResult.h"
 #include "data/FixedText.h"
 #include "data/RadioConfiguration.h"
 
@@ -16,48 +17,57 @@ class AppState;
 // writing the saved copies out, and the init, defaults and document loads built on them.
 namespace ModDataFile {
 
-enum class FileStatus {
-    Done,
-    Refused, // the content is not a data file of ours; Msg 9033 has been shown
-    Failed,  // the file could not be opened, read or written; no message shown
-};
+// The messages of data file results besides Msg 9002 (the file cannot be opened, read or written).
+inline constexpr int MsgWrongLength = 9033;        // not 8595 bytes long
+inline constexpr int MsgInvalidContent = 9067;     // right length, unusable content; %1 names it
+inline constexpr int MsgSideFileNotWritten = 9068; // the data file was saved, its side file was not
 
-// The path with its last three characters replaced by "NVD" (settings.data -> settings.dNVD).
+// The side file's path: the data file path with its last three characters replaced by "NVD"
+// (settings.data -> settings.dNVD) when the file name itself is longer than three characters;
+// otherwise ".NVD" is appended (sub/ab -> sub/ab.NVD), so the side file stays in the same folder.
 QString SideFilePath(const QString& path);
 
-// The first 4 bytes of the file (blanks where the file is shorter); nullopt when it cannot be read.
-std::optional<FixedText<4>> ReadVersionTag(const QString& path);
+// Refused (Msg 9002) when the path's side file would be the data file itself (x.NVD): saving
+// the side file would overwrite the data just written.
+FileResult CheckDataFilePath(const QString& path);
+
+// The first 4 bytes of the file (blanks where the file is shorter); nullopt, with the reason in
+// `failure` when given, when it cannot be read.
+std::optional<FixedText<4>> ReadVersionTag(const QString& path, FileResult* failure = nullptr);
 
 // The record a data file's bytes hold, its values brought into range; nullopt when the length
-// is not 8595 or the content is refused (ModRecordCheck).
-std::optional<RadioConfiguration> RecordFromFileBytes(QByteArrayView bytes);
+// is not 8595 (Msg 9033) or the content is refused (Msg 9067, ModRecordCheck); `refusal` then
+// says which, when given.
+std::optional<RadioConfiguration> RecordFromFileBytes(QByteArrayView bytes, FileResult* refusal = nullptr);
 // The side record of a side file's bytes: "V200", 1 when they are not exactly 5 bytes.
 SideRecord SideFromFileBytes(QByteArrayView bytes);
 
-// The file into SavedConfiguration. A wrong length or refused content shows Msg 9033; nothing
-// changes unless Done.
-FileStatus ReadRecordFile(AppState& state, const QString& path);
+// The file into SavedConfiguration; nothing changes unless the result is done. Shows nothing.
+FileResult ReadRecordFile(AppState& state, const QString& path);
 // SavedConfiguration as the whole new content of the file. The old file is replaced only when
 // the new one has been written completely.
-FileStatus WriteRecordFile(AppState& state, const QString& path);
+FileResult WriteRecordFile(AppState& state, const QString& path);
 
 // SideFilePath(path) into the saved SideRecord: "V200", 1 when it is missing or not 5 bytes
 // long; unchanged when it cannot be read. Never shows a message.
 void ReadSideFile(AppState& state, const QString& path);
-// The saved SideRecord into SideFilePath(path); false when it could not be written.
-bool WriteSideFile(AppState& state, const QString& path);
+// The saved SideRecord into SideFilePath(path); Msg 9068 with the side path when it fails.
+FileResult WriteSideFile(AppState& state, const QString& path);
 
 // An init file for the exact model and band: the whole record, its channel list cut to channel
 // 1 unless the initialisation command asked for all, its side file; then RestoreFromSaved.
+// A refused file shows its message and leaves the defaults.
 void LoadInitFile(AppState& state, const QString& path);
 // A defaults file: only feature settings, FM memories and test frequencies 1..11 are taken.
 void LoadDefaultsFile(AppState& state, const QString& path);
 
 // The file steps of opening a document: record, version "V200", side file, RestoreFromSaved.
-FileStatus LoadDocumentFile(AppState& state, const QString& path);
+// Nothing changes unless the result is done. Shows nothing.
+FileResult LoadDocumentFile(AppState& state, const QString& path);
 // The file steps of saving a document: CommitToSaved, record, side file. When the record cannot
 // be written the saved copies go back to what they were, so the document still counts as changed.
-FileStatus SaveDocumentFile(AppState& state, const QString& path);
+// Msg 9068 means the data file was saved and only its side file failed: the document is saved.
+FileResult SaveDocumentFile(AppState& state, const QString& path);
 
 } // namespace ModDataFile
 } // namespace mk21

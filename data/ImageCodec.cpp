@@ -8,6 +8,7 @@
 #include "data/FeatureImage.h"
 #include "data/ImageBytes.h"
 #include "data/ImageLayout.h"
+#include "data/ModelBand.h"
 
 #include <algorithm>
 #include <span>
@@ -226,6 +227,13 @@ void DecodeImage(AppState& state)
     FeatureImage::DecodeAlert(image, features.AlertSettings, state.WorkingSide.AlarmMode);
 
     ApplyCapabilities(state, image[L::CapabilityByte]);
+}
+
+bool HasKnownIdentity(const AppState& state)
+{
+    const ConstImage image(state.RadioImage);
+    return ModelBandTable::IsKnownModelCode(ModelCodeOf(image.subspan<L::ModelCode, L::ModelCodeSize>())) &&
+           !ModelBandTable::BandTextOfNumber(image[L::BandNumber]).isEmpty();
 }
 
 void DecodeRadioDetails(AppState& state)

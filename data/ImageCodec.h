@@ -20,6 +20,10 @@ void EncodeImage(AppState& state);
 // band), feature settings and AlarmMode; then the capability flags of the radio.
 void DecodeImage(AppState& state);
 
+// Whether RadioImage's identity area holds one of the two model codes and a band of the band
+// table: what tells an image of these radios from any other file of the same length.
+bool HasKnownIdentity(const AppState& state);
+
 // InfoArea -> the text fields of RadioDetails.
 void DecodeRadioDetails(AppState& state);
 

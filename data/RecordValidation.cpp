@@ -1,7 +1,9 @@
 #include "data/RecordValidation.h"
 
+#include "data/ModelBand.h"
 #include "data/ToneList.h"
 
+#include <algorithm>
 #include <bitset>
 
 namespace mk21::ModRecordCheck {
@@ -17,6 +19,39 @@ void keepWithin(T& value, int low, int high)
 
 constexpr int LastDtmfMemory = DtmfMemoryCount;
 constexpr int DtmfDigitsMax = 16;
+
+// A receive frequency the editors can show and the encoder can write: none, or digits only.
+bool IsUsableReceiveText(const FixedText<8>& rx)
+{
+    const QString text = rx.text();
+    if (text.isEmpty() || text == QLatin1String("FFFFFFFF"))
+        return true;
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// The first value that makes the record unusable, in words; empty when there is none.
+QString firstFault(const RadioConfiguration& config)
+{
+    if (config.ChannelCount < 0 || config.ChannelCount > MaxChannels)
+        return QStringLiteral("channel count %1").arg(config.ChannelCount);
+    std::bitset<MaxChannels> seen;
+    for (int i = 0; i < config.ChannelCount; ++i) {
+        const ChannelRecord& channel = config.Channels[static_cast<std::size_t>(i)];
+        const int number = channel.ChannelNo;
+        if (number < 1 || number > MaxChannels)
+            return QStringLiteral("channel number %1").arg(number);
+        if (seen.test(static_cast<std::size_t>(number - 1)))
+            return QStringLiteral("channel number %1 twice").arg(number);
+        seen.set(static_cast<std::size_t>(number - 1));
+        if (!IsUsableReceiveText(channel.RxFreq))
+            return QStringLiteral("receive frequency of channel %1").arg(number);
+    }
+    if (!ModelBandTable::IsKnownModelCode(config.RadioInfo.ModelCode.text()))
+        return QStringLiteral("model code");
+    if (ModelBandTable::BandTextOfNumber(config.RadioInfo.BandNumber).isEmpty())
+        return QStringLiteral("band %1").arg(config.RadioInfo.BandNumber);
+    return {};
+}
 
 } // namespace
 
@@ -53,16 +88,12 @@ void BringSideIntoRange(SideRecord& side)
     keepWithin(side.AlarmMode, 0, 1);
 }
 
-Verdict CheckRecord(RadioConfiguration& config)
+Verdict CheckRecord(RadioConfiguration& config, QString* fault)
 {
-    if (config.ChannelCount < 0 || config.ChannelCount > MaxChannels)
+    if (const QString found = firstFault(config); !found.isEmpty()) {
+        if (fault != nullptr)
+            *fault = found;
         return Verdict::Refused;
-    std::bitset<MaxChannels> seen;
-    for (int i = 0; i < config.ChannelCount; ++i) {
-        const int number = config.Channels[static_cast<std::size_t>(i)].ChannelNo;
-        if (number < 1 || number > MaxChannels || seen.test(static_cast<std::size_t>(number - 1)))
-            return Verdict::Refused;
-        seen.set(static_cast<std::size_t>(number - 1));
     }
     for (ChannelRecord& channel : config.Channels)
         BringChannelIntoRange(channel);

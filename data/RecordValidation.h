@@ -2,6 +2,8 @@
 
 #include "data/RadioConfiguration.h"
 
+#include <QString>
+
 namespace mk21 {
 
 // The rules for records that come from outside (data files, init and defaults files): what makes
@@ -11,13 +13,16 @@ namespace ModRecordCheck {
 
 enum class Verdict {
     Accepted, // usable; values may have been brought into range
-    Refused,  // the channel list is broken: the file must not be loaded
+    Refused,  // the channel list or the model is broken: the file must not be loaded
 };
 
-// Refused: ChannelCount outside 0..128, or a used entry numbered outside 1..128 or numbered like
-// an earlier used entry. Otherwise every channel entry (free ones too) and the features are
-// brought into range in place (see BringChannelIntoRange, BringFeaturesIntoRange).
-Verdict CheckRecord(RadioConfiguration& config);
+// Refused: ChannelCount outside 0..128; a used entry numbered outside 1..128 or numbered like an
+// earlier used entry, or whose receive frequency is neither empty, "FFFFFFFF" nor digits; a model
+// code other than the two models; a band number without a row in the band table. `fault` then
+// names the first such value ("channel count 129"). Otherwise every channel entry (free ones
+// too) and the features are brought into range in place (see BringChannelIntoRange,
+// BringFeaturesIntoRange).
+Verdict CheckRecord(RadioConfiguration& config, QString* fault = nullptr);
 
 // Tones outside the tone list, an offset direction other than 0..2, DTMF memory numbers outside
 // 0..16, and on/off or list fields wider than the radio's bit field for them become 0.

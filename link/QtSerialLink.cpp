@@ -12,6 +12,7 @@ QtSerialLink::QtSerialLink(QObject* parent)
 bool QtSerialLink::open(const QString& device)
 {
     close();
+    openError_.clear();
     if (device.isEmpty())
         return false;
     port_->setPortName(device);
@@ -20,8 +21,10 @@ bool QtSerialLink::open(const QString& device)
     port_->setParity(QSerialPort::NoParity);
     port_->setStopBits(QSerialPort::OneStop);
     port_->setFlowControl(QSerialPort::NoFlowControl);
-    if (!port_->open(QIODevice::ReadWrite))
+    if (!port_->open(QIODevice::ReadWrite)) {
+        openError_ = port_->errorString();
         return false;
+    }
     // Many programming cables draw their power from DTR; a pseudo-terminal has no such line.
     port_->setDataTerminalReady(true);
     port_->clearError();

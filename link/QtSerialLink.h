@@ -19,13 +19,15 @@ public:
     bool write(const QByteArray& bytes) override;
     QByteArray readAll() override;
     void setReceiveThreshold(int bytes) override;
+    QString openError() const override { return openError_; }
 
-private:
+  private:
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
 
     QSerialPort* port_ = nullptr; // child of this
     int threshold_ = 1;
+    QString openError_;
 };
 
 } // namespace mk21

@@ -24,8 +24,10 @@ public:
     // Every byte waiting now.
     virtual QByteArray readAll() = 0;
     virtual void setReceiveThreshold(int bytes) = 0;
+    // Why the last open failed, in the system's words; empty when not known.
+    virtual QString openError() const { return {}; }
 
-signals:
+  signals:
     // At least the threshold of bytes is waiting.
     void received();
 };

@@ -183,7 +183,12 @@ bool SessionEngine::OpenPort()
     device_ = ModPorts::DeviceOfPort(state_, state_.settings.comPort);
     link_.setReceiveThreshold(1);
     if (device_.isEmpty() || !link_.open(device_)) {
-        ShowMsg(state_, MsgPortError, PromptIcon::Critical);
+        // The device (or the port number that has none) and the system's reason go below the text.
+        QString detail = device_.isEmpty() ? QStringLiteral("port %1").arg(state_.settings.comPort) : device_;
+        if (const QString reason = link_.openError(); !device_.isEmpty() && !reason.isEmpty())
+            detail += QStringLiteral(": ") + reason;
+        ShowMsgText(state_, MsgPortError, GetLangText(state_, MsgPortError) + u'\n' + detail,
+                    PromptIcon::Critical);
         return false;
     }
     return true;

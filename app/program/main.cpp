@@ -13,10 +13,14 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
+#include <csignal>
+
 #include <memory>
 
 int main(int argc, char** argv)
 {
+    // A write beyond the file size limit then fails like a full disk, and the save reports it.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();

@@ -8,11 +8,15 @@
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/StagedState.h"
 
+#include "tests/support/PipeGuard.h"
+
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 namespace doc = mk21::ModDocument;
@@ -169,7 +173,7 @@ TEST(Documents, OpenRefusesWhatItCannotLoad)
         {"short file", QByteArray("V2"), 9065},
         {"one byte short", record().left(8594), 9033},
         {"one byte long", record() + 'x', 9033},
-        {"channel count 200", record().left(4) + QByteArray("\xC8\x00", 2) + record().mid(6), 9033},
+        {"channel count 200", record().left(4) + QByteArray("\xC8\x00", 2) + record().mid(6), 9067},
     };
     for (const auto& c : cases) {
         FourChannels s;
@@ -260,4 +264,95 @@ TEST(Documents, AFailedSaveKeepsTheOldFileAndTheQuestion)
     EXPECT_EQ(doc::SaveDataFile(s.state), doc::DocumentResult::Failure);
     EXPECT_EQ(s.prompter.numbers(), QList<int>{9002});
     EXPECT_TRUE(doc::IsConfigurationChanged(s.state));
+}
+
+TEST(Documents, MessagesShowThePathAndWhatIsWrong)
+{
+    FourChannels probe;
+    const QByteArray good = [&probe] {
+        mk21::ModConfig::CommitToSaved(probe.state);
+        return mk21::ModRecordCodec::EncodeRecord(probe.state.SavedConfiguration);
+    }();
+    const auto withBand = [&good](quint16 band) {
+        QByteArray bytes = good;
+        bytes[8069] = static_cast<char>(band & 0xFF);
+        bytes[8070] = static_cast<char>(band >> 8);
+        return bytes;
+    };
+    const auto withReceive = [&good](const QByteArray& rx) { return good.left(10) + rx + good.mid(18); };
+    const struct {
+        const char* what;
+        std::optional<QByteArray> content;
+        int message;
+        QString detail; // in the message after the language text
+    } cases[] = {
+        {"no file", std::nullopt, 9002, QString::fromLocal8Bit(std::strerror(ENOENT))},
+        {"band 9999", withBand(9999), 9067, "band 9999"},
+        {"receive frequency not a number", withReceive("4351000X"), 9067, "receive frequency of channel 1"},
+        {"model code garbage", good.left(8062) + QByteArray(7, '\xFF') + good.mid(8069), 9067, "model code"},
+        {"as saved", good, 0, {}},
+    };
+    for (const auto& c : cases) {
+        FourChannels s;
+        s.state.WorkingConfiguration.Channels[0].TxPower = 0; // any edit: a refused file must not undo it
+        const mk21::RadioConfiguration before = s.state.WorkingConfiguration;
+        const QString path = s.rootFile("shown.dat");
+        s.state.document.DocumentPath = path;
+        if (c.content)
+            writeBytes(path, *c.content);
+        const doc::DocumentResult result = doc::OpenDataFile(s.state);
+        if (c.message == 0) {
+            EXPECT_EQ(result, doc::DocumentResult::Success) << c.what;
+            EXPECT_TRUE(s.prompter.asked.isEmpty()) << c.what;
+            continue;
+        }
+        EXPECT_EQ(result, doc::DocumentResult::Failure) << c.what;
+        ASSERT_EQ(s.prompter.numbers(), QList<int>{c.message}) << c.what;
+        const QString text = s.prompter.asked.front().text;
+        const QString language = mk21::GetLangText(s.state, c.message);
+        EXPECT_TRUE(text.startsWith(language.left(language.indexOf(u'%')))) << text.toStdString();
+        EXPECT_TRUE(text.contains(c.detail)) << text.toStdString();
+        EXPECT_TRUE(text.contains(path)) << text.toStdString();
+        EXPECT_EQ(s.state.WorkingConfiguration, before) << c.what;
+    }
+}
+
+TEST(Documents, OpeningANamedPipeIsRefusedAtOnce)
+{
+    FourChannels s;
+    s.state.document.DocumentPath = s.rootFile("pipe.dat");
+    mk21::test::PipeGuard pipe(s.state.document.DocumentPath);
+    ASSERT_TRUE(pipe.made());
+    doc::DocumentResult result = doc::DocumentResult::Success;
+    EXPECT_TRUE(pipe.endsWithoutHelp([&] { result = doc::OpenDataFile(s.state); }));
+    EXPECT_EQ(result, doc::DocumentResult::Failure);
+    ASSERT_EQ(s.prompter.numbers(), QList<int>{9002});
+    EXPECT_TRUE(s.prompter.asked.front().text.contains("not a regular file"));
+}
+
+TEST(Documents, ASideFileThatCannotBeWrittenIsToldButTheDocumentIsSaved)
+{
+    FourChannels s;
+    s.state.WorkingSide.AlarmMode = 0;
+    s.state.document.DocumentPath = s.rootFile("blocked.dat");
+    QDir().mkpath(s.rootFile("blocked.NVD"));
+    EXPECT_EQ(doc::SaveDataFile(s.state), doc::DocumentResult::SavedWithoutSideFile);
+    ASSERT_EQ(s.prompter.numbers(), QList<int>{9068});
+    EXPECT_TRUE(s.prompter.asked.front().text.contains(s.rootFile("blocked.NVD")));
+    EXPECT_EQ(readBytes(s.state.document.DocumentPath).size(), 8595);
+    EXPECT_FALSE(s.state.document.IsUntitled);
+    EXPECT_FALSE(doc::IsConfigurationChanged(s.state));
+}
+
+TEST(Documents, SavingUnderTheSideFilesOwnNameIsRefused)
+{
+    FourChannels s;
+    s.state.WorkingConfiguration.Channels[0].TxPower = 0;
+    s.state.document.DocumentPath = s.rootFile("x.NVD");
+    EXPECT_EQ(doc::SaveDataFile(s.state), doc::DocumentResult::Failure);
+    ASSERT_EQ(s.prompter.numbers(), QList<int>{9002});
+    EXPECT_TRUE(s.prompter.asked.front().text.contains(s.rootFile("x.NVD")));
+    EXPECT_FALSE(QFile::exists(s.rootFile("x.NVD")));
+    EXPECT_TRUE(doc::IsConfigurationChanged(s.state));
+    EXPECT_TRUE(s.state.document.IsUntitled);
 }

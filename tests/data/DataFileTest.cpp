@@ -5,11 +5,18 @@
 #include "features/TextOps.h"
 #include "tests/support/StagedState.h"
 
+#include "tests/support/PipeGuard.h"
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <functional>
 
 namespace file = mk21::ModDataFile;
 using mk21::RadioConfiguration;
@@ -64,18 +71,54 @@ void writeRecord(const QString& path, const RadioConfiguration& r)
 
 } // namespace
 
-TEST(DataFile, SideFilePathReplacesTheLastThreeCharacters)
+TEST(DataFile, SideFileStaysBesideTheDataFile)
 {
     const std::pair<const char*, const char*> cases[] = {
+        // File names longer than three characters: the last three are replaced.
         {"D:\\radio\\a.dat", "D:\\radio\\a.NVD"},
         {"new.dat", "new.NVD"},
         {"settings.data", "settings.dNVD"},
         {"/tmp/x.DAT", "/tmp/x.NVD"},
-        {"ab", "NVD"},
-        {"", "NVD"},
+        {"abcd", "aNVD"},
+        // Shorter names get ".NVD" added, so the side file never leaves the folder.
+        {"sub/ab", "sub/ab.NVD"},
+        {"x", "x.NVD"},
+        {"abc", "abc.NVD"},
+        {"folder.with.dots/ab", "folder.with.dots/ab.NVD"},
+        {"C:\\d\\ab", "C:\\d\\ab.NVD"},
+        {"", ".NVD"},
     };
     for (const auto& [path, side] : cases)
         EXPECT_EQ(file::SideFilePath(path), side) << path;
+}
+
+TEST(DataFile, SavesNeverPutTheSideFileOutsideTheFolderNorOverTheDataFile)
+{
+    const struct {
+        const char* path;
+        bool saved;
+        QStringList files; // in the folder "sub" afterwards
+    } cases[] = {
+        {"sub/ab", true, {"ab", "ab.NVD"}},
+        {"sub/x.dat", true, {"x.NVD", "x.dat"}},
+        {"sub/x.NVD", false, {}},
+        {"sub\\y.NVD", false, {}},
+    };
+    for (const auto& c : cases) {
+        StagedState s;
+        mk21::ModConfig::NewConfiguration(s.state);
+        QDir().mkpath(s.rootFile("sub"));
+        const QString path = s.dataRoot() + u'/' + QString::fromLatin1(c.path);
+        const mk21::FileResult result = file::SaveDocumentFile(s.state, path);
+        EXPECT_EQ(result.ok(), c.saved) << c.path;
+        if (!c.saved) {
+            EXPECT_EQ(result.message, 9002) << c.path;
+            EXPECT_EQ(result.path, path);
+        }
+        EXPECT_EQ(QDir(s.rootFile("sub")).entryList(QDir::Files | QDir::Hidden, QDir::Name), c.files)
+            << c.path;
+        EXPECT_FALSE(QFile::exists(s.rootFile("subNVD"))) << c.path;
+    }
 }
 
 TEST(DataFile, ANewConfigurationIsSavedFieldByField)
@@ -84,7 +127,7 @@ TEST(DataFile, ANewConfigurationIsSavedFieldByField)
     mk21::ModConfig::NewConfiguration(s.state);
     s.state.WorkingSide.AlarmMode = 0;
     const QString path = s.rootFile("saved.dat");
-    ASSERT_EQ(file::SaveDocumentFile(s.state, path), file::FileStatus::Done);
+    ASSERT_TRUE(file::SaveDocumentFile(s.state, path).ok());
 
     const QByteArray b = readBytes(path);
     ASSERT_EQ(b.size(), 8595);
@@ -106,16 +149,16 @@ TEST(DataFile, SaveThenLoadGivesTheSameRecordAndBytes)
     w.Features.MessageLines[2] = "LINE 3";
     s.state.WorkingSide.AlarmMode = 0;
     const QString path = s.rootFile("doc.dat");
-    ASSERT_EQ(file::SaveDocumentFile(s.state, path), file::FileStatus::Done);
+    ASSERT_TRUE(file::SaveDocumentFile(s.state, path).ok());
     const QByteArray first = readBytes(path);
     const RadioConfiguration written = w;
 
     StagedState other;
-    ASSERT_EQ(file::LoadDocumentFile(other.state, path), file::FileStatus::Done);
+    ASSERT_TRUE(file::LoadDocumentFile(other.state, path).ok());
     EXPECT_EQ(other.state.WorkingConfiguration, written);
     EXPECT_EQ(other.state.SavedConfiguration, written);
     EXPECT_EQ(other.state.WorkingSide.AlarmMode, 0);
-    ASSERT_EQ(file::SaveDocumentFile(other.state, path), file::FileStatus::Done);
+    ASSERT_TRUE(file::SaveDocumentFile(other.state, path).ok());
     EXPECT_TRUE(readBytes(path) == first);
 }
 
@@ -130,10 +173,75 @@ TEST(DataFile, FilesOfAnotherLengthAreRefusedAndChangeNothing)
         bytes.resize(size, '\0');
         writeBytes(path, bytes);
 
-        EXPECT_EQ(file::LoadDocumentFile(s.state, path), file::FileStatus::Refused) << size;
-        EXPECT_EQ(s.prompter.numbers(), QList<int>{9033}) << size;
+        const mk21::FileResult result = file::LoadDocumentFile(s.state, path);
+        EXPECT_EQ(result.message, 9033) << size;
+        EXPECT_EQ(result.path, path);
+        EXPECT_TRUE(s.prompter.asked.isEmpty()) << size;
         EXPECT_EQ(s.state.SavedConfiguration, before);
         EXPECT_EQ(s.state.WorkingConfiguration, before);
+    }
+}
+
+TEST(DataFile, ContentRefusalsNameWhatIsWrong)
+{
+    using Spoil = std::function<void(RadioConfiguration&)>;
+    const struct {
+        const char* what;
+        Spoil spoil;
+        QString fault; // empty: the file loads
+    } cases[] = {
+        {"as written", [](RadioConfiguration&) {}, {}},
+        {"count 129", [](RadioConfiguration& r) { r.ChannelCount = 129; }, "channel count 129"},
+        {"count -1", [](RadioConfiguration& r) { r.ChannelCount = -1; }, "channel count -1"},
+        {"number 0", [](RadioConfiguration& r) { r.Channels[1].ChannelNo = 0; }, "channel number 0"},
+        {"number twice", [](RadioConfiguration& r) { r.Channels[1].ChannelNo = 1; },
+         "channel number 1 twice"},
+        {"receive not a number", [](RadioConfiguration& r) { r.Channels[1].RxFreq = "43A00000"; },
+         "receive frequency of channel 2"},
+        {"receive with a point", [](RadioConfiguration& r) { r.Channels[0].RxFreq = "431.0000"; },
+         "receive frequency of channel 1"},
+        {"receive empty", [](RadioConfiguration& r) { r.Channels[0].RxFreq = ""; }, {}},
+        {"receive FFFFFFFF", [](RadioConfiguration& r) { r.Channels[0].RxFreq = "FFFFFFFF"; }, {}},
+        {"free entry not a number", [](RadioConfiguration& r) { r.Channels[5].RxFreq = "xyz"; }, {}},
+        {"band 9999", [](RadioConfiguration& r) { r.RadioInfo.BandNumber = 9999; }, "band 9999"},
+        {"band 15", [](RadioConfiguration& r) { r.RadioInfo.BandNumber = 15; }, "band 15"},
+        {"band 32", [](RadioConfiguration& r) { r.RadioInfo.BandNumber = 32; }, {}},
+        {"model ZR750", [](RadioConfiguration& r) { r.RadioInfo.ModelCode = "ZR750"; }, {}},
+        {"model garbage", [](RadioConfiguration& r) { r.RadioInfo.ModelCode.bytes().fill('\xFF'); },
+         "model code"},
+        {"model empty", [](RadioConfiguration& r) { r.RadioInfo.ModelCode = ""; }, "model code"},
+    };
+    for (const auto& c : cases) {
+        StagedState s;
+        mk21::ModConfig::NewConfiguration(s.state);
+        const RadioConfiguration before = s.state.SavedConfiguration;
+        RadioConfiguration r = initRecord({1, 2, 3});
+        c.spoil(r);
+        const QString path = s.rootFile("content.dat");
+        writeRecord(path, r);
+        const mk21::FileResult result = file::LoadDocumentFile(s.state, path);
+        if (c.fault.isEmpty()) {
+            EXPECT_TRUE(result.ok()) << c.what << ": " << result.reason.toStdString();
+            continue;
+        }
+        EXPECT_EQ(result.message, 9067) << c.what;
+        EXPECT_EQ(result.reason, c.fault) << c.what;
+        EXPECT_EQ(s.state.SavedConfiguration, before) << c.what;
+        EXPECT_EQ(s.state.WorkingConfiguration, before) << c.what;
+    }
+}
+
+TEST(DataFile, RandomContentOfTheRightLengthIsInvalidNotTooLong)
+{
+    QRandomGenerator random(2026);
+    for (int round = 0; round < 20; ++round) {
+        QByteArray bytes(8595, '\0');
+        for (char& b : bytes)
+            b = static_cast<char>(random.bounded(256));
+        mk21::FileResult refusal;
+        EXPECT_FALSE(file::RecordFromFileBytes(bytes, &refusal).has_value()) << round;
+        EXPECT_EQ(refusal.message, 9067) << round;
+        EXPECT_FALSE(refusal.reason.isEmpty()) << round;
     }
 }
 
@@ -144,19 +252,92 @@ TEST(DataFile, RefusedContentChangesNothing)
     const RadioConfiguration before = s.state.SavedConfiguration;
     RadioConfiguration bad = initRecord({1, 5, 5});
     writeRecord(s.rootFile("dup.dat"), bad);
-    EXPECT_EQ(file::ReadRecordFile(s.state, s.rootFile("dup.dat")), file::FileStatus::Refused);
-    EXPECT_TRUE(s.prompter.wasShown(9033));
+    const mk21::FileResult result = file::ReadRecordFile(s.state, s.rootFile("dup.dat"));
+    EXPECT_EQ(result.message, 9067);
+    EXPECT_EQ(result.reason, "channel number 5 twice");
     EXPECT_EQ(s.state.SavedConfiguration, before);
 }
 
-TEST(DataFile, MissingOrUnreadableFilesFailWithoutAMessage)
+TEST(DataFile, WhatCannotBeReadFailsWithTheSystemsReasonAndNoMessage)
 {
     StagedState s;
-    EXPECT_EQ(file::ReadRecordFile(s.state, s.rootFile("none.dat")), file::FileStatus::Failed);
     QDir().mkpath(s.rootFile("folder.dat"));
-    EXPECT_EQ(file::ReadRecordFile(s.state, s.rootFile("folder.dat")), file::FileStatus::Failed);
-    EXPECT_FALSE(file::ReadVersionTag(s.rootFile("none.dat")).has_value());
+    const struct {
+        QString path;
+        QString reason;
+    } cases[] = {
+        {s.rootFile("none.dat"), QString::fromLocal8Bit(std::strerror(ENOENT))},
+        {s.rootFile("folder.dat"), QString::fromLocal8Bit(std::strerror(EISDIR))},
+        {"/dev/zero", "not a regular file"},
+    };
+    for (const auto& c : cases) {
+        const mk21::FileResult result = file::ReadRecordFile(s.state, c.path);
+        EXPECT_EQ(result.message, 9002) << c.path.toStdString();
+        EXPECT_EQ(result.path, c.path);
+        EXPECT_EQ(result.reason, c.reason) << c.path.toStdString();
+        mk21::FileResult tagFailure;
+        EXPECT_FALSE(file::ReadVersionTag(c.path, &tagFailure).has_value());
+        EXPECT_EQ(tagFailure.reason, c.reason);
+    }
     EXPECT_TRUE(s.prompter.asked.isEmpty());
+}
+
+TEST(DataFile, ANamedPipeIsRefusedAtOnce)
+{
+    StagedState s;
+    const QString path = s.rootFile("pipe.dat");
+    mk21::test::PipeGuard pipe(path);
+    ASSERT_TRUE(pipe.made());
+    mk21::FileResult result;
+    std::optional<mk21::FixedText<4>> tag;
+    EXPECT_TRUE(pipe.endsWithoutHelp([&] { tag = file::ReadVersionTag(path, &result); }));
+    EXPECT_FALSE(tag.has_value());
+    EXPECT_EQ(result.reason, "not a regular file");
+    EXPECT_TRUE(pipe.endsWithoutHelp([&] { result = file::LoadDocumentFile(s.state, path); }));
+    EXPECT_EQ(result.message, 9002);
+
+    // A pipe in the side file's place is not waited for either.
+    writeRecord(s.rootFile("a.dat"), initRecord({1}));
+    mk21::test::PipeGuard sidePipe(s.rootFile("a.NVD"));
+    ASSERT_TRUE(sidePipe.made());
+    EXPECT_TRUE(
+        sidePipe.endsWithoutHelp([&] { result = file::LoadDocumentFile(s.state, s.rootFile("a.dat")); }));
+    EXPECT_TRUE(result.ok());
+}
+
+TEST(DataFile, AHugeSparseFileIsRefusedByItsLengthWithoutReadingIt)
+{
+    StagedState s;
+    for (const QString& name : {QStringLiteral("huge.dat"), QStringLiteral("side.NVD")}) {
+        QFile huge(s.rootFile(name));
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(huge.resize(qint64(3) << 30));
+    }
+    writeRecord(s.rootFile("side.dat"), initRecord({1}));
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(file::ReadRecordFile(s.state, s.rootFile("huge.dat")).message, 9033);
+    s.state.SavedSide.AlarmMode = 0;
+    EXPECT_TRUE(file::LoadDocumentFile(s.state, s.rootFile("side.dat")).ok());
+    EXPECT_EQ(s.state.SavedSide.AlarmMode, 1); // a side file of another length
+    EXPECT_LT(timer.elapsed(), 2000);
+}
+
+TEST(DataFile, ASideFileThatCannotBeWrittenIsReportedAfterTheDataFileIsSaved)
+{
+    StagedState s;
+    mk21::ModConfig::NewConfiguration(s.state);
+    s.state.WorkingSide.AlarmMode = 0;
+    s.state.WorkingConfiguration.Channels[0].TxPower = 0;
+    QDir().mkpath(s.rootFile("blocked.NVD"));
+    const QString path = s.rootFile("blocked.dat");
+    const mk21::FileResult result = file::SaveDocumentFile(s.state, path);
+    EXPECT_EQ(result.message, 9068);
+    EXPECT_EQ(result.path, s.rootFile("blocked.NVD"));
+    EXPECT_EQ(result.reason, QString::fromLocal8Bit(std::strerror(EISDIR)));
+    EXPECT_EQ(readBytes(path).size(), 8595);
+    EXPECT_EQ(s.state.SavedConfiguration, s.state.WorkingConfiguration); // the data file counts as saved
+    EXPECT_EQ(s.state.SavedSide.AlarmMode, 0);
 }
 
 TEST(DataFile, VersionTagIsTheFirstFourBytes)
@@ -197,7 +378,7 @@ TEST(DataFile, SideFileGivesTheAlarmSettingOrTheDefault)
         if (c.side)
             writeBytes(s.rootFile("a.NVD"), *c.side);
         s.state.WorkingSide.AlarmMode = 5;
-        ASSERT_EQ(file::LoadDocumentFile(s.state, path), file::FileStatus::Done) << c.what;
+        ASSERT_TRUE(file::LoadDocumentFile(s.state, path).ok()) << c.what;
         EXPECT_EQ(s.state.WorkingSide.AlarmMode, c.alarmMode) << c.what;
         EXPECT_EQ(s.state.SavedSide.AlarmMode, c.alarmMode) << c.what;
     }
@@ -217,7 +398,7 @@ TEST(DataFile, DocumentLoadStampsTheReleaseTag)
     RadioConfiguration r = initRecord({2});
     r.DataVersion = "V110";
     writeRecord(s.rootFile("old.dat"), r);
-    ASSERT_EQ(file::LoadDocumentFile(s.state, s.rootFile("old.dat")), file::FileStatus::Done);
+    ASSERT_TRUE(file::LoadDocumentFile(s.state, s.rootFile("old.dat")).ok());
     EXPECT_EQ(s.state.WorkingConfiguration.DataVersion.raw(), "V200");
 }
 
@@ -228,10 +409,10 @@ TEST(DataFile, SavingOverALongerFileLeavesNoTrailingBytes)
     const QString path = s.rootFile("long.dat");
     writeBytes(path, QByteArray(20000, 'x'));
     writeBytes(s.rootFile("long.NVD"), QByteArray(64, 'y'));
-    ASSERT_EQ(file::SaveDocumentFile(s.state, path), file::FileStatus::Done);
+    ASSERT_TRUE(file::SaveDocumentFile(s.state, path).ok());
     EXPECT_EQ(readBytes(path).size(), 8595);
     EXPECT_EQ(readBytes(s.rootFile("long.NVD")).size(), 5);
-    EXPECT_EQ(file::LoadDocumentFile(s.state, path), file::FileStatus::Done);
+    EXPECT_TRUE(file::LoadDocumentFile(s.state, path).ok());
 }
 
 TEST(DataFile, BackslashesSeparateFolders)
@@ -240,10 +421,10 @@ TEST(DataFile, BackslashesSeparateFolders)
     mk21::ModConfig::NewConfiguration(s.state);
     QDir().mkpath(s.rootFile("sub"));
     const QString path = s.dataRoot() + QStringLiteral("\\sub\\doc.dat");
-    ASSERT_EQ(file::SaveDocumentFile(s.state, path), file::FileStatus::Done);
+    ASSERT_TRUE(file::SaveDocumentFile(s.state, path).ok());
     EXPECT_EQ(readBytes(s.rootFile("sub/doc.dat")).size(), 8595);
     EXPECT_EQ(readBytes(s.rootFile("sub/doc.NVD")).size(), 5);
-    EXPECT_EQ(file::LoadDocumentFile(s.state, path), file::FileStatus::Done);
+    EXPECT_TRUE(file::LoadDocumentFile(s.state, path).ok());
     EXPECT_EQ(file::ReadVersionTag(path)->raw(), "V200");
 }
 
@@ -308,7 +489,7 @@ TEST(InitFile, ABadInitFileLeavesTheDefaults)
             bytes.chop(1);
         writeBytes(s.programFile("Init/ZR750G_0.dat"), bytes);
         mk21::ModConfig::NewConfiguration(s.state);
-        EXPECT_EQ(s.prompter.numbers(), QList<int>{9033});
+        EXPECT_EQ(s.prompter.numbers(), QList<int>{wrongLength ? 9033 : 9067});
         EXPECT_EQ(s.state.WorkingConfiguration.Channels, defaults.Channels);
         EXPECT_EQ(s.state.WorkingConfiguration.Features, defaults.Features);
         EXPECT_EQ(s.state.SavedConfiguration, s.state.WorkingConfiguration);

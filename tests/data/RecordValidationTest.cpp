@@ -15,6 +15,7 @@ namespace {
 RadioConfiguration withChannels(std::initializer_list<int> numbers)
 {
     RadioConfiguration r;
+    r.RadioInfo.ModelCode = "ZR750";
     for (const int n : numbers) {
         ChannelRecord& c = r.Channels[std::size_t(r.ChannelCount++)];
         c.ChannelNo = static_cast<mk21::Integer>(n);
@@ -54,7 +55,7 @@ TEST(RecordValidation, BrokenChannelListsAreRefused)
         EXPECT_EQ(check::CheckRecord(r), c.verdict) << c.what;
     }
 
-    RadioConfiguration full;
+    RadioConfiguration full = withChannels({});
     for (int n = 128; n >= 1; --n)
         full.Channels[std::size_t(full.ChannelCount++)].ChannelNo = static_cast<mk21::Integer>(n);
     EXPECT_EQ(check::CheckRecord(full), check::Verdict::Accepted);

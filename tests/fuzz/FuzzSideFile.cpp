@@ -34,6 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString path = QString::fromUtf8(input);
     const QString sidePath = ModDataFile::SideFilePath(path);
     require(sidePath.endsWith(QLatin1String("NVD")));
-    require(sidePath.size() == std::max<qsizetype>(path.size(), 3));
+    // Only the file name changes: the side file stays in the data file's folder.
+    const qsizetype nameStart = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\')) + 1;
+    require(sidePath.left(nameStart) == path.left(nameStart));
+    require(sidePath.size() == (path.size() - nameStart > 3 ? path.size() : path.size() + 4));
     return 0;
 }

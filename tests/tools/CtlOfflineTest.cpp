@@ -3,9 +3,15 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -15,14 +21,27 @@ struct CtlRun {
     QString err;
 };
 
-CtlRun ctl(const QStringList& args, const QString& workDir)
+const QString CtlProgram = QStringLiteral(MK21_STAGE_DIR "/V200/mk21ctl");
+
+// Runs a program to its end; one that is still running after `timeoutMs` is killed and counts as
+// exit status -1, so a command that would wait for ever fails the test instead of hanging it.
+CtlRun runProgram(const QString& program, const QStringList& args, const QString& workDir, int timeoutMs)
 {
     QProcess process;
     process.setWorkingDirectory(workDir);
-    process.start(QStringLiteral(MK21_STAGE_DIR "/V200/mk21ctl"), args);
-    process.waitForFinished(60000);
+    process.start(program, args);
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return {-1, {}, QStringLiteral("(killed after %1 ms)").arg(timeoutMs)};
+    }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+CtlRun ctl(const QStringList& args, const QString& workDir, int timeoutMs = 60000)
+{
+    return runProgram(CtlProgram, args, workDir, timeoutMs);
 }
 
 QByteArray bytesOf(const QString& path)
@@ -40,7 +59,16 @@ QString message(const char* languageFile, int number)
 class CtlOffline : public testing::Test {
 protected:
     QString path(const QString& name) const { return dir.filePath(name); }
-    CtlRun run(const QStringList& args) const { return ctl(args, dir.path()); }
+    CtlRun run(const QStringList& args, int timeoutMs = 60000) const
+    {
+        return ctl(args, dir.path(), timeoutMs);
+    }
+    void write(const QString& name, const QByteArray& bytes) const
+    {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(f.write(bytes), bytes.size());
+    }
     QTemporaryDir dir;
 };
 
@@ -115,4 +143,210 @@ TEST_F(CtlOffline, FailuresPrintTheMessageInTheChosenLanguage)
     const CtlRun missing = run({"show", "no-such.dat"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains(message("english.ini", 9002)));
+}
+
+TEST_F(CtlOffline, PipesAndDevicesAreRefusedAtOnce)
+{
+    ASSERT_EQ(::mkfifo(path("pipe.dat").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_EQ(::mkfifo(path("pipe.img").toLocal8Bit().constData(), 0600), 0);
+    const QStringList commands[] = {
+        {"encode", "pipe.dat", "-o", "a.img"},
+        {"decode", "pipe.img", "-o", "a.dat"},
+        {"show", "pipe.dat"},
+        {"decode", "/dev/zero", "-o", "a.dat"},
+        {"show", "/dev/zero"},
+    };
+    for (const QStringList& args : commands) {
+        const CtlRun r = run(args, 10000);
+        EXPECT_EQ(r.exitCode, 1) << args.join(' ').toStdString() << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(message("english.ini", 9002))) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(args[1] + ": not a regular file")) << r.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(path("a.img")));
+    EXPECT_FALSE(QFile::exists(path("a.dat")));
+}
+
+TEST_F(CtlOffline, AHugeFileIsRefusedByItsLengthWithoutReadingIt)
+{
+    QFile huge(path("huge.img"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_EQ(huge.write("V200"), 4);          // a data file's mark: show goes on to the length
+    ASSERT_TRUE(huge.resize(qint64(3) << 30)); // sparse: no disk space taken
+    huge.close();
+    for (const QStringList& args :
+         {QStringList{"decode", "huge.img", "-o", "a.dat"}, QStringList{"show", "huge.img"}}) {
+        const CtlRun r = run(args, 10000);
+        EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(message("english.ini", 9033))) << r.err.toStdString();
+    }
+}
+
+TEST_F(CtlOffline, OutputsNamedLikeTheirOwnSideFileAreRefused)
+{
+    ASSERT_EQ(run({"new", "--model", "ZR750", "--band", "0", "-o", "a.dat"}).exitCode, 0);
+    ASSERT_EQ(run({"encode", "a.dat", "-o", "a.img"}).exitCode, 0);
+    const QStringList commands[] = {
+        {"new", "--model", "ZR750", "--band", "0", "-o", "foo.NVD"},
+        {"decode", "a.img", "-o", "bar.NVD"},
+    };
+    for (const QStringList& args : commands) {
+        const CtlRun r = run(args);
+        EXPECT_EQ(r.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(message("english.ini", 9002))) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(path(args.back()))) << args.back().toStdString();
+    }
+}
+
+TEST_F(CtlOffline, ShortOutputNamesKeepTheSideFileInTheirFolder)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    ASSERT_EQ(run({"new", "--model", "ZR750", "--band", "0", "-o", "sub/ab"}).exitCode, 0);
+    ASSERT_EQ(run({"new", "--model", "ZR750", "--band", "0", "-o", "x"}).exitCode, 0);
+    EXPECT_EQ(bytesOf(path("sub/ab")).size(), 8595);
+    EXPECT_EQ(bytesOf(path("sub/ab.NVD")).size(), 5);
+    EXPECT_EQ(bytesOf(path("x.NVD")).size(), 5);
+    EXPECT_FALSE(QFile::exists(path("subNVD")));
+    EXPECT_FALSE(QFile::exists(path("NVD")));
+    EXPECT_EQ(run({"show", "sub/ab"}).exitCode, 0);
+}
+
+TEST_F(CtlOffline, AFileSizeLimitFailsTheWriteAndKeepsTheOldFile)
+{
+    ASSERT_EQ(run({"new", "--model", "ZR750G", "--band", "8", "-o", "a.dat"}).exitCode, 0);
+    ASSERT_EQ(run({"encode", "a.dat", "-o", "old.img"}).exitCode, 0);
+    ASSERT_EQ(run({"new", "--model", "ZR750", "--band", "0", "-o", "old.dat"}).exitCode, 0);
+    const QByteArray oldImage = bytesOf(path("old.img"));
+    const QByteArray oldData = bytesOf(path("old.dat"));
+    const QString limited = QStringLiteral("ulimit -f 2; exec \"$0\" \"$@\""); // 2048 bytes
+    const QStringList commands[] = {
+        {"encode", "a.dat", "-o", "old.img"},
+        {"decode", "old.img", "-o", "old.dat"},
+        {"new", "--model", "ZR750G", "--band", "8", "-o", "old.dat"},
+    };
+    for (const QStringList& args : commands) {
+        const CtlRun r = runProgram("bash", QStringList{"-c", limited, CtlProgram} + args, dir.path(), 60000);
+        EXPECT_EQ(r.exitCode, 1) << args.join(' ').toStdString() << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(message("english.ini", 9002))) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(args.back())) << r.err.toStdString();
+        EXPECT_TRUE(bytesOf(path("old.img")) == oldImage);
+        EXPECT_TRUE(bytesOf(path("old.dat")) == oldData);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 5); // no temporary left
+}
+
+TEST_F(CtlOffline, ASideFileThatCannotBeWrittenFailsTheCommand)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("a.NVD"));
+    const CtlRun r = run({"new", "--model", "ZR750", "--band", "0", "-o", "a.dat"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(message("english.ini", 9068))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("a.NVD: " + QString::fromLocal8Bit(std::strerror(EISDIR))))
+        << r.err.toStdString();
+    EXPECT_EQ(bytesOf(path("a.dat")).size(), 8595); // the data file itself is saved
+}
+
+TEST_F(CtlOffline, FileErrorsNameThePathAndTheSystemsReason)
+{
+    const CtlRun missing = run({"show", "no-such.dat"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains(message("english.ini", 9002)));
+    EXPECT_TRUE(missing.err.contains("no-such.dat: " + QString::fromLocal8Bit(std::strerror(ENOENT))))
+        << missing.err.toStdString();
+
+    ASSERT_EQ(run({"new", "--model", "ZR750", "--band", "0", "-o", "a.dat"}).exitCode, 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.img"));
+    const CtlRun folder = run({"encode", "a.dat", "-o", "folder.img"});
+    EXPECT_EQ(folder.exitCode, 1);
+    EXPECT_TRUE(folder.err.contains("folder.img: " + QString::fromLocal8Bit(std::strerror(EISDIR))))
+        << folder.err.toStdString();
+    const CtlRun noFolder = run({"encode", "a.dat", "-o", "missing/x.img"});
+    EXPECT_EQ(noFolder.exitCode, 1);
+    EXPECT_TRUE(noFolder.err.contains(message("english.ini", 9002)));
+    EXPECT_TRUE(noFolder.err.contains("missing/x.img: ")) << noFolder.err.toStdString();
+}
+
+TEST_F(CtlOffline, InvalidDataFileContentIsNamed)
+{
+    ASSERT_EQ(run({"new", "--model", "ZR750", "--band", "0", "-o", "a.dat"}).exitCode, 0);
+    const QByteArray good = bytesOf(path("a.dat"));
+    const struct {
+        QByteArray content;
+        QString fault;
+    } cases[] = {
+        {good.left(4) + QByteArray("\x81\x00", 2) + good.mid(6), "channel count 129"},
+        {good.left(6) + QByteArray("\x00\x00", 2) + good.mid(8), "channel number 0"},
+        {good.left(8069) + QByteArray("\x0F\x27", 2) + good.mid(8071), "band 9999"},
+        {good.left(10) + "ABCDEFGH" + good.mid(18), "receive frequency of channel 1"},
+    };
+    for (const auto& c : cases) {
+        write("bad.dat", c.content);
+        for (const QString& language : {QStringLiteral("1"), QStringLiteral("2")}) {
+            const CtlRun r = run({"encode", "bad.dat", "-o", "bad.img", "--lang", language});
+            EXPECT_EQ(r.exitCode, 1) << c.fault.toStdString();
+            const QString text = message(language == "1" ? "english.ini" : "chinese.ini", 9067);
+            EXPECT_TRUE(r.err.contains(QString(text).arg(c.fault))) << r.err.toStdString();
+            EXPECT_FALSE(r.err.contains(message("english.ini", 9033)));
+        }
+        EXPECT_FALSE(QFile::exists(path("bad.img")));
+    }
+}
+
+TEST_F(CtlOffline, OnlyAnImageOfAKnownModelAndBandIsAnImage)
+{
+    QRandomGenerator random(7);
+    QByteArray noise(2832, '\0');
+    for (char& b : noise)
+        b = static_cast<char>(random.bounded(256));
+    write("noise.img", noise);
+    for (const QStringList& args :
+         {QStringList{"decode", "noise.img", "-o", "x.dat"}, QStringList{"show", "noise.img"}}) {
+        const CtlRun r = run(args);
+        EXPECT_EQ(r.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_EQ(r.err.trimmed(), message("english.ini", 9069) + "\nnoise.img") << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(path("x.dat")));
+
+    // A known identity with damaged channel blocks: each kind of message once.
+    ASSERT_EQ(run({"new", "--model", "ZR750G", "--band", "8", "-o", "a.dat"}).exitCode, 0);
+    ASSERT_EQ(run({"encode", "a.dat", "-o", "a.img"}).exitCode, 0);
+    QByteArray damaged = bytesOf(path("a.img"));
+    damaged.replace(0, 2048, noise.left(2048));
+    damaged.replace(2048, 16, QByteArray(16, '\0')); // every channel present
+    write("damaged.img", damaged);
+    const CtlRun shown = run({"show", "damaged.img"});
+    EXPECT_EQ(shown.exitCode, 0) << shown.err.toStdString();
+    EXPECT_LE(shown.err.count(message("english.ini", 9021)), 1) << shown.err.toStdString();
+    EXPECT_LE(shown.err.count('\n'), 2) << shown.err.toStdString();
+}
+
+TEST_F(CtlOffline, ReadChecksItsOutputsBeforeTalkingToTheRadio)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+    const QStringList outputs[] = {
+        {"-o", "missing/x.dat"},
+        {"-o", "folder"},
+        {"-o", "x.NVD"},
+        {"-o", "x.dat", "--image", "missing/x.img"},
+        {"-o", "x.dat", "--image", "folder"},
+    };
+    for (const QStringList& output : outputs) {
+        const CtlRun r = run(QStringList{"read", "--device", path("no-such-port"), "--yes"} + output, 10000);
+        EXPECT_EQ(r.exitCode, 1) << output.join(' ').toStdString() << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(message("english.ini", 9002))) << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains(message("english.ini", 9003))) << r.err.toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+TEST_F(CtlOffline, APortErrorNamesTheDeviceAndTheSystemsReason)
+{
+    const QString device = path("no-such-port");
+    for (const QStringList& command : {QStringList{"read", "-o", "x.dat"}, QStringList{"info"}}) {
+        const CtlRun r = run(command + QStringList{"--device", device, "--yes"}, 10000);
+        EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(message("english.ini", 9003) + "\n" + device + ": " +
+                                   QString::fromLocal8Bit(std::strerror(ENOENT))))
+            << r.err.toStdString();
+    }
 }

@@ -4,23 +4,22 @@
 #include "app/Documents.h"
 #include "app/LanguageTexts.h"
 #include "data/ConfigurationOps.h"
+#include "data/FileRead.h"
+#include "data/FileWrite.h"
 #include "data/ImageCodec.h"
 #include "data/ModelBand.h"
 #include "features/TextOps.h"
 #include "tools/ctl/Listing.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace mk21::ctl {
 
 namespace {
 
-constexpr int MsgFileError = 9002;
 constexpr int MsgWrongLength = 9033;
-constexpr qint64 DataFileSize = 8595;
+constexpr int MsgNotARadioImage = 9069;
+constexpr qsizetype DataFileSize = 8595;
 
 void usageError(const QString& text)
 {
@@ -35,20 +34,23 @@ bool openDataFile(AppState& state, const QString& path)
     return ModDocument::OpenDataFile(state, neverLaunch) == ModDocument::DocumentResult::Success;
 }
 
-// Reads a radio image file into RadioImage and decodes it as after a read from the radio.
+// Reads a radio image file into RadioImage and decodes it as after a read from the radio. Only
+// an image of a known model and band is taken: any other file of its length is not one.
 bool decodeImageFile(AppState& state, const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowMsg(state, MsgFileError);
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() != RadioImageSize) {
-        ShowMsg(state, MsgWrongLength);
+    QByteArray bytes;
+    FileResult read = ModFileRead::ReadFront(path, RadioImageSize + 1, bytes);
+    if (read.ok() && bytes.size() != RadioImageSize)
+        read = {MsgWrongLength, path, {}};
+    if (!read.ok()) {
+        ShowFileResult(state, read);
         return false;
     }
     std::copy(bytes.begin(), bytes.end(), state.RadioImage.begin());
+    if (!ModImage::HasKnownIdentity(state)) {
+        ShowFileResult(state, {MsgNotARadioImage, path, {}});
+        return false;
+    }
     ModImage::DecodeImage(state);
     state.document.DocumentPath = QStringLiteral("new.dat");
     state.document.IsUntitled = true;
@@ -58,6 +60,7 @@ bool decodeImageFile(AppState& state, const QString& path)
 bool saveAs(AppState& state, const QString& path)
 {
     state.document.DocumentPath = path;
+    // A data file saved without its side file is a failure here: the script must hear of it.
     return ModDocument::SaveDataFile(state) == ModDocument::DocumentResult::Success;
 }
 
@@ -97,14 +100,10 @@ int EncodeCommand(AppState& state, const QString& dataFile, const QString& image
         return ExitFailed;
     ModImage::PrefillImage(state, false);
     ModImage::EncodeImage(state);
-    QSaveFile out(imageFile);
-    if (!out.open(QIODevice::WriteOnly)
-        || out.write(reinterpret_cast<const char*>(state.RadioImage.data()), RadioImageSize) != RadioImageSize
-        || !out.commit()) {
-        ShowMsg(state, MsgFileError);
-        return ExitFailed;
-    }
-    return ExitOk;
+    const QByteArray image(reinterpret_cast<const char*>(state.RadioImage.data()), RadioImageSize);
+    const FileResult written = ModFileWrite::WriteWhole(imageFile, image);
+    ShowFileResult(state, written);
+    return written.ok() ? ExitOk : ExitFailed;
 }
 
 int DecodeCommand(AppState& state, const QString& imageFile, const QString& dataFile)
@@ -116,12 +115,14 @@ int DecodeCommand(AppState& state, const QString& imageFile, const QString& data
 
 int ShowCommand(AppState& state, const QString& file)
 {
-    const QFileInfo info(file);
-    if (!info.isFile()) {
-        ShowMsg(state, MsgFileError);
+    // The length tells an image from a data file; nothing beyond a data file's length is read.
+    QByteArray front;
+    const FileResult read = ModFileRead::ReadFront(file, DataFileSize + 1, front);
+    if (!read.ok()) {
+        ShowFileResult(state, read);
         return ExitFailed;
     }
-    const bool isImage = info.size() == RadioImageSize;
+    const bool isImage = front.size() == RadioImageSize;
     if (isImage ? !decodeImageFile(state, file) : !openDataFile(state, file))
         return ExitFailed;
     QTextStream(stdout) << "File: " << file << (isImage ? " (radio image)" : " (data file)") << '\n'

@@ -3,6 +3,8 @@
 #include "app/AppState.h"
 #include "app/Documents.h"
 #include "app/LanguageTexts.h"
+#include "data/DataFile.h"
+#include "data/FileWrite.h"
 #include "data/FixedText.h"
 #include "link/PortMap.h"
 #include "link/QtSerialLink.h"
@@ -11,7 +13,6 @@
 #include "tools/ctl/OfflineCommands.h"
 
 #include <QEventLoop>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <optional>
@@ -20,7 +21,6 @@ namespace mk21::ctl {
 
 namespace {
 
-constexpr int MsgFileError = 9002;
 constexpr int DefaultToolPort = 1;
 
 void complain(const QString& text)
@@ -103,12 +103,25 @@ private:
 
 bool saveImage(AppState& state, const QString& path)
 {
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)
-        || out.write(reinterpret_cast<const char*>(state.RadioImage.data()), RadioImageSize) != RadioImageSize
-        || !out.commit()) {
-        ShowMsg(state, MsgFileError);
-        return false;
+    const QByteArray image(reinterpret_cast<const char*>(state.RadioImage.data()), RadioImageSize);
+    const FileResult written = ModFileWrite::WriteWhole(path, image);
+    ShowFileResult(state, written);
+    return written.ok();
+}
+
+// The files a read will write, checked before the radio is read: finding out only after the
+// whole read would throw the read away.
+bool canWriteReadResults(AppState& state, const QString& output, const QString& image)
+{
+    QList<FileResult> checks = {ModDataFile::CheckDataFilePath(output), ModFileWrite::CheckCanWrite(output),
+                                ModFileWrite::CheckCanWrite(ModDataFile::SideFilePath(output))};
+    if (!image.isEmpty())
+        checks.append(ModFileWrite::CheckCanWrite(image));
+    for (const FileResult& checked : checks) {
+        if (!checked.ok()) {
+            ShowFileResult(state, checked);
+            return false;
+        }
     }
     return true;
 }
@@ -126,6 +139,8 @@ int ReadCommand(AppState& state, const RadioOptions& options, const QString& mod
     }
     if (!model.isEmpty() && !ChooseModelBand(state, model, band))
         return ExitUsage;
+    if (!canWriteReadResults(state, output, image))
+        return ExitFailed;
 
     SessionRun session(state, options);
     if (!session.run(&SessionEngine::StartRead))

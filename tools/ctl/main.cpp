@@ -4,12 +4,15 @@
 #include "app/Startup.h"
 #include "tools/ctl/ConsolePrompter.h"
 #include "tools/ctl/OfflineCommands.h"
+#include "tools/ctl/OncePerKindPrompter.h"
 #include "tools/ctl/RadioCommands.h"
 #include "tools/ctl/RetryLimitPrompter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
+
+#include <csignal>
 
 #include <unistd.h>
 
@@ -49,6 +52,8 @@ bool isRadioCommand(const QString& command)
 
 int main(int argc, char** argv)
 {
+    // A write beyond the file size limit then fails like a full disk, and the save reports it.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     const QCommandLineOption output(QStringLiteral("o"), QStringLiteral("Output file."), QStringLiteral("FILE"));
@@ -86,7 +91,8 @@ int main(int argc, char** argv)
     RetryLimitPrompter limited(console, MsgNoAnswer, RetriesWithYes);
     mk21::Prompter& prompter = mode == ConsolePrompter::Mode::AnswerYes ? static_cast<mk21::Prompter&>(limited)
                                                                         : console;
-    mk21::AppState state(prompter);
+    OncePerKindPrompter once(prompter);
+    mk21::AppState state(once);
     mk21::ResolveProgramFolders(state.settings, QCoreApplication::applicationDirPath(), parser.value(dataRoot));
     mk21::RunToolStartup(state, parser.value(lang) == QLatin1String("2") ? 2 : 1);
 

@@ -61,8 +61,10 @@ bool RadioMemory::Load(const QString& path, QString& error)
 bool RadioMemory::Save(const QString& path, QString& error) const
 {
     QSaveFile file(path);
+    // The flush and the size are checked: QSaveFile alone may commit a file cut short by a full disk.
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(bytes_.data()), Size) != Size || !file.commit()) {
+        file.write(reinterpret_cast<const char*>(bytes_.data()), Size) != Size || !file.flush() ||
+        file.size() != Size || !file.commit()) {
         error = QStringLiteral("cannot save %1: %2").arg(path, file.errorString());
         return false;
     }

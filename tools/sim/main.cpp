@@ -52,6 +52,8 @@ bool SaveMemory(const RadioMemory& memory, const QString& path, const SimLog& lo
 
 int main(int argc, char** argv)
 {
+    // A save beyond the file size limit then fails like a full disk instead of killing the radio.
+    signal(SIGXFSZ, SIG_IGN);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -1,0 +1,41 @@
+#include "data/FileResult.h"
+
+#include "app/AppState.h"
+#include "app/LanguageTexts.h"
+
+#include <cstring>
+
+namespace mk21
+{
+
+QString SystemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString LocalPath(const QString& path)
+{
+    QString local = path;
+    local.replace(u'\\', u'/');
+    return local;
+}
+
+void ShowFileResult(AppState& state, const FileResult& result)
+{
+    if (result.ok())
+        return;
+    QString text = GetLangText(state, result.message);
+    QString reason = result.reason;
+    if (text.contains(QLatin1String("%1"))) {
+        text = text.arg(reason);
+        reason.clear();
+    }
+    QString detail = result.path;
+    if (!reason.isEmpty())
+        detail += (detail.isEmpty() ? QString() : QStringLiteral(": ")) + reason;
+    if (!detail.isEmpty())
+        text += u'\n' + detail;
+    ShowMsgText(state, result.message, text);
+}
+
+} // namespace mk21
