@@ -14,6 +14,7 @@ constexpr TextRange ranges[] = {
     {9023, 9023},   // Close button
     {9025, 9033},   // Help button, New question, progress titles and label, band family, capability, file length
     {9060, 9066},   // version message parts, missing release, malformed version tag, insert refused
+    {9070, 9079},   // refused write block, damaged language file and version table, mk21ctl's messages
     // Menu
     {10000, 10006}, // File menu
     {10100, 10101}, // Model menu
