@@ -1,8 +1,11 @@
 #include "app/IniFile.h"
+#include "app/LanguageTexts.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -31,10 +34,15 @@ QByteArray bytesOf(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QString message(const char* languageFile, int number)
+QString text(const char* languageFile, int number)
 {
     return mk21::ReadProfileString(QStringLiteral(MK21_STAGE_DIR "/V200/language/") + languageFile,
-                                   QStringLiteral("Msg"), QString::number(number));
+                                   mk21::SectionOfNumber(number), QString::number(number));
+}
+
+QString message(const char* languageFile, int number)
+{
+    return text(languageFile, number);
 }
 
 class CtlOffline : public testing::Test {
@@ -115,4 +123,47 @@ TEST_F(CtlOffline, FailuresPrintTheMessageInTheChosenLanguage)
     const CtlRun missing = run({"show", "no-such.dat"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains(message("english.ini", 9002)));
+}
+
+// The cells of the first channel row, by the header of their column.
+QMap<QString, QString> firstChannelRow(const QString& listing)
+{
+    const QStringList lines = listing.split(u'\n');
+    const qsizetype group = lines.indexOf(QStringLiteral("Group 1"));
+    if (group < 0 || group + 2 >= lines.size())
+        return {};
+    const QRegularExpression gap(QStringLiteral("\\s{2,}"));
+    const QStringList header = lines[group + 1].trimmed().split(gap);
+    const QStringList cells = lines[group + 2].trimmed().split(gap);
+    QMap<QString, QString> row;
+    for (qsizetype i = 0; i < header.size() && i < cells.size(); ++i)
+        row.insert(header[i], cells[i]);
+    return row;
+}
+
+TEST_F(CtlOffline, ShowListsChannelFieldsWithTheTableTexts)
+{
+    ASSERT_EQ(run({"new", "--model", "ZR750G", "--band", "0", "-o", "a.dat"}).exitCode, 0);
+    const struct {
+        int header;
+        QList<int> entries;
+    } columns[] = {{14005, {14013}},        {14006, {14013}},        {14007, {14014, 14015, 14016}},
+                   {14008, {14017, 14018}}, {14009, {14013, 14019}}, {14010, {14020, 14021, 14022}}};
+    for (const char* language : {"1", "2"}) {
+        SCOPED_TRACE(language);
+        const char* file = language[0] == '1' ? "english.ini" : "chinese.ini";
+        const CtlRun shown = run({"show", "a.dat", "--lang", language});
+        ASSERT_EQ(shown.exitCode, 0) << shown.err.toStdString();
+        const QMap<QString, QString> row = firstChannelRow(shown.out);
+        ASSERT_FALSE(row.isEmpty()) << shown.out.toStdString();
+        for (const auto& column : columns) {
+            const QString header = text(file, column.header);
+            ASSERT_TRUE(row.contains(header)) << header.toStdString() << '\n' << shown.out.toStdString();
+            QStringList entries;
+            for (int number : column.entries)
+                entries.append(text(file, number));
+            EXPECT_TRUE(entries.contains(row.value(header)))
+                << header.toStdString() << ": " << row.value(header).toStdString();
+        }
+    }
 }
