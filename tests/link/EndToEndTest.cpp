@@ -326,11 +326,14 @@ TEST_F(CtlRadio, CautiousAnswersAndGivingUp)
     // Without --yes and without a terminal the read question is cancelled: nothing happens.
     const CtlResult cancelled = ctl({"read", "--device", sim.device(), "-o", path("c.dat")});
     EXPECT_EQ(cancelled.exitCode, 1);
+    EXPECT_TRUE(cancelled.err.endsWith(QStringLiteral("mk21ctl: Cancelled.\n")))
+        << cancelled.err.toStdString();
     EXPECT_FALSE(QFile::exists(path("c.dat")));
     // With --yes a silent radio is restarted three times, then the tool gives up.
     const CtlResult silent = ctl({"read", "--device", sim.device(), "-o", path("s.dat"), "--yes"});
     EXPECT_EQ(silent.exitCode, 1);
     EXPECT_EQ(silent.err.count(QStringLiteral("The radio does not answer.")), 4) << silent.err.toStdString();
+    EXPECT_FALSE(silent.err.contains(QStringLiteral("Cancelled."))); // the tool gave up; nobody declined
     EXPECT_FALSE(QFile::exists(path("s.dat")));
 }
 
