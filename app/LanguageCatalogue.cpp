@@ -15,6 +15,7 @@ constexpr TextRange ranges[] = {
     {9025, 9033},   // Help button, New question, progress titles and label, band family, capability, file length
     {9060, 9069},   // version message parts, missing release, malformed version tag, insert refused,
                     // invalid data file content, side file not written, not a radio image
+    {9070, 9079},   // refused write block, damaged language file and version table, mk21ctl's messages
     // Menu
     {10000, 10006}, // File menu
     {10100, 10101}, // Model menu

@@ -1,6 +1,7 @@
 #include "app/LanguageTexts.h"
 
 #include "app/AppState.h"
+#include "app/BuiltinTexts.h"
 
 #include <QDir>
 
@@ -34,14 +35,44 @@ QString LanguageFilePath(const AppSettings& settings)
 
 QString GetLangText(AppState& state, int number)
 {
+    const QString section = SectionOfNumber(number);
+    const QString key = QString::number(number);
     const IniDocument& doc = state.languageCache.document(LanguageFilePath(state.settings));
-    return doc.value(SectionOfNumber(number), QString::number(number)).value_or(QString());
+    // An empty text would leave a message box or a menu blank: that is a damaged file too.
+    if (const std::optional<QString> text = doc.value(section, key); text && !text->isEmpty())
+        return *text;
+    return BuiltinEnglish().value(section, key).value_or(QString());
+}
+
+QString FillTextArgs(const QString& text, const QStringList& args)
+{
+    // One pass, so that an argument holding "%2" (a file name may) is never replaced again.
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        qsizetype end = i + 1;
+        while (text[i] == u'%' && end < text.size() && text[end].isDigit() && text[end].unicode() < 128)
+            ++end;
+        const int n = end > i + 1 ? text.mid(i + 1, end - i - 1).toInt() : 0;
+        if (n >= 1 && n <= args.size()) {
+            out += args[n - 1];
+            i = end - 1;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
 }
 
 PromptAnswer ShowMsg(AppState& state, int number, PromptIcon icon, PromptButtons buttons)
 {
+    return ShowMsgWith(state, number, {}, icon, buttons);
+}
+
+PromptAnswer ShowMsgWith(AppState& state, int number, const QStringList& args, PromptIcon icon,
+                         PromptButtons buttons)
+{
     Prompt prompt;
-    prompt.text = GetLangText(state, number);
+    prompt.text = FillTextArgs(GetLangText(state, number), args);
     prompt.icon = icon;
     prompt.buttons = buttons;
     prompt.textNumber = number;

@@ -3,6 +3,7 @@
 #include "ui/Prompter.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace mk21 {
 
@@ -15,8 +16,13 @@ QString SectionOfNumber(int number);
 // ProgramFolder/language/LanguageFileName.
 QString LanguageFilePath(const AppSettings& settings);
 
-// The text of a number in the current language file; empty when file, section or key is missing.
+// The text of a number in the current language file. A number the file lacks (or leaves empty),
+// and every number of a missing or unreadable file, takes the built-in English text.
 QString GetLangText(AppState& state, int number);
+
+// Puts args in place of %1, %2, ... of a text; a placeholder without an argument, or an argument
+// without a placeholder (a translation may leave one out), is left alone.
+QString FillTextArgs(const QString& text, const QStringList& args);
 
 // Shows language text `number` through the prompter (caption: the application title).
 PromptAnswer ShowMsg(AppState& state, int number, PromptIcon icon = PromptIcon::None,
@@ -25,6 +31,10 @@ PromptAnswer ShowMsg(AppState& state, int number, PromptIcon icon = PromptIcon::
 // Shows text composed from language text `number` (with a path or reason added, say), as that text.
 PromptAnswer ShowMsgText(AppState& state, int number, const QString& text,
                          PromptIcon icon = PromptIcon::None);
+
+// Shows language text `number` with args in place of its %1, %2, ...
+PromptAnswer ShowMsgWith(AppState& state, int number, const QStringList& args,
+                         PromptIcon icon = PromptIcon::None, PromptButtons buttons = PromptButtons::Ok);
 
 // Shows a composed or literal text through the prompter.
 PromptAnswer ShowText(AppState& state, const QString& text, PromptIcon icon = PromptIcon::None,

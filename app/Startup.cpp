@@ -74,6 +74,17 @@ void readMySetup(AppState& state)
                        QString::number(settings.CurrentLanguage));
 }
 
+// Told once the language is chosen, so that the version note is in that language.
+QList<StartupNote> startupNotes(AppState& state, bool versionTableIntact)
+{
+    QList<StartupNote> notes;
+    if (std::optional<StartupNote> language = CheckLanguageFile(state))
+        notes.append(*language);
+    if (!versionTableIntact)
+        notes.append(VersionTableNote(state));
+    return notes;
+}
+
 } // namespace
 
 StartupEnvironment DetectStartupEnvironment()
@@ -90,9 +101,9 @@ QString MySetupPath(const AppState& state)
     return QDir(state.settings.DataRoot).filePath(QStringLiteral("language/mysetup.ini"));
 }
 
-void RunStartup(AppState& state, const StartupEnvironment& environment)
+QList<StartupNote> RunStartup(AppState& state, const StartupEnvironment& environment)
 {
-    ModVersion::LoadVersionTables(state);
+    const bool versionTableIntact = ModVersion::LoadVersionTables(state);
     state.WorkingConfiguration.DataVersion = ReleaseTag;
 
     setLanguageDefaults(state.settings, environment);
@@ -109,11 +120,12 @@ void RunStartup(AppState& state, const StartupEnvironment& environment)
     state.settings.ApplicationTitle = GetLangText(state, 12000);
     CapabilityRecordFile::Read(state);
     LoadPreferences(state);
+    return startupNotes(state, versionTableIntact);
 }
 
-void RunToolStartup(AppState& state, int language)
+QList<StartupNote> RunToolStartup(AppState& state, int language)
 {
-    ModVersion::LoadVersionTables(state);
+    const bool versionTableIntact = ModVersion::LoadVersionTables(state);
     state.WorkingConfiguration.DataVersion = ReleaseTag;
     state.settings.CurrentLanguage = static_cast<Integer>(language);
     state.settings.LanguageFileName = languageFileFor(language, QStringLiteral("english.ini"));
@@ -123,6 +135,7 @@ void RunToolStartup(AppState& state, int language)
     QLocale::setDefault(QLocale::c());
     ModConfig::NewConfiguration(state);
     state.settings.ApplicationTitle = GetLangText(state, 12000);
+    return startupNotes(state, versionTableIntact);
 }
 
 void CompleteSettingsAtExit(AppState& state)

@@ -49,10 +49,15 @@ bool StartDetached(const QString& program)
     return QProcess::startDetached(program, {});
 }
 
-void LoadVersionTables(AppState& state)
+QString VersionTablePath(const AppState& state)
+{
+    return QDir(state.settings.DataRoot).filePath(QStringLiteral("Version.ini"));
+}
+
+bool LoadVersionTables(AppState& state)
 {
     state.versionTable.clear();
-    const IniDocument ini = IniDocument::load(QDir(state.settings.DataRoot).filePath(QStringLiteral("Version.ini")));
+    const IniDocument ini = IniDocument::load(VersionTablePath(state));
     const int firmCount = readCount(ini, QStringLiteral("FirmVersionCount"));
     // The "Soft" section lists the installed releases; nothing depends on it, so it is not read.
     const QString firmSection = QStringLiteral("Firm");
@@ -61,6 +66,13 @@ void LoadVersionTables(AppState& state)
             TrimNul(ini.value(firmSection, QStringLiteral("Firm") + QString::number(i)).value_or(QString()));
         state.versionTable.append(VersionPair{value.left(4), value.right(4)});
     }
+    // Without its own pair every valid data file and radio of this release would be refused as
+    // served by another release, with a message naming the same version twice.
+    const QString own = QString::fromLatin1(ReleaseTag);
+    if (IsVersionPairListed(state, own, own))
+        return true;
+    state.versionTable.append(VersionPair{own, own});
+    return false;
 }
 
 bool IsVersionTag(const QString& text)

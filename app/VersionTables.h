@@ -24,8 +24,12 @@ using ProgramLauncher = std::function<bool(const QString& program)>;
 bool StartDetached(const QString& program);
 
 // DataRoot/Version.ini: builds state.versionTable. A missing file or a missing, non-numeric or
-// non-positive count gives an empty table.
-void LoadVersionTables(AppState& state);
+// non-positive count reads as an empty table. This release always serves its own firmware: when
+// the table lacks that pair it is added, and the result is false (the file is damaged).
+bool LoadVersionTables(AppState& state);
+
+// DataRoot/Version.ini
+QString VersionTablePath(const AppState& state);
 
 // "V" followed by three characters that read as a number, after TrimNul.
 bool IsVersionTag(const QString& text);

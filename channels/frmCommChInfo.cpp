@@ -5,6 +5,7 @@
 #include "app/LanguageTexts.h"
 #include "channels/BusyLockRule.h"
 #include "channels/ChannelList.h"
+#include "channels/ChannelListTexts.h"
 #include "channels/frmCommChInfoGrid.h"
 #include "data/FrequencyCodec.h"
 #include "data/ToneList.h"
@@ -43,12 +44,6 @@ constexpr int MinimumRowTwips = 240;
 constexpr int ButtonGapTwips = 135;
 constexpr int ButtonHeightTwips = 375;
 constexpr int WindowWidthTwips = 11800;
-
-// The entries of the lists behind the list columns, by language-text number.
-constexpr int PowerTexts[] = {14014, 14015, 14016};
-constexpr int ScanTexts[] = {14017, 14018};
-constexpr int SignallingTexts[] = {14013, 14019};
-constexpr int SpacingTexts[] = {14020, 14021, 14022};
 
 // The stored value a list column shows.
 int ListValue(const ChannelRecord& channel, int col)
@@ -190,17 +185,11 @@ void frmCommChInfo::fillLists()
         list->clear();
         list->addItems(texts);
     };
-    const auto texts = [this](std::initializer_list<int> numbers) {
-        QStringList result;
-        for (int number : numbers)
-            result.append(GetLangText(state_, number));
-        return result;
-    };
     fill(listEditors_[0], ToneList::ToneTexts(GetLangText(state_, 14013)));
-    fill(listEditors_[1], texts({PowerTexts[0], PowerTexts[1], PowerTexts[2]}));
-    fill(listEditors_[2], texts({ScanTexts[0], ScanTexts[1]}));
-    fill(listEditors_[3], texts({SignallingTexts[0], SignallingTexts[1]}));
-    fill(listEditors_[4], texts({SpacingTexts[0], SpacingTexts[1], SpacingTexts[2]}));
+    fill(listEditors_[1], ModCHEdit::ListTexts(state_, ModCHEdit::PowerTexts));
+    fill(listEditors_[2], ModCHEdit::ListTexts(state_, ModCHEdit::ScanTexts));
+    fill(listEditors_[3], ModCHEdit::ListTexts(state_, ModCHEdit::SignallingTexts));
+    fill(listEditors_[4], ModCHEdit::ListTexts(state_, ModCHEdit::SpacingTexts));
 }
 
 void frmCommChInfo::setCaption(int firstWordNumber)

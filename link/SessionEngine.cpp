@@ -24,8 +24,10 @@ constexpr int MsgConfirmWrite = 9005;
 constexpr int MsgNoAnswer = 9008;
 constexpr int MsgLocked = 9031;
 constexpr int MsgNotAccepted = 9032;
+constexpr int MsgBlockRefused = 9070;
 constexpr int ProgramRequestTries = 3; // repetitions after the first program request
 constexpr int BlockRetryCount = 3;
+constexpr int BlockResendLimit = 3; // resends of one block the radio answered with 0A
 const char* const PasswordFailure = "PassWord Failure!";
 
 // While a question is open its nested event loop still delivers the port's notifications: a late
@@ -175,6 +177,7 @@ bool SessionEngine::OpenPort()
     WaitTimer.stop();
     confirmWrites_ = false;
     confirming_ = false;
+    refusals_ = 0;
     const int lastBlock = static_cast<int>(std::lround(s.EndAddress / 16.0));
     s.BlockRetries = QList<Integer>(lastBlock + 1, BlockRetryCount);
 
@@ -299,6 +302,7 @@ void SessionEngine::onConfirmBlock(const QByteArray& reply)
 void SessionEngine::WriteNextBlock()
 {
     state_.session.CurrentAddress += state_.session.BlockSize;
+    refusals_ = 0;
     SendWriteBlock();
 }
 
@@ -345,7 +349,7 @@ void SessionEngine::OnReceived()
         break;
     case ModComm::Reply::Resend:
         WaitTimer.stop();
-        SendWriteBlock();
+        onResend();
         break;
     case ModComm::Reply::Identity:
         onIdentity(reply);
@@ -362,6 +366,23 @@ void SessionEngine::OnReceived()
     case ModComm::Reply::None:
         break; // the reply timeout deals with it
     }
+}
+
+// The radio asks for the block again. One that keeps refusing it would hold the session for
+// ever: after three resends the write fails, and the radio is told "END".
+void SessionEngine::onResend()
+{
+    SessionState& s = state_.session;
+    const bool writingBlocks = s.OperationType == OperationWrite && s.WriteState == StateWriteBlocks;
+    if (writingBlocks && ++refusals_ > BlockResendLimit) {
+        {
+            QuietWhileAsking quiet(s);
+            ShowMsgWith(state_, MsgBlockRefused, {QString::number(s.CurrentAddress)}, PromptIcon::Critical);
+        }
+        AbortOperation();
+        return;
+    }
+    SendWriteBlock();
 }
 
 void SessionEngine::onIdentity(const QByteArray& reply)

@@ -101,6 +101,7 @@ private:
     void showProgress(int percent);
     void sendConfirmRead();
     void onConfirmBlock(const QByteArray& reply);
+    void onResend();
     void onIdentity(const QByteArray& reply);
     void onPasswordBlock(const QByteArray& reply);
     void checkCompatibility();
@@ -120,6 +121,7 @@ private:
     // and compared before the write moves on.
     bool confirmWrites_ = false;
     bool confirming_ = false; // the request out is such a read-back
+    int refusals_ = 0;        // 0A answers to the write block now out; a radio may refuse for ever
 };
 
 } // namespace mk21

@@ -44,7 +44,7 @@ int main(int argc, char** argv)
     mk21::AppState state(prompter);
     mk21::ResolveProgramFolders(state.settings, QCoreApplication::applicationDirPath(),
                                 parser.value(dataRoot));
-    mk21::RunStartup(state, mk21::DetectStartupEnvironment());
+    const QList<mk21::StartupNote> notes = mk21::RunStartup(state, mk21::DetectStartupEnvironment());
     QTextStream err(stderr);
     for (const QString& text : parser.values(port)) {
         const auto mapped = mk21::ModPorts::ParsePortOverride(text);
@@ -64,6 +64,7 @@ int main(int argc, char** argv)
         err.flush();
     }
     prompter.setApplicationTitle(state.settings.ApplicationTitle);
+    mk21::ReportStartupNotes(state, notes);
 
     std::unique_ptr<mk21::frmMain> mainWindow;
     mk21::frmSplash splash(state);

@@ -517,16 +517,17 @@ TEST(GetLangText, FollowsTheLanguageFileNameAtEveryCall)
     EXPECT_EQ(GetLangText(state, 9021), englishText);
 }
 
-TEST(GetLangText, MissingFileSectionOrKeyGivesEmptyText)
+TEST(GetLangText, NumberNoFileHoldsGivesEmptyTextAMissingFileTheEnglish)
 {
     test::StagedState staged;
     AppState& state = staged.state;
-    EXPECT_TRUE(GetLangText(state, 9011).isEmpty());  // no such key
+    EXPECT_TRUE(GetLangText(state, 9011).isEmpty());  // no such key, not even built in
     EXPECT_TRUE(GetLangText(state, 8999).isEmpty());  // section OTHER holds nothing
     EXPECT_TRUE(GetLangText(state, 29000).isEmpty()); // section Others holds nothing
     state.settings.LanguageFileName = QStringLiteral("missing.ini");
-    EXPECT_TRUE(GetLangText(state, 9021).isEmpty());
-    EXPECT_TRUE(GetLangText(state, 12000).isEmpty());
+    const IniDocument english = IniDocument::load(ShippedLanguageFile(QStringLiteral("english.ini")));
+    EXPECT_EQ(GetLangText(state, 9021), english.value(QStringLiteral("Msg"), QStringLiteral("9021")));
+    EXPECT_EQ(GetLangText(state, 12000), english.value(QStringLiteral("Main"), QStringLiteral("12000")));
 }
 
 TEST(GetLangText, KeyWithLeadingZeroIsNotTheNumber)
@@ -535,7 +536,9 @@ TEST(GetLangText, KeyWithLeadingZeroIsNotTheNumber)
     ASSERT_TRUE(WriteBytes(staged.programFile(QStringLiteral("language/zero.ini")),
                            "[Msg]\r\n09021=padded\r\n9023=plain\r\n"));
     staged.state.settings.LanguageFileName = QStringLiteral("zero.ini");
-    EXPECT_TRUE(GetLangText(staged.state, 9021).isEmpty());
+    // Not found: the built-in English text stands in for it.
+    const IniDocument english = IniDocument::load(ShippedLanguageFile(QStringLiteral("english.ini")));
+    EXPECT_EQ(GetLangText(staged.state, 9021), english.value(QStringLiteral("Msg"), QStringLiteral("9021")));
     EXPECT_EQ(GetLangText(staged.state, 9023), QStringLiteral("plain"));
 }
 

@@ -95,7 +95,7 @@ TEST(VersionTag, DisplayForm)
 TEST(VersionTables, ShippedFileServesItsOwnRelease)
 {
     StagedState staged;
-    LoadVersionTables(staged.state);
+    EXPECT_TRUE(LoadVersionTables(staged.state));
     EXPECT_TRUE(IsVersionPairListed(staged.state, QStringLiteral("V200"), QStringLiteral("V200")));
     EXPECT_EQ(SoftwareForFirmware(staged.state, QStringLiteral("V200")), QStringLiteral("V200"));
 }
@@ -105,10 +105,9 @@ TEST(VersionTables, PairFromFirstKey)
     StagedState staged;
     writeVersionIni(staged, "[Version]\nSoftVersionCount=1\nFirmVersionCount=1\n[Soft]\nVersion0=V200\n"
                             "[Firm]\nFirm0=V200V110   \n");
-    LoadVersionTables(staged.state);
-    ASSERT_EQ(staged.state.versionTable.size(), 1);
+    EXPECT_FALSE(LoadVersionTables(staged.state)); // it lacks this release's own pair
+    ASSERT_EQ(staged.state.versionTable.size(), 2);
     EXPECT_TRUE(IsVersionPairListed(staged.state, QStringLiteral("V200"), QStringLiteral("V110")));
-    EXPECT_FALSE(IsVersionPairListed(staged.state, QStringLiteral("V200"), QStringLiteral("V200")));
     EXPECT_FALSE(IsVersionPairListed(staged.state, QStringLiteral("v200"), QStringLiteral("v110")));
     EXPECT_EQ(SoftwareForFirmware(staged.state, QStringLiteral("V110")), QStringLiteral("V200"));
     EXPECT_TRUE(SoftwareForFirmware(staged.state, QStringLiteral("V300")).isEmpty());
@@ -119,7 +118,7 @@ TEST(VersionTables, FirstPairServesTheFirmware)
     StagedState staged;
     writeVersionIni(staged, "[Version]\nFirmVersionCount=2\n[Firm]\nFirm1=V200V110\nFirm0=V100V110\n");
     LoadVersionTables(staged.state);
-    ASSERT_EQ(staged.state.versionTable.size(), 2);
+    ASSERT_EQ(staged.state.versionTable.size(), 3); // and this release's own pair, added last
     EXPECT_EQ(staged.state.versionTable[0].release, QStringLiteral("V100"));
     EXPECT_EQ(SoftwareForFirmware(staged.state, QStringLiteral("V110")), QStringLiteral("V100"));
     EXPECT_TRUE(IsVersionPairListed(staged.state, QStringLiteral("V200"), QStringLiteral("V110")));
@@ -129,12 +128,12 @@ TEST(VersionTables, ReadsOnlyTheCountedKeys)
 {
     StagedState staged;
     writeVersionIni(staged, "[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V200V200\nFirm1=V200V110\n");
-    LoadVersionTables(staged.state);
+    EXPECT_TRUE(LoadVersionTables(staged.state));
     EXPECT_EQ(staged.state.versionTable.size(), 1);
     EXPECT_FALSE(IsVersionPairListed(staged.state, QStringLiteral("V200"), QStringLiteral("V110")));
 }
 
-TEST(VersionTables, UnusableFileOrCountGivesEmptyTable)
+TEST(VersionTables, UnusableFileOrCountGivesOnlyTheOwnPair)
 {
     const std::optional<QByteArray> files[] = {
         std::nullopt, // no Version.ini at all
@@ -151,8 +150,10 @@ TEST(VersionTables, UnusableFileOrCountGivesEmptyTable)
             writeVersionIni(staged, *file);
         else
             ASSERT_TRUE(QFile::remove(staged.rootFile(QStringLiteral("Version.ini"))));
-        LoadVersionTables(staged.state);
-        EXPECT_TRUE(staged.state.versionTable.isEmpty()) << (file ? file->toStdString() : "missing file");
+        EXPECT_FALSE(LoadVersionTables(staged.state));
+        ASSERT_EQ(staged.state.versionTable.size(), 1) << (file ? file->toStdString() : "missing file");
+        EXPECT_EQ(staged.state.versionTable[0].release, QStringLiteral("V200"));
+        EXPECT_EQ(staged.state.versionTable[0].firmware, QStringLiteral("V200"));
         EXPECT_TRUE(staged.prompter.asked.isEmpty());
     }
 }

@@ -1,5 +1,6 @@
 // Sessions through a real pseudo-terminal against the simulated radio, in process (QtSerialLink)
 // and through mk21ctl.
+#include "app/IniFile.h"
 #include "tests/link/SimRadioProcess.h"
 #include "tests/link/SimSession.h"
 
@@ -131,6 +132,31 @@ TEST_F(OverPty, LateWriteAcknowledgeAmongRefusalsLeavesEveryBlockStored)
         }
     }
     EXPECT_GE(readBacks, (RadioImageSize - 32) / 16);
+}
+
+// A radio that answers every write block with 0A: three resends, then the write fails and the
+// radio is taken out of programming mode, instead of the block going out for ever.
+TEST_F(OverPty, RadioRefusingEveryBlockEndsTheWriteWithAMessage)
+{
+    const QByteArray memory = test::PatternMemory();
+    SimRadioProcess sim({QStringLiteral("--echo"), QStringLiteral("--no-pacing"), QStringLiteral("--fault"),
+                         QStringLiteral("resend:1")},
+                        memory);
+    ASSERT_TRUE(sim.started());
+    EXPECT_FALSE(run(sim, &SessionEngine::StartWrite)) << sim.log().toStdString();
+    EXPECT_EQ(prompter.numbers(), (QList<int>{9005, 9070}));
+    QList<QByteArray> written;
+    for (const test::LinkTap::Event& e : link.events()) {
+        if (e.kind == test::LinkTap::Kind::Write)
+            written.append(e.bytes);
+    }
+    ASSERT_GE(written.size(), 5);
+    EXPECT_EQ(written.back(), QByteArray("END"));
+    const QList<QByteArray> blocks = written.mid(written.size() - 5, 4);
+    for (const QByteArray& block : blocks)
+        EXPECT_EQ(block.left(3), QByteArray("W\x00\x00", 3)); // the first block, sent four times
+    ASSERT_TRUE(sim.stop());
+    EXPECT_EQ(sim.savedMemory(), memory);
 }
 
 TEST_F(OverPty, WriteLeavesTheEncodedImageInTheRadio)
@@ -300,12 +326,32 @@ TEST_F(CtlRadio, CautiousAnswersAndGivingUp)
     // Without --yes and without a terminal the read question is cancelled: nothing happens.
     const CtlResult cancelled = ctl({"read", "--device", sim.device(), "-o", path("c.dat")});
     EXPECT_EQ(cancelled.exitCode, 1);
+    EXPECT_TRUE(cancelled.err.endsWith(QStringLiteral("mk21ctl: Cancelled.\n")))
+        << cancelled.err.toStdString();
     EXPECT_FALSE(QFile::exists(path("c.dat")));
     // With --yes a silent radio is restarted three times, then the tool gives up.
     const CtlResult silent = ctl({"read", "--device", sim.device(), "-o", path("s.dat"), "--yes"});
     EXPECT_EQ(silent.exitCode, 1);
     EXPECT_EQ(silent.err.count(QStringLiteral("The radio does not answer.")), 4) << silent.err.toStdString();
+    EXPECT_FALSE(silent.err.contains(QStringLiteral("Cancelled."))); // the tool gave up; nobody declined
     EXPECT_FALSE(QFile::exists(path("s.dat")));
+}
+
+TEST_F(CtlRadio, WriteToARadioRefusingEveryBlockFailsWithTheMessage)
+{
+    ASSERT_EQ(ctl({"new", "--model", "ZR750G", "--band", "0", "-o", path("n.dat")}).exitCode, 0);
+    SimRadioProcess sim(
+        {QStringLiteral("--no-pacing"), QStringLiteral("--fault"), QStringLiteral("resend:1")});
+    ASSERT_TRUE(sim.started());
+    const CtlResult write = ctl({"write", "--device", sim.device(), "-i", path("n.dat"), "--yes"});
+    EXPECT_EQ(write.exitCode, 1);
+    const QString language = test::StagedProgram("language/english.ini");
+    const QString refused = ReadProfileString(language, QStringLiteral("Msg"), QStringLiteral("9070"));
+    ASSERT_FALSE(refused.isEmpty());
+    EXPECT_TRUE(write.err.contains(QString(refused).replace(QStringLiteral("%1"), QStringLiteral("0"))))
+        << write.err.toStdString();
+    EXPECT_FALSE(
+        write.err.contains(ReadProfileString(language, QStringLiteral("Msg"), QStringLiteral("9010"))));
 }
 
 TEST_F(CtlRadio, UsageErrors)

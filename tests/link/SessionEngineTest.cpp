@@ -5,6 +5,7 @@
 #include "tests/link/ToolState.h"
 #include "tests/support/RecordingPrompter.h"
 
+#include <QMap>
 #include <QtCore/qtestsupport_core.h>
 
 #include <gtest/gtest.h>
@@ -425,6 +426,67 @@ TEST_F(Session, ResendRepeatsTheSameBlockAndAckMovesOn)
     EXPECT_EQ(k.at(first + 2), QStringLiteral("W0020"));
     EXPECT_EQ(k.count(QStringLiteral("W0010")), 2);
 }
+
+struct RefusalCase {
+    const char* name;
+    int refusalsOfBlock1;  // 0A answers to the writes of address 16 before it is taken
+    bool everyBlockThrice; // every other block is refused three times as well
+    bool success;
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class SessionRefusals : public Session, public testing::WithParamInterface<RefusalCase>
+{
+};
+
+TEST_P(SessionRefusals, ThreeResendsOfOneBlockThenTheWriteFails)
+{
+    const RefusalCase& c = GetParam();
+    auto refused = std::make_shared<QMap<QString, int>>();
+    radio.tamper = [c, refused](const QByteArray& request, const QByteArray& reply) {
+        const QString kind = kindOf(request);
+        if (!kind.startsWith(u'W'))
+            return reply;
+        const int limit = kind == QStringLiteral("W0010") ? c.refusalsOfBlock1 : c.everyBlockThrice ? 3 : 0;
+        if ((*refused)[kind]++ < limit)
+            return QByteArray(1, '\x0A');
+        return reply;
+    };
+    ASSERT_TRUE(engine.StartWrite());
+    ASSERT_TRUE(waitFinished());
+    EXPECT_EQ(success, c.success);
+    EXPECT_FALSE(portOpenAtFinish);
+    EXPECT_EQ(view.ended, (QList<QPair<int, bool>>{{OperationWrite, c.success}}));
+    const QStringList k = kinds();
+    EXPECT_EQ(k.back(), QStringLiteral("END"));
+    EXPECT_TRUE(link.sentWhileOpen.back());
+    EXPECT_EQ(k.count(QStringLiteral("W0010")), std::min(c.refusalsOfBlock1, 3) + 1);
+    if (c.success) {
+        EXPECT_EQ(prompter.numbers(), (QList<int>{9005, 9010}));
+        EXPECT_EQ(k.count(QStringLiteral("W0B00")), c.everyBlockThrice ? 4 : 1);
+        EXPECT_EQ(radio.memory.left(RadioImageSize), bytesOf(state.RadioImage, 0, RadioImageSize));
+        return;
+    }
+    EXPECT_EQ(prompter.numbers(), (QList<int>{9005, 9070}));
+    EXPECT_EQ(prompter.asked.back().icon, PromptIcon::Critical);
+    EXPECT_TRUE(prompter.asked.back().text.contains(QStringLiteral(" 16 ")))
+        << prompter.asked.back().text.toStdString();
+    EXPECT_FALSE(k.contains(QStringLiteral("W0020")));
+    EXPECT_EQ(state.session.OperationType, OperationIdle);
+}
+
+INSTANTIATE_TEST_SUITE_P(Block1, SessionRefusals,
+                         testing::Values(RefusalCase{"ThreeRefusalsAreResent", 3, false, true},
+                                         RefusalCase{"FourthRefusalFails", 4, false, false},
+                                         RefusalCase{"RadioThatNeverTakesItFails", 1000, false, false},
+                                         RefusalCase{"EachBlockHasItsOwnThreeResends", 3, true, true}),
+                         [](const testing::TestParamInfo<RefusalCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(Session, AfterAWriteTimeoutEveryLaterBlockIsReadBackBeforeTheNext)
 {

@@ -1,9 +1,13 @@
 #include "app/IniFile.h"
+#include "app/LanguageTexts.h"
+#include "tests/support/StagedState.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -50,10 +54,21 @@ QByteArray bytesOf(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QString message(const char* languageFile, int number)
+QString text(const char* languageFile, int number)
 {
     return mk21::ReadProfileString(QStringLiteral(MK21_STAGE_DIR "/V200/language/") + languageFile,
-                                   QStringLiteral("Msg"), QString::number(number));
+                                   mk21::SectionOfNumber(number), QString::number(number));
+}
+
+QString message(const char* languageFile, int number)
+{
+    return text(languageFile, number);
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 class CtlOffline : public testing::Test {
@@ -349,4 +364,221 @@ TEST_F(CtlOffline, APortErrorNamesTheDeviceAndTheSystemsReason)
                                    QString::fromLocal8Bit(std::strerror(ENOENT))))
             << r.err.toStdString();
     }
+}
+
+// ---- what a wrong command line is told ----------------------------------------------------------
+
+struct UsageCase {
+    const char* name;
+    QStringList args;
+    int number;       // the message
+    QStringList fill; // its %1, %2, ...
+    const char* languageFile = "english.ini";
+};
+
+void PrintTo(const UsageCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class CtlUsage : public CtlOffline, public testing::WithParamInterface<UsageCase>
+{
+};
+
+TEST_P(CtlUsage, SaysWhatIsWrongInTheChosenLanguage)
+{
+    const UsageCase& c = GetParam();
+    const CtlRun r = run(c.args);
+    EXPECT_EQ(r.exitCode, 2);
+    const QString expected = mk21::FillTextArgs(text(c.languageFile, c.number), c.fill);
+    ASSERT_FALSE(text(c.languageFile, c.number).isEmpty());
+    EXPECT_TRUE(r.err.contains(QStringLiteral("mk21ctl: ") + expected + u'\n'))
+        << "expected: " << expected.toStdString() << "\ngot: " << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("usage:")));
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty()); // nothing written
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, CtlUsage,
+    testing::Values(
+        UsageCase{"MisspelledCommand", {"shwo", "a.dat"}, 9073, {"shwo"}},
+        UsageCase{
+            "MisspelledCommandInChinese", {"shwo", "a.dat", "--lang", "2"}, 9073, {"shwo"}, "chinese.ini"},
+        UsageCase{"EncodeWithoutOutput", {"encode", "a.dat"}, 9074, {"encode", "-o FILE"}},
+        UsageCase{"DecodeWithoutOutputInChinese",
+                  {"decode", "a.img", "--lang", "2"},
+                  9074,
+                  {"decode", "-o FILE"},
+                  "chinese.ini"},
+        UsageCase{"ShowWithoutFile", {"show"}, 9074, {"show", "FILE"}},
+        UsageCase{"ShowOfTwoFiles", {"show", "a.dat", "b.dat"}, 9079, {"b.dat"}},
+        UsageCase{"NewWithoutBand", {"new", "--model", "ZR750", "-o", "x.dat"}, 9074, {"new", "--band N"}},
+        UsageCase{"WriteWithoutInput", {"write", "--port", "1"}, 9074, {"write", "-i FILE"}},
+        UsageCase{"ReadWithoutPort", {"read", "-o", "x.dat"}, 9074, {"read", "--device PATH | --port N"}},
+        UsageCase{"UnknownOption", {"show", "a.dat", "--colour"}, 9079, {"--colour"}},
+        UsageCase{"UnknownModel",
+                  {"new", "--model", "ZR7", "--band", "0", "-o", "x.dat"},
+                  9075,
+                  {"ZR7", "--model", "ZR750 (MK-21G), ZR750G (MK-21)"}},
+        UsageCase{"LanguageOutOfRange",
+                  {"show", "a.dat", "--lang", "3"},
+                  9075,
+                  {"3", "--lang", "1 (English), 2 (Chinese)"}},
+        UsageCase{"LanguageNotANumber",
+                  {"show", "a.dat", "--lang", "en"},
+                  9075,
+                  {"en", "--lang", "1 (English), 2 (Chinese)"}}),
+    [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.name); });
+
+TEST_F(CtlOffline, UnknownBandListsTheValidOnes)
+{
+    const CtlRun r = run({"new", "--model", "ZR750G", "--band", "99", "-o", "x.dat"});
+    EXPECT_EQ(r.exitCode, 2);
+    const QString head =
+        mk21::FillTextArgs(text("english.ini", 9075), {"99", "--band"}).section(QStringLiteral("%3"), 0, 0);
+    EXPECT_TRUE(r.err.contains(head)) << r.err.toStdString();
+    for (const char* band : {"0 (400 - 480 MHz)", "8 (136 - 174 MHz)"})
+        EXPECT_TRUE(r.err.contains(QString::fromLatin1(band))) << band << '\n' << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("x.dat")));
+}
+
+TEST_F(CtlOffline, ModelCodesAndNamesInAnyLetterCase)
+{
+    const struct {
+        const char* given;
+        const char* code;
+    } cases[] = {{"zr750g", "ZR750G"}, {"Zr750", "ZR750"}, {"mk-21", "ZR750G"}};
+    for (const auto& c : cases) {
+        const QString file = path(QStringLiteral("%1.dat").arg(QString::fromLatin1(c.given)));
+        const CtlRun r = run({"new", "--model", c.given, "--band", "0", "-o", file});
+        ASSERT_EQ(r.exitCode, 0) << c.given << ": " << r.err.toStdString();
+        EXPECT_EQ(bytesOf(file).mid(8062, 7).trimmed(), QByteArray(c.code)) << c.given;
+    }
+}
+
+TEST_F(CtlOffline, DecodeOfADataFileAndEncodeOfAnImageNameTheCommandThatFits)
+{
+    ASSERT_EQ(run({"new", "--model", "ZR750G", "--band", "0", "-o", "a.dat"}).exitCode, 0);
+    ASSERT_EQ(run({"encode", "a.dat", "-o", "a.img"}).exitCode, 0);
+    for (const char* language : {"1", "2"}) {
+        const char* file = language[0] == '1' ? "english.ini" : "chinese.ini";
+        const CtlRun decode = run({"decode", "a.dat", "-o", "b.dat", "--lang", language});
+        EXPECT_EQ(decode.exitCode, 1);
+        EXPECT_TRUE(decode.err.contains(mk21::FillTextArgs(text(file, 9077), {"a.dat", "encode"})))
+            << decode.err.toStdString();
+        const CtlRun encode = run({"encode", "a.img", "-o", "b.img", "--lang", language});
+        EXPECT_EQ(encode.exitCode, 1);
+        EXPECT_TRUE(encode.err.contains(mk21::FillTextArgs(text(file, 9078), {"a.img", "decode"})))
+            << encode.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(path("b.dat")));
+    EXPECT_FALSE(QFile::exists(path("b.img")));
+}
+
+// The cells of the first channel row, by the header of their column.
+QMap<QString, QString> firstChannelRow(const QString& listing)
+{
+    const QStringList lines = listing.split(u'\n');
+    const qsizetype group = lines.indexOf(QStringLiteral("Group 1"));
+    if (group < 0 || group + 2 >= lines.size())
+        return {};
+    const QRegularExpression gap(QStringLiteral("\\s{2,}"));
+    const QStringList header = lines[group + 1].trimmed().split(gap);
+    const QStringList cells = lines[group + 2].trimmed().split(gap);
+    QMap<QString, QString> row;
+    for (qsizetype i = 0; i < header.size() && i < cells.size(); ++i)
+        row.insert(header[i], cells[i]);
+    return row;
+}
+
+TEST_F(CtlOffline, ShowListsChannelFieldsWithTheTableTexts)
+{
+    ASSERT_EQ(run({"new", "--model", "ZR750G", "--band", "0", "-o", "a.dat"}).exitCode, 0);
+    const struct {
+        int header;
+        QList<int> entries;
+    } columns[] = {{14005, {14013}},        {14006, {14013}},        {14007, {14014, 14015, 14016}},
+                   {14008, {14017, 14018}}, {14009, {14013, 14019}}, {14010, {14020, 14021, 14022}}};
+    for (const char* language : {"1", "2"}) {
+        SCOPED_TRACE(language);
+        const char* file = language[0] == '1' ? "english.ini" : "chinese.ini";
+        const CtlRun shown = run({"show", "a.dat", "--lang", language});
+        ASSERT_EQ(shown.exitCode, 0) << shown.err.toStdString();
+        const QMap<QString, QString> row = firstChannelRow(shown.out);
+        ASSERT_FALSE(row.isEmpty()) << shown.out.toStdString();
+        for (const auto& column : columns) {
+            const QString header = text(file, column.header);
+            ASSERT_TRUE(row.contains(header)) << header.toStdString() << '\n' << shown.out.toStdString();
+            QStringList entries;
+            for (int number : column.entries)
+                entries.append(text(file, number));
+            EXPECT_TRUE(entries.contains(row.value(header)))
+                << header.toStdString() << ": " << row.value(header).toStdString();
+        }
+    }
+}
+
+// ---- damaged shipped files -----------------------------------------------------------------------
+
+class CtlDamagedTree : public CtlOffline
+{
+  protected:
+    CtlDamagedTree()
+    {
+        copied = tree.isValid() && mk21::test::CopyTree(QStringLiteral(MK21_STAGE_DIR), tree.path());
+    }
+    CtlRun runIn(QStringList args) const
+    {
+        args << QStringLiteral("--data-root") << tree.path();
+        return run(args);
+    }
+    QString treeFile(const char* relative) const { return tree.filePath(QString::fromLatin1(relative)); }
+
+    QTemporaryDir tree;
+    bool copied = false;
+};
+
+QString sourceEnglish(int number)
+{
+    return mk21::ReadProfileString(QStringLiteral(MK21_SOURCE_DIR "/resources/language/english.ini"),
+                                   mk21::SectionOfNumber(number), QString::number(number));
+}
+
+TEST_F(CtlDamagedTree, BrokenLanguageFileFallsBackToTheBuiltInEnglishAndSaysSoOnce)
+{
+    ASSERT_TRUE(copied);
+    const QString language = treeFile("V200/language/english.ini");
+    const QString damaged = sourceEnglish(9071).section(QStringLiteral("%1"), 0, 0); // "The language file "
+    ASSERT_FALSE(damaged.isEmpty());
+    const std::optional<QByteArray> files[] = {QByteArray(), QByteArray("\x01\x02\xfe garbage \x80"),
+                                               std::nullopt};
+    for (const auto& file : files) {
+        SCOPED_TRACE(file ? file->toStdString() : "missing");
+        if (file)
+            ASSERT_TRUE(writeBytes(language, *file));
+        else
+            QFile::remove(language);
+        const CtlRun missing = runIn({"show", "no-such.dat"});
+        EXPECT_EQ(missing.exitCode, 1);
+        EXPECT_TRUE(missing.err.contains(sourceEnglish(9002))) << missing.err.toStdString();
+        EXPECT_EQ(missing.err.count(damaged), 1) << missing.err.toStdString();
+        const CtlRun usage = runIn({"shwo"});
+        EXPECT_EQ(usage.exitCode, 2);
+        EXPECT_TRUE(usage.err.contains(mk21::FillTextArgs(sourceEnglish(9073), {"shwo"})))
+            << usage.err.toStdString();
+    }
+}
+
+TEST_F(CtlDamagedTree, BrokenVersionTableStillServesThisRelease)
+{
+    ASSERT_TRUE(copied);
+    ASSERT_TRUE(writeBytes(treeFile("Version.ini"), "[Version]\nFirmVersionCount=zero\n"));
+    const CtlRun made = runIn({"new", "--model", "ZR750G", "--band", "0", "-o", path("a.dat")});
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    const CtlRun shown = runIn({"show", path("a.dat")});
+    EXPECT_EQ(shown.exitCode, 0) << shown.err.toStdString();
+    EXPECT_TRUE(shown.out.contains(QStringLiteral("400 - 480 MHz")));
+    const QString note = mk21::FillTextArgs(message("english.ini", 9072), {treeFile("Version.ini"), "V2.00"});
+    EXPECT_EQ(shown.err.count(note), 1) << shown.err.toStdString();
+    EXPECT_FALSE(shown.err.contains(message("english.ini", 9062)));
 }

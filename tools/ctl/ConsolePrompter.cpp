@@ -69,12 +69,19 @@ PromptAnswer ConsolePrompter::ask(const Prompt& prompt)
         err.flush();
         if (prompt.buttons == PromptButtons::Ok)
             return PromptAnswer::Ok;
-        return mode_ == Mode::AnswerYes ? affirmative(prompt.buttons) : negative(prompt.buttons);
+        return record(mode_ == Mode::AnswerYes ? affirmative(prompt.buttons) : negative(prompt.buttons));
     }
     err << ' ' << choices(prompt.buttons) << ' ';
     err.flush();
     QTextStream in(stdin);
-    return answerOfLine(in.readLine(), prompt.buttons);
+    return record(answerOfLine(in.readLine(), prompt.buttons));
+}
+
+PromptAnswer ConsolePrompter::record(PromptAnswer answer)
+{
+    if (answer == PromptAnswer::Cancel || answer == PromptAnswer::No)
+        declined_ = true;
+    return answer;
 }
 
 } // namespace mk21::ctl

@@ -12,8 +12,15 @@ public:
     explicit ConsolePrompter(Mode mode) : mode_(mode) {}
     PromptAnswer ask(const Prompt& prompt) override;
 
-private:
+    // A question was answered Cancel or No (by the user or the cautious default): a command
+    // that then fails was cancelled rather than broken.
+    bool declined() const { return declined_; }
+
+  private:
+    PromptAnswer record(PromptAnswer answer);
+
     Mode mode_;
+    bool declined_ = false;
 };
 
 } // namespace mk21::ctl

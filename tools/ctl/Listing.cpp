@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/LanguageTexts.h"
 #include "channels/ChannelList.h"
+#include "channels/ChannelListTexts.h"
 #include "data/FrequencyCodec.h"
 #include "data/ModelBand.h"
 #include "data/ToneList.h"
@@ -10,6 +11,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -32,54 +34,80 @@ QString shownFrequency(AppState& state, const QString& stored)
     return shown.isEmpty() ? QStringLiteral("-") : shown;
 }
 
+// Rows of cells, each column padded to its widest cell.
+void writeColumns(QTextStream& out, const QList<QStringList>& rows)
+{
+    QList<qsizetype> widths;
+    for (const QStringList& row : rows) {
+        for (qsizetype c = 0; c < row.size(); ++c) {
+            if (c >= widths.size())
+                widths.append(0);
+            widths[c] = std::max(widths[c], row[c].size());
+        }
+    }
+    for (const QStringList& row : rows) {
+        QStringList cells;
+        for (qsizetype c = 0; c < row.size(); ++c)
+            cells.append(row[c].leftJustified(widths[c]));
+        out << "  " << cells.join(QStringLiteral("  ")).trimmed() << '\n';
+    }
+}
+
+// The channel table's columns with its headers and list texts, then the fields it does not show.
+QStringList channelHeader(AppState& state)
+{
+    QStringList header{QStringLiteral("pos")};
+    for (int number : {14001, 14002, 14003, 14005, 14006, 14007, 14008, 14009, 14010})
+        header.append(GetLangText(state, number));
+    header << QStringLiteral("busy") << QStringLiteral("pttid") << QStringLiteral("dial1")
+           << QStringLiteral("dial2") << QStringLiteral("flags");
+    return header;
+}
+
+QStringList channelRow(AppState& state, int position, const ChannelRecord& ch)
+{
+    const QString noTone = GetLangText(state, 14013);
+    QStringList flags;
+    const std::initializer_list<Field> switches = {
+        {"txinhibit", ch.TxInhibit},   {"revtalk", ch.RevTalkSelect},   {"encrypt", ch.Encryption},
+        {"talkaround", ch.Talkaround}, {"relation", ch.SignalRelation}, {"whisper", ch.Whisper},
+        {"compander", ch.Compander},   {"reverse", ch.Reverse}};
+    for (const auto& [name, value] : switches) {
+        if (value != 0)
+            flags << QString::fromLatin1(name);
+    }
+    return {QString::number(position),
+            QString::number(ch.ChannelNo),
+            shownFrequency(state, ch.RxFreq.raw()),
+            ModShowFreFun::GridTxText(state, ch.RxFreq.raw(), ch.Offset.raw(), ch.OffsetDir, false),
+            ToneList::ToneText(ch.DecodeTone, noTone),
+            ToneList::ToneText(ch.EncodeTone, noTone),
+            ModCHEdit::ListText(state, ModCHEdit::PowerTexts, ch.TxPower),
+            ModCHEdit::ListText(state, ModCHEdit::ScanTexts, ch.ScanSkip),
+            ModCHEdit::ListText(state, ModCHEdit::SignallingTexts, ch.OptSignal),
+            ModCHEdit::ListText(state, ModCHEdit::SpacingTexts, ch.Bandwidth),
+            QString::number(ch.BusyLock),
+            QString::number(ch.PttId),
+            QString::number(ch.AutoDial1),
+            QString::number(ch.AutoDial2),
+            flags.isEmpty() ? QStringLiteral("-") : flags.join(u',')};
+}
+
 void listChannels(QTextStream& out, AppState& state)
 {
     const RadioConfiguration& config = state.WorkingConfiguration;
-    const QString noTone = GetLangText(state, 14013);
     out << "Channels: " << ModCHEdit::UsedChannels(config) << '\n';
     for (int group = 0; group < 8; ++group) {
-        bool header = false;
+        QList<QStringList> rows{channelHeader(state)};
         for (int position = 1; position <= 16; ++position) {
-            const int number = group * 16 + position;
-            const std::optional<int> index = ModCHEdit::FindChannel(config, number);
-            if (!index)
-                continue;
-            if (!header) {
-                out << "Group " << group + 1 << '\n'
-                    << "  pos  ch  receive    transmit   decode  encode  power  width  busy  pttid  "
-                       "skip  optsig  dial1  dial2  flags\n";
-                header = true;
-            }
-            const ChannelRecord& ch = config.Channels[static_cast<std::size_t>(*index)];
-            const QString tx =
-                ModShowFreFun::GridTxText(state, ch.RxFreq.raw(), ch.Offset.raw(), ch.OffsetDir, false);
-            QStringList flags;
-            const std::initializer_list<Field> switches = {
-                {"txinhibit", ch.TxInhibit}, {"revtalk", ch.RevTalkSelect}, {"encrypt", ch.Encryption},
-                {"talkaround", ch.Talkaround}, {"relation", ch.SignalRelation}, {"whisper", ch.Whisper},
-                {"compander", ch.Compander},  {"reverse", ch.Reverse}};
-            for (const auto& [name, value] : switches) {
-                if (value != 0)
-                    flags << QString::fromLatin1(name);
-            }
-            out << QStringLiteral("  %1  %2  %3  %4  %5  %6  %7  %8  %9  ")
-                       .arg(position, 3)
-                       .arg(number, 3)
-                       .arg(shownFrequency(state, ch.RxFreq.raw()), -9)
-                       .arg(tx, -9)
-                       .arg(ToneList::ToneText(ch.DecodeTone, noTone), -6)
-                       .arg(ToneList::ToneText(ch.EncodeTone, noTone), -6)
-                       .arg(ch.TxPower, 5)
-                       .arg(ch.Bandwidth, 5)
-                       .arg(ch.BusyLock, 4)
-                << QStringLiteral("%1  %2  %3  %4  %5  %6\n")
-                       .arg(ch.PttId, 5)
-                       .arg(ch.ScanSkip, 4)
-                       .arg(ch.OptSignal, 6)
-                       .arg(ch.AutoDial1, 5)
-                       .arg(ch.AutoDial2, 5)
-                       .arg(flags.isEmpty() ? QStringLiteral("-") : flags.join(u','));
+            const std::optional<int> index = ModCHEdit::FindChannel(config, group * 16 + position);
+            if (index)
+                rows.append(channelRow(state, position, config.Channels[static_cast<std::size_t>(*index)]));
         }
+        if (rows.size() == 1)
+            continue;
+        out << "Group " << group + 1 << '\n';
+        writeColumns(out, rows);
     }
 }
 

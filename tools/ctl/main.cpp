@@ -1,7 +1,9 @@
 // mk21ctl: the program's engine without windows, for scripts.
 #include "app/AppState.h"
+#include "app/LanguageTexts.h"
 #include "app/ProgramFolders.h"
 #include "app/Startup.h"
+#include "tools/ctl/CommandLine.h"
 #include "tools/ctl/ConsolePrompter.h"
 #include "tools/ctl/OfflineCommands.h"
 #include "tools/ctl/OncePerKindPrompter.h"
@@ -21,6 +23,8 @@ namespace {
 using namespace mk21::ctl;
 
 constexpr int MsgNoAnswer = 9008;
+constexpr int MsgCancelled = 9076;
+constexpr int MsgUnexpectedArgument = 9079;
 constexpr int RetriesWithYes = 3; // --yes restarts a silent session this often, then gives up
 
 const char* const usage =
@@ -35,17 +39,72 @@ const char* const usage =
     "  mk21ctl info (--device PATH | --port N[=DEVICE]) [--password P] [--yes]\n"
     "options: --lang 1|2 (message language, English by default), --data-root DIR\n"
     "  --yes answers OK/Yes to the session's questions (a silent radio is retried at most 3 times);\n"
-    "  without it they are asked on the terminal, or answered with the cautious button.\n";
+    "  without it they are asked on the terminal, or answered with the cautious button.\n"
+    "exit status: 0 success, 1 failure (the message says why), 2 usage error\n";
 
-int usageError()
+int usageError(const QString& problem = {})
 {
-    QTextStream(stderr) << usage;
+    QTextStream err(stderr);
+    if (!problem.isEmpty())
+        err << "mk21ctl: " << problem << '\n';
+    err << usage;
     return ExitUsage;
+}
+
+void complain(const QString& text)
+{
+    QTextStream(stderr) << "mk21ctl: " << text << '\n';
+}
+
+// An option the parser does not know, as written on the command line.
+QString writtenOption(const QString& name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
 bool isRadioCommand(const QString& command)
 {
     return command == QLatin1String("read") || command == QLatin1String("write") || command == QLatin1String("info");
+}
+
+QString option(const QCommandLineParser& parser, const char* name)
+{
+    return parser.value(QString::fromLatin1(name));
+}
+
+// Runs a command whose form CommandLineProblem has accepted.
+int runCommand(mk21::AppState& state, const QCommandLineParser& parser, bool askOnTerminal)
+{
+    const QStringList args = parser.positionalArguments();
+    const QString command = args.front();
+    const QString file = args.value(1);
+    // Model codes are accepted in any letter case; ChooseModelBand knows them as written.
+    const QString model = CanonicalModelCode(option(parser, "model"));
+    if (command == QLatin1String("new"))
+        return NewCommand(state, model, option(parser, "band"), option(parser, "o"));
+    if (command == QLatin1String("show"))
+        return ShowCommand(state, file);
+    if (command == QLatin1String("encode") || command == QLatin1String("decode")) {
+        if (const QString wrong = WrongFileKind(state, command, file); !wrong.isEmpty()) {
+            complain(wrong);
+            return ExitFailed;
+        }
+        return command == QLatin1String("encode") ? EncodeCommand(state, file, option(parser, "o"))
+                                                  : DecodeCommand(state, file, option(parser, "o"));
+    }
+    RadioOptions options;
+    options.device = option(parser, "device");
+    options.port = option(parser, "port");
+    options.password = option(parser, "password");
+    options.passwordSet = parser.isSet(QStringLiteral("password"));
+    options.progressBar = isatty(STDERR_FILENO);
+    options.askOnTerminal = askOnTerminal;
+    if (command == QLatin1String("read"))
+        return ReadCommand(state, options, model, option(parser, "band"), option(parser, "o"),
+                           option(parser, "image"));
+    if (command == QLatin1String("write"))
+        return WriteCommand(state, options, option(parser, "i"));
+    return InfoCommand(state, options);
 }
 
 } // namespace
@@ -71,14 +130,10 @@ int main(int argc, char** argv)
                                       QStringLiteral("P"));
     const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("Answer OK/Yes."));
     parser.addOptions({output, input, model, band, lang, dataRoot, device, port, image, password, yes});
-    if (!parser.parse(QCoreApplication::arguments())) {
-        QTextStream(stderr) << "mk21ctl: " << parser.errorText() << '\n';
-        return usageError();
-    }
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    const std::optional<int> language = LanguageOption(parser.value(lang));
     const QStringList args = parser.positionalArguments();
-    if (args.isEmpty())
-        return usageError();
-    const QString command = args.front();
+    const QString command = args.value(0);
     const bool radio = isRadioCommand(command);
 
     // Offline commands never ask; radio commands ask on a terminal unless --yes answers for the user.
@@ -94,33 +149,24 @@ int main(int argc, char** argv)
     OncePerKindPrompter once(prompter);
     mk21::AppState state(once);
     mk21::ResolveProgramFolders(state.settings, QCoreApplication::applicationDirPath(), parser.value(dataRoot));
-    mk21::RunToolStartup(state, parser.value(lang) == QLatin1String("2") ? 2 : 1);
+    // Usage errors are told in the chosen language, so the start-up comes first.
+    mk21::ReportStartupNotes(state, mk21::RunToolStartup(state, language.value_or(1)));
 
-    if (command == QLatin1String("new") && args.size() == 1 && parser.isSet(model) && parser.isSet(band)
-        && parser.isSet(output))
-        return NewCommand(state, parser.value(model), parser.value(band), parser.value(output));
-    if (command == QLatin1String("encode") && args.size() == 2 && parser.isSet(output))
-        return EncodeCommand(state, args[1], parser.value(output));
-    if (command == QLatin1String("decode") && args.size() == 2 && parser.isSet(output))
-        return DecodeCommand(state, args[1], parser.value(output));
-    if (command == QLatin1String("show") && args.size() == 2)
-        return ShowCommand(state, args[1]);
-
-    if (radio && args.size() == 1) {
-        RadioOptions options;
-        options.device = parser.value(device);
-        options.port = parser.value(port);
-        options.password = parser.value(password);
-        options.passwordSet = parser.isSet(password);
-        options.progressBar = isatty(STDERR_FILENO);
-        options.askOnTerminal = mode == ConsolePrompter::Mode::AskOnTerminal;
-        if (command == QLatin1String("read") && parser.isSet(output))
-            return ReadCommand(state, options, parser.value(model), parser.value(band), parser.value(output),
-                               parser.value(image));
-        if (command == QLatin1String("write") && parser.isSet(input))
-            return WriteCommand(state, options, parser.value(input));
-        if (command == QLatin1String("info"))
-            return InfoCommand(state, options);
+    if (!parsed) {
+        const QStringList unknown = parser.unknownOptionNames();
+        return usageError(unknown.isEmpty()
+                              ? parser.errorText()
+                              : mk21::FillTextArgs(mk21::GetLangText(state, MsgUnexpectedArgument),
+                                                   {writtenOption(unknown.front())}));
     }
-    return usageError();
+    if (!language)
+        return usageError(LanguageProblem(state, parser.value(lang)));
+    if (args.isEmpty())
+        return usageError();
+    if (const QString problem = CommandLineProblem(state, parser); !problem.isEmpty())
+        return usageError(problem);
+    const int result = runCommand(state, parser, mode == ConsolePrompter::Mode::AskOnTerminal);
+    if (result == ExitFailed && console.declined())
+        complain(mk21::GetLangText(state, MsgCancelled));
+    return result;
 }
