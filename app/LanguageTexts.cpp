@@ -44,6 +44,13 @@ QString GetLangText(AppState& state, int number)
     return BuiltinEnglish().value(section, key).value_or(QString());
 }
 
+QString EnglishText(int number, const QStringList& args)
+{
+    const QString text =
+        BuiltinEnglish().value(SectionOfNumber(number), QString::number(number)).value_or(QString());
+    return FillTextArgs(text, args);
+}
+
 QString FillTextArgs(const QString& text, const QStringList& args)
 {
     // One pass, so that an argument holding "%2" (a file name may) is never replaced again.

@@ -22,6 +22,10 @@ QString GetLangText(AppState& state, int number);
 
 // Puts args in place of %1, %2, ... of a text; a placeholder without an argument, or an argument
 // without a placeholder (a translation may leave one out), is left alone.
+// The shipped English text of `number` with args in place of its %1, %2, ... (for words that are
+// composed where no language has been chosen, and shown in the user's language later).
+QString EnglishText(int number, const QStringList& args = {});
+
 QString FillTextArgs(const QString& text, const QStringList& args);
 
 // Shows language text `number` through the prompter (caption: the application title).

@@ -63,7 +63,7 @@ QString SideFilePath(const QString& path)
 FileResult CheckDataFilePath(const QString& path)
 {
     if (sameFile(path, SideFilePath(path)))
-        return {MsgFileError, path, QStringLiteral("the side file would overwrite the data file")};
+        return FileResult::Refused(MsgFileError, path, ReasonSideFileClash);
     return FileResult::Done();
 }
 
@@ -88,8 +88,9 @@ std::optional<RadioConfiguration> RecordFromFileBytes(QByteArrayView bytes, File
     FileResult refused;
     if (!config) {
         refused.message = MsgWrongLength;
-    } else if (ModRecordCheck::CheckRecord(*config, &refused.reason) == ModRecordCheck::Verdict::Refused) {
-        refused.message = MsgInvalidContent;
+    } else if (ModRecordCheck::ContentFault fault;
+               ModRecordCheck::CheckRecord(*config, &fault) == ModRecordCheck::Verdict::Refused) {
+        refused = FileResult::Refused(MsgInvalidContent, QString(), fault.text, fault.args);
         config.reset();
     }
     if (refusal != nullptr)

@@ -18,7 +18,7 @@ constexpr int MsgFileError = 9002;
 
 FileResult failure(const QString& path, const QString& reason)
 {
-    return {MsgFileError, path, reason};
+    return FileResult::Failed(MsgFileError, path, reason);
 }
 
 } // namespace
@@ -41,7 +41,7 @@ FileResult ReadFront(const QString& path, qsizetype limit, QByteArray& bytes)
     if (S_ISDIR(info.st_mode))
         return failure(path, SystemReason(EISDIR));
     if (!S_ISREG(info.st_mode))
-        return failure(path, QStringLiteral("not a regular file"));
+        return FileResult::Refused(MsgFileError, path, ReasonNotARegularFile);
 
     bytes = QByteArray(limit, '\0');
     const qint64 got = file.read(bytes.data(), limit);

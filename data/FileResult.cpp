@@ -20,12 +20,22 @@ QString LocalPath(const QString& path)
     return local;
 }
 
+FileResult FileResult::Refused(int message, const QString& path, int text, const QStringList& args)
+{
+    FileResult result = Failed(message, path, EnglishText(text, args));
+    result.reasonText = text;
+    result.reasonArgs = args;
+    return result;
+}
+
 void ShowFileResult(AppState& state, const FileResult& result)
 {
     if (result.ok())
         return;
     QString text = GetLangText(state, result.message);
-    QString reason = result.reason;
+    QString reason = result.reasonText != 0
+                         ? FillTextArgs(GetLangText(state, result.reasonText), result.reasonArgs)
+                         : result.reason;
     if (text.contains(QLatin1String("%1"))) {
         text = text.arg(reason);
         reason.clear();

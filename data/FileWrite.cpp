@@ -16,7 +16,7 @@ constexpr int MsgFileError = 9002;
 
 FileResult failure(const QString& path, const QString& reason)
 {
-    return {MsgFileError, path, reason};
+    return FileResult::Failed(MsgFileError, path, reason);
 }
 
 // An existing path that is not a regular file must not be replaced (a folder cannot be; a
@@ -26,7 +26,7 @@ FileResult checkTarget(const QString& path, const QFileInfo& target)
     if (target.isDir())
         return failure(path, SystemReason(EISDIR));
     if (target.exists() && !target.isFile())
-        return failure(path, QStringLiteral("not a regular file"));
+        return FileResult::Refused(MsgFileError, path, ReasonNotARegularFile);
     return FileResult::Done();
 }
 

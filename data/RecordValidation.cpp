@@ -29,27 +29,40 @@ bool IsUsableReceiveText(const FixedText<8>& rx)
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-// The first value that makes the record unusable, in words; empty when there is none.
-QString firstFault(const RadioConfiguration& config)
+// The words naming what is wrong with a record (language texts).
+constexpr int FaultChannelCount = 9080;
+constexpr int FaultChannelNumber = 9081;
+constexpr int FaultChannelTwice = 9082;
+constexpr int FaultReceiveFrequency = 9083;
+constexpr int FaultModelCode = 9084;
+constexpr int FaultBand = 9085;
+
+ContentFault fault(int text, int value)
+{
+    return {text, {QString::number(value)}};
+}
+
+// The first value that makes the record unusable; text 0 when there is none.
+ContentFault firstFault(const RadioConfiguration& config)
 {
     if (config.ChannelCount < 0 || config.ChannelCount > MaxChannels)
-        return QStringLiteral("channel count %1").arg(config.ChannelCount);
+        return fault(FaultChannelCount, config.ChannelCount);
     std::bitset<MaxChannels> seen;
     for (int i = 0; i < config.ChannelCount; ++i) {
         const ChannelRecord& channel = config.Channels[static_cast<std::size_t>(i)];
         const int number = channel.ChannelNo;
         if (number < 1 || number > MaxChannels)
-            return QStringLiteral("channel number %1").arg(number);
+            return fault(FaultChannelNumber, number);
         if (seen.test(static_cast<std::size_t>(number - 1)))
-            return QStringLiteral("channel number %1 twice").arg(number);
+            return fault(FaultChannelTwice, number);
         seen.set(static_cast<std::size_t>(number - 1));
         if (!IsUsableReceiveText(channel.RxFreq))
-            return QStringLiteral("receive frequency of channel %1").arg(number);
+            return fault(FaultReceiveFrequency, number);
     }
     if (!ModelBandTable::IsKnownModelCode(config.RadioInfo.ModelCode.text()))
-        return QStringLiteral("model code");
+        return {FaultModelCode, {}};
     if (ModelBandTable::BandTextOfNumber(config.RadioInfo.BandNumber).isEmpty())
-        return QStringLiteral("band %1").arg(config.RadioInfo.BandNumber);
+        return fault(FaultBand, config.RadioInfo.BandNumber);
     return {};
 }
 
@@ -88,9 +101,9 @@ void BringSideIntoRange(SideRecord& side)
     keepWithin(side.AlarmMode, 0, 1);
 }
 
-Verdict CheckRecord(RadioConfiguration& config, QString* fault)
+Verdict CheckRecord(RadioConfiguration& config, ContentFault* fault)
 {
-    if (const QString found = firstFault(config); !found.isEmpty()) {
+    if (const ContentFault found = firstFault(config); found.text != 0) {
         if (fault != nullptr)
             *fault = found;
         return Verdict::Refused;

@@ -3,6 +3,7 @@
 #include "data/RadioConfiguration.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace mk21 {
 
@@ -10,6 +11,12 @@ namespace mk21 {
 // a file unusable, and which values are brought into range. Everything else is kept byte for
 // byte, so that a file this program wrote loads unchanged.
 namespace ModRecordCheck {
+
+// What makes a record unusable: a language text naming it, with its values.
+struct ContentFault {
+    int text = 0;
+    QStringList args;
+};
 
 enum class Verdict {
     Accepted, // usable; values may have been brought into range
@@ -22,7 +29,7 @@ enum class Verdict {
 // names the first such value ("channel count 129"). Otherwise every channel entry (free ones
 // too) and the features are brought into range in place (see BringChannelIntoRange,
 // BringFeaturesIntoRange).
-Verdict CheckRecord(RadioConfiguration& config, QString* fault = nullptr);
+Verdict CheckRecord(RadioConfiguration& config, struct ContentFault* fault = nullptr);
 
 // Tones outside the tone list, an offset direction other than 0..2, DTMF memory numbers outside
 // 0..16, and on/off or list fields wider than the radio's bit field for them become 0.

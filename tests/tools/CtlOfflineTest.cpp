@@ -286,20 +286,22 @@ TEST_F(CtlOffline, InvalidDataFileContentIsNamed)
     const QByteArray good = bytesOf(path("a.dat"));
     const struct {
         QByteArray content;
-        QString fault;
+        int fault; // the language text naming what is wrong, with `value`
+        const char* value;
     } cases[] = {
-        {good.left(4) + QByteArray("\x81\x00", 2) + good.mid(6), "channel count 129"},
-        {good.left(6) + QByteArray("\x00\x00", 2) + good.mid(8), "channel number 0"},
-        {good.left(8069) + QByteArray("\x0F\x27", 2) + good.mid(8071), "band 9999"},
-        {good.left(10) + "ABCDEFGH" + good.mid(18), "receive frequency of channel 1"},
+        {good.left(4) + QByteArray("\x81\x00", 2) + good.mid(6), 9080, "129"},
+        {good.left(6) + QByteArray("\x00\x00", 2) + good.mid(8), 9081, "0"},
+        {good.left(8069) + QByteArray("\x0F\x27", 2) + good.mid(8071), 9085, "9999"},
+        {good.left(10) + "ABCDEFGH" + good.mid(18), 9083, "1"},
     };
     for (const auto& c : cases) {
         write("bad.dat", c.content);
         for (const QString& language : {QStringLiteral("1"), QStringLiteral("2")}) {
             const CtlRun r = run({"encode", "bad.dat", "-o", "bad.img", "--lang", language});
-            EXPECT_EQ(r.exitCode, 1) << c.fault.toStdString();
-            const QString text = message(language == "1" ? "english.ini" : "chinese.ini", 9067);
-            EXPECT_TRUE(r.err.contains(QString(text).arg(c.fault))) << r.err.toStdString();
+            EXPECT_EQ(r.exitCode, 1) << c.value;
+            const char* file = language == "1" ? "english.ini" : "chinese.ini";
+            const QString fault = mk21::FillTextArgs(message(file, c.fault), {QString::fromLatin1(c.value)});
+            EXPECT_TRUE(r.err.contains(message(file, 9067).arg(fault))) << r.err.toStdString();
             EXPECT_FALSE(r.err.contains(message("english.ini", 9033)));
         }
         EXPECT_FALSE(QFile::exists(path("bad.img")));

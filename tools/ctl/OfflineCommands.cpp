@@ -41,14 +41,14 @@ bool decodeImageFile(AppState& state, const QString& path)
     QByteArray bytes;
     FileResult read = ModFileRead::ReadFront(path, RadioImageSize + 1, bytes);
     if (read.ok() && bytes.size() != RadioImageSize)
-        read = {MsgWrongLength, path, {}};
+        read = FileResult::Failed(MsgWrongLength, path);
     if (!read.ok()) {
         ShowFileResult(state, read);
         return false;
     }
     std::copy(bytes.begin(), bytes.end(), state.RadioImage.begin());
     if (!ModImage::HasKnownIdentity(state)) {
-        ShowFileResult(state, {MsgNotARadioImage, path, {}});
+        ShowFileResult(state, FileResult::Failed(MsgNotARadioImage, path));
         return false;
     }
     ModImage::DecodeImage(state);
