@@ -70,6 +70,22 @@ QString FillTextArgs(const QString& text, const QStringList& args)
     return out;
 }
 
+namespace
+{
+
+PromptAnswer ask(AppState& state, const QString& text, int number, PromptIcon icon, PromptButtons buttons)
+{
+    Prompt prompt;
+    prompt.text = text;
+    prompt.icon = icon;
+    prompt.buttons = buttons;
+    prompt.textNumber = number;
+    prompt.title = state.settings.ApplicationTitle;
+    return state.prompter.ask(prompt);
+}
+
+} // namespace
+
 PromptAnswer ShowMsg(AppState& state, int number, PromptIcon icon, PromptButtons buttons)
 {
     return ShowMsgWith(state, number, {}, icon, buttons);
@@ -78,33 +94,17 @@ PromptAnswer ShowMsg(AppState& state, int number, PromptIcon icon, PromptButtons
 PromptAnswer ShowMsgWith(AppState& state, int number, const QStringList& args, PromptIcon icon,
                          PromptButtons buttons)
 {
-    Prompt prompt;
-    prompt.text = FillTextArgs(GetLangText(state, number), args);
-    prompt.icon = icon;
-    prompt.buttons = buttons;
-    prompt.textNumber = number;
-    prompt.title = state.settings.ApplicationTitle;
-    return state.prompter.ask(prompt);
+    return ask(state, FillTextArgs(GetLangText(state, number), args), number, icon, buttons);
 }
 
 PromptAnswer ShowMsgText(AppState& state, int number, const QString& text, PromptIcon icon)
 {
-    Prompt prompt;
-    prompt.text = text;
-    prompt.icon = icon;
-    prompt.textNumber = number;
-    prompt.title = state.settings.ApplicationTitle;
-    return state.prompter.ask(prompt);
+    return ask(state, text, number, icon, PromptButtons::Ok);
 }
 
 PromptAnswer ShowText(AppState& state, const QString& text, PromptIcon icon, PromptButtons buttons)
 {
-    Prompt prompt;
-    prompt.text = text;
-    prompt.icon = icon;
-    prompt.buttons = buttons;
-    prompt.title = state.settings.ApplicationTitle;
-    return state.prompter.ask(prompt);
+    return ask(state, text, 0, icon, buttons);
 }
 
 } // namespace mk21

@@ -3,6 +3,7 @@
 #include "app/IniFile.h"
 #include "app/LanguageCatalogue.h"
 #include "app/LanguageTexts.h"
+#include "tests/app/LanguageFileSupport.h"
 #include "tests/support/StagedState.h"
 
 #include <QDir>
@@ -21,25 +22,11 @@ using test::StagedState;
 
 QString builtinText(int number)
 {
-    return BuiltinEnglish().value(SectionOfNumber(number), QString::number(number)).value_or(QString());
+    return EnglishText(number);
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-// The chosen language file of a staged state: nullopt removes it.
-void setLanguageFile(StagedState& s, const std::optional<QByteArray>& bytes)
-{
-    const QString path = LanguageFilePath(s.state.settings);
-    if (bytes)
-        writeFile(path, *bytes);
-    else
-        ASSERT_TRUE(QFile::remove(path));
-}
+using test::SetLanguageFile;
+using test::WriteWholeFile;
 
 TEST(BuiltinTexts, AreTheShippedEnglishFile)
 {
@@ -76,7 +63,7 @@ TEST_P(FallbackLookup, TakesTheFileOrElseTheBuiltInEnglish)
     const LookupCase& c = GetParam();
     StagedState s;
     s.state.settings.LanguageFileName = QStringLiteral("chinese.ini");
-    setLanguageFile(s, c.file);
+    SetLanguageFile(s, c.file);
     const QString expected = c.expected ? QString::fromUtf8(c.expected) : builtinText(c.number);
     ASSERT_FALSE(expected.isEmpty());
     EXPECT_EQ(GetLangText(s.state, c.number), expected);

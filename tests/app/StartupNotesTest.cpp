@@ -9,6 +9,7 @@
 #include "app/LanguageTexts.h"
 #include "app/Startup.h"
 #include "app/VersionTables.h"
+#include "tests/app/LanguageFileSupport.h"
 #include "tests/support/StagedState.h"
 
 #include <QDir>
@@ -27,25 +28,11 @@ using test::StagedState;
 
 QString builtinText(int number)
 {
-    return BuiltinEnglish().value(SectionOfNumber(number), QString::number(number)).value_or(QString());
+    return EnglishText(number);
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-// The chosen language file of a staged state: nullopt removes it.
-void setLanguageFile(StagedState& s, const std::optional<QByteArray>& bytes)
-{
-    const QString path = LanguageFilePath(s.state.settings);
-    if (bytes)
-        writeFile(path, *bytes);
-    else
-        ASSERT_TRUE(QFile::remove(path));
-}
+using test::SetLanguageFile;
+using test::WriteWholeFile;
 
 StartupEnvironment english()
 {
@@ -71,10 +58,10 @@ TEST_P(DamagedLanguageFile, IsToldOnceAtStartInTheBuiltInEnglish)
 {
     const DamageCase& c = GetParam();
     StagedState s;
-    writeFile(s.rootFile(QStringLiteral("language/mysetup.ini")),
+    WriteWholeFile(s.rootFile(QStringLiteral("language/mysetup.ini")),
               "[language]\r\nIsFirstRun=0\r\nCurrentLanguage=2\r\n");
     s.state.settings.LanguageFileName = QStringLiteral("chinese.ini");
-    setLanguageFile(s, c.file);
+    SetLanguageFile(s, c.file);
 
     const QList<StartupNote> notes = RunStartup(s.state, english());
     ASSERT_EQ(notes.size(), 1);
@@ -136,7 +123,7 @@ TEST_P(DamagedVersionTable, ServesItsOwnFirmwareAndSaysSoOnce)
     StagedState s;
     const QString path = s.rootFile(QStringLiteral("Version.ini"));
     if (GetParam())
-        writeFile(path, *GetParam());
+        WriteWholeFile(path, *GetParam());
     else
         ASSERT_TRUE(QFile::remove(path));
 
