@@ -27,13 +27,18 @@ void CommitToExisting(AppState& state, int index, int code, const QString& value
     RadioConfiguration& config = state.WorkingConfiguration;
     if (code == ChannelField::RxFreq && value.isEmpty()) {
         // The last channel is never removed by clearing its frequency.
-        if (UsedChannels(config) > 1)
+        if (UsedChannels(config) > 1) {
             DeleteChannelAt(state, index);
-    } else {
-        ChannelRecord& channel = config.Channels[static_cast<std::size_t>(index)];
-        if (!ShowsAlready(state, channel, code, value))
-            SetChannelItem(state, channel, code, value);
+            RefreshChRefs(state);
+        }
+        return;
     }
+    ChannelRecord& channel = config.Channels[static_cast<std::size_t>(index)];
+    // A value committed unchanged is not set again, and then nothing is re-pointed: an untouched
+    // document must not count as changed because the cursor left a box.
+    if (ShowsAlready(state, channel, code, value))
+        return;
+    SetChannelItem(state, channel, code, value);
     if (code == ChannelField::RxFreq)
         RefreshChRefs(state);
 }

@@ -1,4 +1,7 @@
 #include "channels/ChannelList.h"
+#include "app/ConfigurationChange.h"
+#include "data/ConfigurationOps.h"
+#include "data/FrequencyCodec.h"
 #include "tests/channels/ChannelTestSupport.h"
 #include "tests/support/StagedState.h"
 
@@ -126,8 +129,30 @@ TEST(ChannelCommit, ClearingTheReceiveFrequencyDeletesButNeverTheLastChannel)
     s.views.events.clear();
     Commit(s.state, 9, Field::RxFreq, QString());
     EXPECT_EQ(s.state.WorkingConfiguration, before);
-    // The row is still redrawn, so the cell shows the frequency again.
-    EXPECT_EQ(s.views.events, (QList<QString>{"refs", "row 9", "edit"}));
+    // The row is still redrawn, so the cell shows the frequency again; nothing is re-pointed.
+    EXPECT_EQ(s.views.events, (QList<QString>{"row 9", "edit"}));
+}
+
+TEST(ChannelCommit, AnUnchangedReceiveFrequencyRepointsNothingAndChangesNothing)
+{
+    // A new document's references stay where they are when the cursor leaves channel 1's box
+    // with its frequency as shown; a changed frequency re-points them as before.
+    ViewedState s;
+    mk21::ModConfig::NewConfiguration(s.state);
+    PointAllAt(s.state.WorkingConfiguration, {0, 0});
+    mk21::ModConfig::CommitToSaved(s.state);
+    const mk21::ChannelRecord& first = s.state.WorkingConfiguration.Channels[0];
+    const QString shown = mk21::ModShowFreFun::ShowFre(s.state, first.RxFreq.raw());
+    s.views.events.clear();
+
+    Commit(s.state, first.ChannelNo, Field::RxFreq, shown);
+    EXPECT_EQ(References(s.state.WorkingConfiguration), (std::vector<Ref>(3, Ref{0, 0})));
+    EXPECT_FALSE(mk21::ModDocument::IsConfigurationChanged(s.state));
+    EXPECT_FALSE(s.views.events.contains("refs"));
+
+    Commit(s.state, first.ChannelNo, Field::RxFreq, QStringLiteral("439.5"));
+    EXPECT_EQ(References(s.state.WorkingConfiguration), (std::vector<Ref>(3, Ref{1, 1})));
+    EXPECT_TRUE(s.views.events.contains("refs"));
 }
 
 TEST(ChannelCommit, NewReceiveFrequencyAndTheTransmitSide)
