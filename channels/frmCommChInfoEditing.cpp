@@ -362,9 +362,11 @@ bool frmCommChInfo::handleTextKey(QLineEdit* box, QKeyEvent* key)
 {
     if (IsEnter(key)) {
         const int col = state_.channelCursor.CurrentCol;
+        // Decided on what was typed: the box shows the frequency again when the last channel stays.
+        const bool emptied = col == RxColumn && box == Text1 && Text1->text().isEmpty();
         if (col >= RxColumn && col <= CodeColumn)
             SaveGridEdit();
-        if (state_.channelCursor.CurrentCol == RxColumn && box == Text1 && Text1->text().isEmpty())
+        if (emptied)
             GridNextLine();
         else
             GridNextCol();

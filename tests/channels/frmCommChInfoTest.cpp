@@ -178,6 +178,7 @@ TEST_F(ChannelTable, EnterOnRowSixteenWrapsToRowOneAndAnEmptyReceiveBoxDeletesTh
     enter();
     EXPECT_TRUE(ModCHEdit::FindChannel(state.WorkingConfiguration, 15));
     EXPECT_EQ(cell(15, 1), "435.00000");
+    EXPECT_EQ(cursor(), std::make_pair(16, 1)) << "an emptied box goes on to the next row";
 }
 
 TEST_F(ChannelTable, AnEmptyPositionOnlyOffersItsReceiveFrequency)
