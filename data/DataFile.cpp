@@ -77,8 +77,9 @@ std::optional<FixedText<4>> ReadVersionTag(const QString& path, FileResult* fail
         return std::nullopt;
     }
     FixedText<4> tag;
-    for (qsizetype i = 0; i < front.size(); ++i)
-        tag.bytes()[static_cast<std::size_t>(i)] = front.at(i);
+    // Bounded by the tag itself, whatever the reader handed back.
+    const std::size_t count = std::min(tag.bytes().size(), static_cast<std::size_t>(front.size()));
+    std::copy_n(front.constData(), count, tag.bytes().begin());
     return tag;
 }
 
