@@ -20,11 +20,6 @@ namespace
 
 using test::StagedState;
 
-QString builtinText(int number)
-{
-    return EnglishText(number);
-}
-
 using test::SetLanguageFile;
 using test::WriteWholeFile;
 
@@ -64,7 +59,7 @@ TEST_P(FallbackLookup, TakesTheFileOrElseTheBuiltInEnglish)
     StagedState s;
     s.state.settings.LanguageFileName = QStringLiteral("chinese.ini");
     SetLanguageFile(s, c.file);
-    const QString expected = c.expected ? QString::fromUtf8(c.expected) : builtinText(c.number);
+    const QString expected = c.expected ? QString::fromUtf8(c.expected) : EnglishText(c.number);
     ASSERT_FALSE(expected.isEmpty());
     EXPECT_EQ(GetLangText(s.state, c.number), expected);
 }

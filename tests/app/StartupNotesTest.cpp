@@ -26,11 +26,6 @@ namespace
 
 using test::StagedState;
 
-QString builtinText(int number)
-{
-    return EnglishText(number);
-}
-
 using test::SetLanguageFile;
 using test::WriteWholeFile;
 
@@ -69,7 +64,7 @@ TEST_P(DamagedLanguageFile, IsToldOnceAtStartInTheBuiltInEnglish)
     const QString total = QString::number(LanguageCatalogue::AllNumbers().size());
     const QString missing = c.allMissing ? total : QStringLiteral("1");
     EXPECT_EQ(notes[0].text,
-              FillTextArgs(builtinText(9071),
+              FillTextArgs(EnglishText(9071),
                            {QDir::toNativeSeparators(LanguageFilePath(s.state.settings)), missing, total}));
     EXPECT_TRUE(s.prompter.asked.isEmpty()); // the start-up itself shows nothing
 

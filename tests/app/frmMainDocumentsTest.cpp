@@ -45,6 +45,16 @@ QString CopyInitFile(MainWindowHarness& h, const QString& name)
     return path;
 }
 
+// A copy of the init file whose version tag is `tag`.
+QString FileOfVersion(MainWindowHarness& h, const QString& name, const char* tag)
+{
+    const QString path = CopyInitFile(h, name);
+    QByteArray bytes = ReadBytes(path);
+    bytes.replace(0, 4, tag);
+    WriteBytes(path, bytes);
+    return path;
+}
+
 void Script(MainWindowHarness& h, const std::vector<A>& answers)
 {
     for (const A answer : answers)
@@ -203,10 +213,7 @@ TEST(MainWindowDocuments, OpeningAFileOfAnotherReleaseEndsTheProgramAtOnce)
     MainWindowHarness h;
     h.state.versionTable.append(VersionPair{"V100", "V199"});
     h.open();
-    const QString path = CopyInitFile(h, "old.dat");
-    QByteArray bytes = ReadBytes(path);
-    bytes.replace(0, 4, "V199");
-    WriteBytes(path, bytes);
+    const QString path = FileOfVersion(h, "old.dat", "V199");
     h.dialogs->answers.append(path);
     h.prompter.script(A::Yes);
     h.action("mnuFileOpen")->trigger();
@@ -239,10 +246,7 @@ TEST(MainWindowDocuments, WhenNoOtherReleaseStartsTheProgramGoesOnWithItsDocumen
             return c.startWorks;
         });
         h.change();
-        const QString path = CopyInitFile(h, "old.dat");
-        QByteArray bytes = ReadBytes(path);
-        bytes.replace(0, 4, "V199");
-        WriteBytes(path, bytes);
+        const QString path = FileOfVersion(h, "old.dat", "V199");
         h.dialogs->answers.append(path);
         Script(h, {A::No, A::Yes, A::Ok});
         h.action("mnuFileOpen")->trigger();
