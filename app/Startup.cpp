@@ -7,7 +7,7 @@
 #include "app/Preferences.h"
 #include "app/VersionTables.h"
 #include "data/ConfigurationOps.h"
-#include "features/TextOps.h"
+#include "base/TextOps.h"
 
 #include <QDir>
 #include <QLocale>

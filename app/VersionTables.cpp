@@ -4,7 +4,7 @@
 #include "app/IniFile.h"
 #include "app/LanguageTexts.h"
 #include "data/ModelBand.h"
-#include "features/TextOps.h"
+#include "base/TextOps.h"
 
 #include <QCoreApplication>
 #include <QDir>

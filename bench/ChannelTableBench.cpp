@@ -3,8 +3,8 @@
 // the median of many redraws, held against the bound of 5 ms.
 #include "app/AppState.h"
 #include "channels/ChannelList.h"
-#include "channels/frmCommChInfo.h"
-#include "channels/frmCommChInfoGrid.h"
+#include "channels/windows/frmCommChInfo.h"
+#include "channels/windows/ChannelGrid.h"
 #include "tests/support/StagedState.h"
 
 #include <QApplication>

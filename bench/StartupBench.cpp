@@ -4,7 +4,7 @@
 #include "app/AppState.h"
 #include "app/ProgramFolders.h"
 #include "app/Startup.h"
-#include "app/frmMain.h"
+#include "app/windows/frmMain.h"
 #include "ui/MessageBoxPrompter.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "app/AppState.h"
 #include "data/FrequencyCodec.h"
 #include "data/ToneList.h"
-#include "features/TextOps.h"
+#include "base/TextOps.h"
 
 #include <array>
 #include <cmath>

@@ -1,12 +1,13 @@
-# Adds a folder's sources: windows (files named frm*/Frm*) go to mk21gui, the rest to mk21core.
+# Adds a folder's sources by where they sit: the folder's own files go to mk21core, the files of
+# its windows/ subfolder to mk21gui.
 function(mk21_folder_sources)
-  file(GLOB files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-  foreach(f ${files})
-    get_filename_component(name ${f} NAME)
-    if(name MATCHES "^[Ff]rm")
-      target_sources(mk21gui PRIVATE ${f})
-    else()
-      target_sources(mk21core PRIVATE ${f})
-    endif()
-  endforeach()
+  file(GLOB core CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  file(GLOB windows CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/windows/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/windows/*.h)
+  if(core)
+    target_sources(mk21core PRIVATE ${core})
+  endif()
+  if(windows)
+    target_sources(mk21gui PRIVATE ${windows})
+  endif()
 endfunction()

@@ -4,7 +4,7 @@
 #include "channels/ChannelList.h"
 #include "data/InitFiles.h"
 #include "data/ModelBand.h"
-#include "features/TextOps.h"
+#include "base/TextOps.h"
 
 #include <QLocale>
 

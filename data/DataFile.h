@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/FileResult.h"
-#include "data/FixedText.h"
+#include "base/FixedText.h"
 #include "data/RadioConfiguration.h"
 
 #include <QByteArrayView>

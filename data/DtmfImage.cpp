@@ -1,7 +1,7 @@
 #include "data/DtmfImage.h"
 
 #include "data/ImageBytes.h"
-#include "features/TextOps.h"
+#include "base/TextOps.h"
 
 #include <array>
 

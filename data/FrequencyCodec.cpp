@@ -2,7 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/LanguageTexts.h"
-#include "features/TextOps.h"
+#include "base/TextOps.h"
 
 #include <QLocale>
 

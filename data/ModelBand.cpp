@@ -1,6 +1,6 @@
 #include "data/ModelBand.h"
 
-#include "features/TextOps.h"
+#include "base/TextOps.h"
 
 #include <array>
 #include <utility>

@@ -3,7 +3,7 @@
 #include "app/AppState.h"
 #include "data/ConfigurationOps.h"
 #include "data/ModelBand.h"
-#include "features/TextOps.h"
+#include "base/TextOps.h"
 
 namespace mk21::ModelBandChoice {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/FixedText.h"
+#include "base/FixedText.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/LanguageTexts.h"
-#include "data/FixedText.h"
+#include "base/FixedText.h"
 #include "data/ImageCodec.h"
 #include "link/PortMap.h"
 #include "link/Protocol.h"

@@ -1,7 +1,7 @@
 #include "app/ConfigurationChange.h"
 #include "data/ConfigurationOps.h"
 #include "data/ModelBand.h"
-#include "features/TextOps.h"
+#include "base/TextOps.h"
 #include "tests/support/StagedState.h"
 
 #include <QDir>

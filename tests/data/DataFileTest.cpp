@@ -2,7 +2,7 @@
 #include "data/DataFile.h"
 #include "data/InitFiles.h"
 #include "data/RecordCodec.h"
-#include "features/TextOps.h"
+#include "base/TextOps.h"
 #include "tests/support/StagedState.h"
 
 #include "tests/support/PipeGuard.h"

@@ -1,6 +1,6 @@
 #include "data/ImageCodec.h"
 #include "data/ModelBand.h"
-#include "features/TextOps.h"
+#include "base/TextOps.h"
 #include "tests/data/ImageTestSupport.h"
 #include "tests/support/StagedState.h"
 

@@ -1,5 +1,5 @@
 #include "data/ConfigurationOps.h"
-#include "features/TextOps.h"
+#include "base/TextOps.h"
 #include "tests/data/DefaultsGenerator.h"
 #include "tests/support/StagedState.h"
 

@@ -4,7 +4,7 @@
 #include "app/ConfigurationChange.h"
 #include "data/DataFile.h"
 #include "data/RecordCodec.h"
-#include "ui/Prompter.h"
+#include "base/Prompter.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "tools/ctl/ConsoleSessionView.h"
 
 #include "app/LanguageTexts.h"
-#include "data/FixedText.h"
+#include "base/FixedText.h"
 
 #include <QTextStream>
 

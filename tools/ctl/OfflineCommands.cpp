@@ -8,7 +8,7 @@
 #include "data/FileWrite.h"
 #include "data/ImageCodec.h"
 #include "data/ModelBand.h"
-#include "features/TextOps.h"
+#include "base/TextOps.h"
 #include "tools/ctl/Listing.h"
 
 #include <QTextStream>

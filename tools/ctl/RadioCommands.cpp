@@ -5,7 +5,7 @@
 #include "app/LanguageTexts.h"
 #include "data/DataFile.h"
 #include "data/FileWrite.h"
-#include "data/FixedText.h"
+#include "base/FixedText.h"
 #include "link/PortMap.h"
 #include "link/QtSerialLink.h"
 #include "link/SessionEngine.h"

@@ -1,0 +1,62 @@
+#include "app/windows/FrmHabits.h"
+
+#include "app/AppState.h"
+#include "app/LanguageTexts.h"
+#include "app/Preferences.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cstddef>
+
+namespace mk21 {
+
+namespace {
+// The preferences in the order of Check1(0..4).
+std::array<bool*, 5> PreferencesOf(EditingPreferences& p)
+{
+    return {&p.NoPasteQuestion, &p.PasteInserts, &p.NoDeleteQuestion, &p.DeleteRemovesChannels,
+            &p.OffSetShowMode};
+}
+} // namespace
+
+FrmHabits::FrmHabits(AppState& state, QWidget* parent)
+    : QDialog(parent), state_(state)
+{
+    setObjectName(QStringLiteral("FrmHabits"));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    const std::array<bool*, 5> values = PreferencesOf(state_.preferences);
+    for (std::size_t i = 0; i < Check1.size(); ++i) {
+        Check1[i] = new QCheckBox(GetLangText(state_, 28007 + static_cast<int>(i)), this);
+        Check1[i]->setObjectName(QStringLiteral("Check1(%1)").arg(i));
+        Check1[i]->setChecked(*values[i]);
+        layout->addWidget(Check1[i]);
+    }
+    CommandOK = new QPushButton(GetLangText(state_, 28004), this);
+    CommandOK->setObjectName(QStringLiteral("CommandOK"));
+    CommandCancel = new QPushButton(GetLangText(state_, 28005), this);
+    CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandOK);
+    buttons->addWidget(CommandCancel);
+    layout->addLayout(buttons);
+    setWindowTitle(GetLangText(state_, 28006));
+
+    connect(CommandOK, &QPushButton::clicked, this, &FrmHabits::CommandOK_Click);
+    connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FrmHabits::CommandOK_Click()
+{
+    const std::array<bool*, 5> values = PreferencesOf(state_.preferences);
+    for (std::size_t i = 0; i < Check1.size(); ++i)
+        *values[i] = Check1[i]->checkState() != Qt::Unchecked;
+    SavePreferences(state_); // a failed write keeps the choice for this run
+    accept();
+}
+
+} // namespace mk21

@@ -1,0 +1,121 @@
+#include "app/windows/MainSessions.h"
+
+#include "app/AppState.h"
+#include "app/windows/frmMain.h"
+#include "link/windows/FrmPassWord.h"
+#include "link/windows/FrmProgress.h"
+#include "link/windows/FrmSetComm.h"
+#include "ui/ChildWindows.h"
+
+#include <QApplication>
+#include <QMdiArea>
+
+namespace mk21
+{
+
+namespace
+{
+
+constexpr const char* RadioInfoForm = "FrmRadioInfo";
+
+} // namespace
+
+MainSessions::MainSessions(AppState& state, frmMain& window)
+    : state_(state), window_(window), engine_(state, link_, *this)
+{
+    engine_.setLauncher([&window](const QString& program) { return window.launcher()(program); });
+    connect(&engine_, &SessionEngine::commitEditsRequested, this, &MainSessions::commitEdits);
+    connect(&engine_, &SessionEngine::childWindowsCloseRequested, &window_, &frmMain::CloseCurAllWindows);
+    connect(&engine_, &SessionEngine::radioInfoWindowCloseRequested, this,
+            [this] { ModFun::UnloadFormByName(window_.mdiArea(), QString::fromLatin1(RadioInfoForm)); });
+    connect(&engine_, &SessionEngine::configurationRead, this, &MainSessions::showReadConfiguration);
+    connect(&engine_, &SessionEngine::radioDetailsRead, this,
+            [this] { window_.OpenChildForm(QString::fromLatin1(RadioInfoForm)); });
+    connect(&engine_, &SessionEngine::programEndRequested, &window_, &frmMain::EndAtOnce);
+}
+
+MainSessions::~MainSessions()
+{
+    // The radio is left as it is; the port must not stay open behind us.
+    engine_.WaitTimer.stop();
+    link_.close();
+}
+
+void MainSessions::ReadFromRadio()
+{
+    engine_.StartRead();
+}
+
+void MainSessions::WriteToRadio()
+{
+    engine_.StartWrite();
+}
+
+void MainSessions::ReadRadioInformation()
+{
+    engine_.StartRadioInfoRead();
+}
+
+void MainSessions::EnterPassword()
+{
+    FrmPassWord password(state_, &window_);
+    password.exec();
+}
+
+void MainSessions::ChoosePort()
+{
+    FrmSetComm port(state_, &window_);
+    if (port.exec() == QDialog::Accepted)
+        window_.SetMainTexts(); // the status bar shows the port
+}
+
+void MainSessions::commitEdits(int operationType)
+{
+    window_.SetSaveEditData();
+    if (operationType != ModSession::OperationWrite)
+        return;
+    // Every editor stores a field when the field loses the focus.
+    QWidget* focused = QApplication::focusWidget();
+    if (focused != nullptr && window_.mdiArea()->isAncestorOf(focused))
+        focused->clearFocus();
+}
+
+void MainSessions::showReadConfiguration()
+{
+    window_.Change_Language();
+    window_.OpenChildForm(QLatin1String(frmMain::ChannelTableForm));
+    window_.mdiArea()->cascadeSubWindows();
+}
+
+void MainSessions::sessionStarted(int operationType)
+{
+    delete progress_;
+    progress_ = new FrmProgress(state_, operationType, &window_);
+    progress_->show();
+}
+
+void MainSessions::progressChanged(int percent)
+{
+    if (progress_ != nullptr && progress_->isVisible())
+        progress_->SetProgressValue(percent);
+}
+
+void MainSessions::sessionEnded(int /*operationType*/, bool /*success*/)
+{
+    if (progress_ == nullptr)
+        return;
+    progress_->Finish();
+    progress_->deleteLater();
+}
+
+std::optional<QString> MainSessions::askPassword(const QString& /*enteredPassword*/)
+{
+    // The window shows the entered password itself; on top of the progress window when it is up.
+    QWidget* parent = progress_ != nullptr ? static_cast<QWidget*>(progress_.data()) : &window_;
+    FrmPassWord password(state_, parent);
+    if (password.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return state_.session.EnteredPassword;
+}
+
+} // namespace mk21

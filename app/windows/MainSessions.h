@@ -1,0 +1,55 @@
+#pragma once
+
+#include "link/windows/FrmProgress.h"
+#include "link/QtSerialLink.h"
+#include "link/SessionEngine.h"
+#include "link/SessionView.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace mk21
+{
+
+class AppState;
+class frmMain;
+
+// The main window's part of the radio sessions: owns the port and the session engine, shows the
+// progress and password windows, and brings the main window up to date after a session.
+class MainSessions final : public QObject, public SessionView
+{
+    Q_OBJECT
+  public:
+    MainSessions(AppState& state, frmMain& window);
+    ~MainSessions() override;
+
+    // The main window's commands.
+    void ReadFromRadio();        // mnuReadFromRadio
+    void WriteToRadio();         // mnuWriteToRadio
+    void ReadRadioInformation(); // ReadRMGDataFromRadio
+    void EnterPassword();        // MnuProPassWord
+    void ChoosePort();           // mnuComm
+
+    SerialLink& link() { return link_; }
+    SessionEngine& engine() { return engine_; }
+    // The progress window of the read or write under way; it stays reachable until the event
+    // loop has run after the session ended.
+    FrmProgress* progressWindow() const { return progress_; }
+
+    void sessionStarted(int operationType) override;
+    void progressChanged(int percent) override;
+    void sessionEnded(int operationType, bool success) override;
+    std::optional<QString> askPassword(const QString& enteredPassword) override;
+
+  private:
+    void commitEdits(int operationType);
+    void showReadConfiguration();
+
+    AppState& state_;
+    frmMain& window_;
+    QtSerialLink link_;
+    SessionEngine engine_;
+    QPointer<FrmProgress> progress_;
+};
+
+} // namespace mk21

@@ -1,0 +1,265 @@
+#include "app/windows/frmMain.h"
+
+#include "app/AppState.h"
+#include "app/ConfigurationChange.h"
+#include "app/LanguageTexts.h"
+#include "app/Startup.h"
+#include "app/windows/MainBackground.h"
+#include "app/windows/FileDialogs.h"
+#include "app/WindowPlacement.h"
+#include "app/windows/MainSessions.h"
+#include "app/windows/MainStatusBar.h"
+#include "app/windows/MainToolBar.h"
+#include "app/windows/MainTreePanel.h"
+#include "channels/windows/ChannelWindows.h"
+#include "channels/windows/frmCommChInfo.h"
+#include "data/ModelBand.h"
+#include "base/TextOps.h"
+#include "link/SerialLink.h"
+#include "ui/Twips.h"
+
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+namespace mk21
+{
+
+namespace
+{
+
+constexpr int MainTitle = 12000;
+constexpr int MainPortLabel = 12008;
+constexpr int MainFileLabel = 12009;
+constexpr int MsgFileType = 9001;
+constexpr int MsgSaveChanges = 9006;
+
+bool IsChannelTable(const QMdiSubWindow* sub)
+{
+    return sub != nullptr && sub->widget() != nullptr &&
+           sub->widget()->objectName() == QLatin1String(frmMain::ChannelTableForm);
+}
+
+} // namespace
+
+frmMain::frmMain(AppState& state, QWidget* parent)
+    : QMainWindow(parent), state_(state), dialogs_(std::make_unique<QtFileDialogs>(this))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    buildWindow();
+    connectCommands();
+    registerChannelWindows();
+    sessions_ = std::make_unique<MainSessions>(state_, *this);
+    link_ = &sessions_->link();
+    restorePlacement();
+    SetMainTexts();
+    LoadTree();
+    LoadNewDoc2();
+}
+
+frmMain::~frmMain()
+{
+    // The area reports its windows going while it is destroyed, after this window has gone.
+    disconnect(mdiArea_, nullptr, this, nullptr);
+}
+
+void frmMain::buildWindow()
+{
+    // Right clicks on the bars would offer Qt's own hide menu beside the View menu.
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setObjectName(QStringLiteral("mdiArea"));
+    plainBackground_ = mdiArea_->background();
+    // A child window larger than the area (the channel table in the default window size) must
+    // still be reachable to its right and bottom edges.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea_);
+
+    menus_.build(*this);
+
+    tbToolBar = new MainToolBar(this);
+    addToolBar(Qt::TopToolBarArea, tbToolBar);
+
+    Picture1 = new MainTreePanel;
+    panelDock_ = new QDockWidget(this);
+    panelDock_->setObjectName(QStringLiteral("Picture1Dock"));
+    panelDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    panelDock_->setTitleBarWidget(new QWidget(panelDock_)); // the panel draws its own title bar
+    panelDock_->setWidget(Picture1);
+    addDockWidget(Qt::LeftDockWidgetArea, panelDock_);
+
+    sbStatusBar = new MainStatusBar(this);
+    setStatusBar(sbStatusBar);
+
+    TimerCHEdit.setObjectName(QStringLiteral("TimerCHEdit"));
+    TimerCHEdit.setInterval(ChannelCommandInterval);
+    TimerCHEdit.setSingleShot(true);
+    NewDocTimer.setObjectName(QStringLiteral("NewDocTimer"));
+    NewDocTimer.setInterval(NewDocInterval);
+    NewDocTimer.setSingleShot(true);
+}
+
+void frmMain::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)
+{
+    dialogs_ = std::move(dialogs);
+}
+
+void frmMain::setChildForm(const QString& name, ModFun::WindowFactory factory)
+{
+    childForms_[name] = std::move(factory);
+}
+
+void frmMain::OpenChildForm(const QString& name)
+{
+    const auto found = childForms_.find(name);
+    if (found != childForms_.end())
+        ModFun::ShowChildForm(mdiArea_, name, found->second);
+}
+
+void frmMain::CloseCurAllWindows()
+{
+    mdiArea_->closeAllSubWindows();
+}
+
+void frmMain::childActivated()
+{
+    // The channel commands belong to the channel table; they show while it is the current child.
+    ShowCHInfo(IsChannelTable(mdiArea_->currentSubWindow()));
+}
+
+void frmMain::ShowCHInfo(bool show)
+{
+    menus_.MnuCHEdit->menuAction()->setVisible(show);
+    tbToolBar->showChannelButtons(show);
+}
+
+void frmMain::SetSaveEditData()
+{
+    // The channel table stores a value still being typed and leaves in-place editing.
+    if (frmCommChInfo* table = channelWindows_->table()) {
+        table->ValidateActiveEditor();
+        table->SetEditDisable();
+    }
+}
+
+void frmMain::SetMainTexts()
+{
+    dialogFilter_ = GetLangText(state_, MsgFileType) + QStringLiteral(" (*.dat)");
+    sbStatusBar->setPort(GetLangText(state_, MainPortLabel) + QString::number(state_.settings.comPort));
+    sbStatusBar->setModelBand(ModelBandTable::DisplayNameOfModelCode(state_.model.CurrentModelCode) +
+                              QLatin1Char('[') + state_.model.CurrentBandText + QLatin1Char(']'));
+    ShowMainTxt();
+    LoadBKPic();
+    menus_.setTexts(state_);
+    tbToolBar->setTexts(state_);
+}
+
+void frmMain::ShowMainTxt()
+{
+    const QString model = ModelBandTable::DisplayNameOfModelCode(state_.model.CurrentModelCode);
+    setWindowTitle(GetLangText(state_, MainTitle) + QLatin1Char('[') + model + QLatin1Char(':') +
+                   state_.model.CurrentBandText + QStringLiteral("][") + GetLangText(state_, MainFileLabel) +
+                   QLatin1Char(':') + ModFun::FileNameOfPath(state_.document.DocumentPath) +
+                   QLatin1Char(']'));
+    Picture1->setModelName(model);
+}
+
+void frmMain::LoadTree()
+{
+    Picture1->LoadTree(state_);
+    menus_.MnuDTMF->setVisible(true);
+}
+
+void frmMain::Change_Language()
+{
+    SetMainTexts();
+    LoadTree();
+}
+
+void frmMain::LoadBKPic()
+{
+    const QString path = BackgroundPicturePath(state_.settings);
+    if (path != tilePath_) {
+        tile_ = BackgroundTile(path);
+        tilePath_ = path;
+    }
+    // Without a readable picture the area keeps its plain background.
+    mdiArea_->setBackground(tile_.isNull() ? plainBackground_ : QBrush(tile_));
+}
+
+void frmMain::Form_Activate()
+{
+    AppSettings& settings = state_.settings;
+    if (settings.CurrentLanguage == settings.ShownLanguage)
+        return;
+    settings.ShownLanguage = settings.CurrentLanguage;
+    Change_Language();
+    CloseCurAllWindows();
+    OpenChildForm(QLatin1String(ChannelTableForm));
+}
+
+void frmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    LoadBKPic();
+}
+
+void frmMain::restorePlacement()
+{
+    const WindowPlacement placement = LoadPlacement(state_.settings.ApplicationTitle);
+    move(Twips::ToPixelsX(placement.left, *this), Twips::ToPixelsY(placement.top, *this));
+    resize(Twips::ToPixelsX(placement.width, *this), Twips::ToPixelsY(placement.height, *this));
+}
+
+void frmMain::storePlacement()
+{
+    SavePlacement(state_.settings.ApplicationTitle,
+                  {Twips::FromPixelsX(x(), *this), Twips::FromPixelsY(y(), *this),
+                   Twips::FromPixelsX(width(), *this), Twips::FromPixelsY(height(), *this)});
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (endingAtOnce_) {
+        event->accept();
+        return;
+    }
+    // The child windows go first, each with its own unload; one that refuses keeps us open.
+    CloseCurAllWindows();
+    for (const QMdiSubWindow* sub : mdiArea_->subWindowList()) {
+        if (!sub->isHidden()) {
+            event->ignore();
+            return;
+        }
+    }
+    if (!isMinimized())
+        storePlacement();
+    if (ModDocument::IsConfigurationChanged(state_)) {
+        const PromptAnswer answer =
+            ShowMsg(state_, MsgSaveChanges, PromptIcon::Warning, PromptButtons::YesNoCancel);
+        // Cancel, or a save that did not complete (dialog or question cancelled, write failed),
+        // keeps us open; the child windows have closed, so the document is shown again.
+        if (answer == PromptAnswer::Cancel || (answer == PromptAnswer::Yes && !mnuFileSave_Click())) {
+            event->ignore();
+            OpenChildForm(QLatin1String(ChannelTableForm));
+            return;
+        }
+    }
+    if (link_ != nullptr && link_->isOpen())
+        link_->close();
+    CompleteSettingsAtExit(state_);
+    event->accept();
+}
+
+} // namespace mk21

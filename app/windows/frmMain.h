@@ -1,0 +1,146 @@
+#pragma once
+
+#include "app/VersionTables.h"
+#include "app/windows/MainMenus.h"
+#include "ui/ChildWindows.h"
+
+#include <QBrush>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QTimer>
+
+#include <map>
+#include <memory>
+
+class QDockWidget;
+class QMdiArea;
+
+namespace mk21
+{
+
+class AppState;
+class ChannelWindows;
+class FileDialogs;
+class MainStatusBar;
+class MainSessions;
+class MainToolBar;
+class MainTreePanel;
+class SerialLink;
+
+// The program's only top-level working window: the parent of every editor window, with the menus,
+// the toolbar, the tree panel and the status bar, and the commands they run.
+class frmMain final : public QMainWindow
+{
+    Q_OBJECT
+  public:
+    static constexpr const char* ChannelTableForm = "frmCommChInfo";
+    static constexpr int NewDocInterval = 100;
+    static constexpr int ChannelCommandInterval = 20;
+    static constexpr int HabitsCommand = 8; // the channel command that opens the preferences
+
+    // Loads the window: menus and toolbar, placement, texts, tree and the first document.
+    explicit frmMain(AppState& state, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Operations the other windows use.
+    void Change_Language();
+    void CloseCurAllWindows();
+    void ShowCHInfo(bool show);
+    void SetSaveEditData();
+    void SetMainTexts();
+    void ShowMainTxt();
+    void LoadTree();
+    void LoadBKPic();
+    void LoadNewDoc();
+    void LoadNewDoc2();
+    void ReadRMGDataFromRadio();
+    // Applies a language chosen since the window was last active.
+    void Form_Activate();
+
+    QMdiArea* mdiArea() const { return mdiArea_; }
+    // The links between the channel windows, and the channel commands.
+    ChannelWindows& channelWindows() { return *channelWindows_; }
+
+    // What the commands use, replaceable (tests answer the file dialogs themselves).
+    void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
+    void setLauncher(ModVersion::ProgramLauncher launcher) { launcher_ = std::move(launcher); }
+    const ModVersion::ProgramLauncher& launcher() const { return launcher_; }
+    // The window a command or tree node opens under that name; a name without one opens nothing.
+    void setChildForm(const QString& name, ModFun::WindowFactory factory);
+    void OpenChildForm(const QString& name);
+    // The radio link's port, closed when the window unloads. Not owned.
+    void setSerialLink(SerialLink* link) { link_ = link; }
+    // The radio sessions the radio commands run.
+    MainSessions& sessions() { return *sessions_; }
+
+    // Document commands. The saves return whether the document was written.
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    bool mnuFileSave_Click();
+    bool mnuFileSaveAs_Click();
+    void MnuInit_Click();
+    // Radio commands; the session is attached to these.
+    void mnuReadFromRadio_Click();
+    void mnuWriteToRadio_Click();
+    void MnuLocalInfo_Click();
+    void MnuProPassWord_Click();
+    void mnuComm_Click();
+    // Dialogs.
+    void mnuModelInfo_Click();
+    void mnuLanguage_Click();
+    void mnuHelpAbout_Click();
+    // Another release takes over: the window closes without questions and the program ends.
+    void EndAtOnce();
+    // Records a channel command (1 cut .. 7 move down, 8 preferences) for TimerCHEdit.
+    void ChannelCommand(int code);
+
+    QTimer TimerCHEdit;
+    QTimer NewDocTimer;
+    int PendingChannelCommand = 0;
+
+  signals:
+    // TimerCHEdit is due with a channel command from 1 to 7.
+    void channelCommandDue(int code);
+
+  protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildWindow();
+    void connectCommands();
+    void restorePlacement();
+    void storePlacement();
+    void childActivated();
+    void treeNodeClicked(const QString& key);
+    void toolbarButtonClicked(const QString& key);
+    void registerChannelWindows();
+    void SetCHEditEnabled(int number);
+    void TimerCHEdit_Timer();
+    void NewDocTimer_Timer();
+    bool SaveDocument(); // false when the file could not be written
+    // The save chosen before New or Open replaces the document; false when it did not complete.
+    bool SaveBeforeReplacing();
+
+    AppState& state_;
+    MainMenus menus_;
+    QMdiArea* mdiArea_ = nullptr;
+    MainToolBar* tbToolBar = nullptr;
+    QDockWidget* panelDock_ = nullptr;
+    MainTreePanel* Picture1 = nullptr;
+    MainStatusBar* sbStatusBar = nullptr;
+    std::unique_ptr<FileDialogs> dialogs_;
+    ModVersion::ProgramLauncher launcher_ = ModVersion::StartDetached;
+    std::map<QString, ModFun::WindowFactory> childForms_;
+    SerialLink* link_ = nullptr;
+    QString dialogFilter_;
+    QBrush plainBackground_;
+    QString tilePath_; // the picture the cached tile came from
+    QPixmap tile_;
+    bool endingAtOnce_ = false;
+    std::unique_ptr<ChannelWindows> channelWindows_;
+    std::unique_ptr<MainSessions> sessions_; // first to go: it closes the port
+};
+
+} // namespace mk21

@@ -1,0 +1,341 @@
+// The main window's radio commands against the simulated radio on a real pseudo-terminal: read,
+// write and radio information read with their progress and password windows, and the port dialog.
+#include "app/windows/MainSessions.h"
+#include "app/AppState.h"
+#include "app/ConfigurationChange.h"
+#include "app/LanguageTexts.h"
+#include "channels/windows/frmCommChInfo.h"
+#include "channels/windows/ChannelGrid.h"
+#include "data/ImageCodec.h"
+#include "link/windows/FrmProgress.h"
+#include "tests/app/windows/frmMainHarness.h"
+#include "tests/link/SimRadioProcess.h"
+#include "tests/support/WhenModal.h"
+#include "ui/ChildWindows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace mk21
+{
+namespace
+{
+
+using test::Control;
+using test::MainWindowHarness;
+using test::SimRadioProcess;
+
+constexpr int SessionPort = 5;
+
+// What a session showed of its progress window while it ran.
+struct ProgressSeen {
+    bool modalWhileRunning = false;
+    QString title;
+    QString label;
+    QString percentText;
+    int barValue = -1;
+};
+
+// A main window whose session port leads to an mk21sim (unpaced) started by the test.
+class MainWindowSessions : public testing::Test
+{
+  protected:
+    void attach(const SimRadioProcess& sim)
+    {
+        ASSERT_TRUE(sim.started());
+        h.state.settings.PortOverrides.insert(SessionPort, sim.device());
+        h.state.settings.comPort = SessionPort;
+        h.open();
+        QObject::connect(&sessions().engine(), &SessionEngine::sessionFinished, h.window.get(),
+                         [this](int, bool) { atSessionEnd(); });
+    }
+
+    MainSessions& sessions() { return h.window->sessions(); }
+
+    // Runs a menu command and waits until the session and its follow-up timers are done.
+    void run(const char* command)
+    {
+        const int before = finished_;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [this] {
+            const FrmProgress* progress = sessions().progressWindow();
+            if (progress != nullptr && progress->isVisible() && QApplication::activeModalWidget() != nullptr)
+                seen.modalWhileRunning = true;
+            if (onModal)
+                onModal(QApplication::activeModalWidget());
+        });
+        watch.start(5);
+        h.action(command)->trigger();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return finished_ > before && !sessions().engine().busy(); }, 60000))
+            << command;
+        EXPECT_FALSE(sessions().link().isOpen());
+    }
+
+    void atSessionEnd()
+    {
+        ++finished_;
+        if (const FrmProgress* progress = sessions().progressWindow()) {
+            seen.title = progress->windowTitle();
+            seen.label = Control<QLabel>(progress, "Label1")->text();
+            seen.percentText = Control<QLabel>(progress, "Label2")->text();
+            seen.barValue = Control<QProgressBar>(progress, "ProgressBar1")->value();
+            EXPECT_FALSE(progress->isVisible());
+        }
+    }
+
+    MainWindowHarness h;
+    ProgressSeen seen;
+    // Called every few milliseconds during a session with the modal window on top (or null).
+    std::function<void(QWidget*)> onModal;
+
+  private:
+    int finished_ = 0;
+};
+
+// The last block of a read or write starts at 2816 of the addresses up to 2831.
+int LastPercent()
+{
+    return static_cast<int>(std::lround(2816 * 100.0 / 2831));
+}
+
+TEST_F(MainWindowSessions, ReadAndWriteTheRadioFromTheMenus)
+{
+    // The radio holds the initial configuration with the first channel's power changed.
+    Integer& power = h.state.WorkingConfiguration.Channels[0].TxPower;
+    const Integer initialPower = power;
+    const Integer changedPower = initialPower == 0 ? 1 : 0;
+    power = changedPower;
+    ModImage::PrefillImage(h.state, false);
+    ModImage::EncodeImage(h.state);
+    QByteArray memory(reinterpret_cast<const char*>(h.state.RadioImage.data()), RadioImageSize);
+    memory += test::PatternMemory().mid(RadioImageSize);
+    SimRadioProcess sim({QStringLiteral("--no-pacing")}, memory);
+    attach(sim);
+    h.clickNode("N2");
+    ASSERT_TRUE(h.children().contains("FrmOptFeatures"));
+
+    run("mnuReadFromRadio");
+    EXPECT_EQ(h.prompter.numbers(), (QList<int>{9004, 9009}));
+    EXPECT_EQ(h.state.WorkingConfiguration.Channels[0].TxPower, changedPower);
+    EXPECT_EQ(h.state.document.DocumentPath, "new.dat");
+    EXPECT_TRUE(h.state.document.IsUntitled);
+    EXPECT_TRUE(ModDocument::IsConfigurationChanged(h.state));
+    EXPECT_TRUE(h.window->windowTitle().endsWith(QLatin1String(":new.dat]")))
+        << h.window->windowTitle().toStdString();
+    EXPECT_EQ(h.children(), QStringList{"frmCommChInfo"}); // closed, then the channel table again
+    EXPECT_TRUE(seen.modalWhileRunning);
+    EXPECT_EQ(seen.title, GetLangText(h.state, 9027));
+    EXPECT_EQ(seen.label, GetLangText(h.state, 9029));
+    EXPECT_EQ(seen.barValue, LastPercent());
+    EXPECT_EQ(seen.percentText, QString::number(LastPercent()) + QLatin1Char('%'));
+
+    // Written back with the power as it was, then read again.
+    h.prompter.clear();
+    seen = {};
+    h.state.WorkingConfiguration.Channels[0].TxPower = initialPower;
+    run("mnuWriteToRadio");
+    EXPECT_EQ(h.prompter.numbers(), (QList<int>{9005, 9010}));
+    EXPECT_TRUE(seen.modalWhileRunning);
+    EXPECT_EQ(seen.title, GetLangText(h.state, 9028));
+    EXPECT_EQ(seen.barValue, LastPercent());
+
+    h.state.WorkingConfiguration.Channels[0].TxPower = changedPower;
+    run("mnuReadFromRadio");
+    EXPECT_EQ(h.state.WorkingConfiguration.Channels[0].TxPower, initialPower);
+}
+
+TEST_F(MainWindowSessions, AReadShowsTheRadiosChannelsInTheChannelTable)
+{
+    // The radio holds channel 3 on 433.125 MHz and nothing on position 1; the document differs.
+    RadioConfiguration& config = h.state.WorkingConfiguration;
+    config.ChannelCount = 1;
+    config.Channels[0].ChannelNo = 3;
+    config.Channels[0].RxFreq = QStringLiteral("43312500");
+    ModImage::PrefillImage(h.state, false);
+    ModImage::EncodeImage(h.state);
+    QByteArray memory(reinterpret_cast<const char*>(h.state.RadioImage.data()), RadioImageSize);
+    memory += test::PatternMemory().mid(RadioImageSize);
+    config.Channels[0].ChannelNo = 1;
+    SimRadioProcess sim({QStringLiteral("--no-pacing")}, memory);
+    h.realChannelTable = true;
+    attach(sim);
+    EXPECT_EQ(h.children(), QStringList{"frmCommChInfo"}); // opened at start-up
+
+    run("mnuReadFromRadio");
+    const auto* table = qobject_cast<frmCommChInfo*>(
+        ModFun::FindChildForm(h.window->mdiArea(), QLatin1String(frmMain::ChannelTableForm)));
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->grid()->cellText(3, 1), "433.12500");
+    EXPECT_EQ(table->grid()->cellText(1, 1), "");
+}
+
+// What a run of the program has made and not yet freed: every widget, and every object the main
+// window owns.
+struct LiveObjects {
+    qsizetype widgets = 0;
+    qsizetype mainWindowObjects = 0;
+    bool operator==(const LiveObjects&) const = default;
+};
+
+LiveObjects CountLiveObjects(const frmMain& window)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return {QApplication::allWidgets().size(), window.findChildren<QObject*>().size()};
+}
+
+TEST_F(MainWindowSessions, RepeatedReadsNewAndOpenLeaveNothingBehind)
+{
+    ModImage::PrefillImage(h.state, false);
+    ModImage::EncodeImage(h.state);
+    QByteArray memory(reinterpret_cast<const char*>(h.state.RadioImage.data()), RadioImageSize);
+    memory += test::PatternMemory().mid(RadioImageSize);
+    SimRadioProcess sim({QStringLiteral("--no-pacing")}, memory);
+    h.realChannelTable = true;
+    attach(sim);
+    const QString file = h.workFile(QStringLiteral("kept.dat"));
+    const auto cycle = [&] {
+        run("mnuReadFromRadio");
+        h.dialogs->answers << file;
+        h.action("mnuFileSaveAs")->trigger();
+        h.prompter.script(PromptAnswer::Ok);
+        h.action("mnuFileNew")->trigger();
+        ASSERT_TRUE(h.waitForNewDocument());
+        h.dialogs->answers << file;
+        h.action("mnuFileOpen")->trigger();
+        ASSERT_FALSE(ModDocument::IsConfigurationChanged(h.state));
+        h.prompter.clear();
+    };
+    cycle();
+    const LiveObjects settled = CountLiveObjects(*h.window);
+    for (int i = 0; i < 5; ++i)
+        cycle();
+    const LiveObjects after = CountLiveObjects(*h.window);
+    EXPECT_EQ(after.widgets, settled.widgets);
+    EXPECT_EQ(after.mainWindowObjects, settled.mainWindowObjects);
+    EXPECT_EQ(h.window->mdiArea()->subWindowList().size(), 1); // the channel table alone
+}
+
+TEST_F(MainWindowSessions, ResizingTheWindowLeavesTheReplyTimeoutRunning)
+{
+    SimRadioProcess sim({QStringLiteral("--fault"), QStringLiteral("silent")});
+    attach(sim);
+    int resizes = 0;
+    QTimer resizer;
+    QObject::connect(&resizer, &QTimer::timeout, [&] {
+        // While the reply is awaited the window changes size, again and again.
+        if (sessions().engine().WaitTimer.isActive() && resizes < 20) {
+            h.window->resize(h.window->size() + QSize(resizes % 2 == 0 ? 8 : -8, 0));
+            ++resizes;
+        }
+    });
+    resizer.start(5);
+    h.prompter.script(PromptAnswer::Ok);     // read the radio
+    h.prompter.script(PromptAnswer::Cancel); // the radio does not answer: no retry
+    h.action("mnuReadFromRadio")->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !sessions().engine().busy(); }, 10000))
+        << "the session waits for ever";
+    EXPECT_GT(resizes, 0);
+    EXPECT_EQ(h.prompter.numbers(), (QList<int>{9004, 9008}));
+}
+
+TEST_F(MainWindowSessions, TheRadiosPasswordIsAskedInThePasswordWindow)
+{
+    SimRadioProcess sim({QStringLiteral("--no-pacing"), QStringLiteral("--password"), QStringLiteral("4321")},
+                        test::PatternMemory());
+    attach(sim);
+    int asked = 0;
+    QString shown = QStringLiteral("unset");
+    onModal = [&](QWidget* modal) {
+        if (modal == nullptr || modal->objectName() != QLatin1String("FrmPassWord"))
+            return;
+        ++asked;
+        EXPECT_EQ(modal->parentWidget(), sessions().progressWindow()); // on top of the progress
+        auto* text = Control<QLineEdit>(modal, "Text1");
+        shown = text->text();
+        text->setText(QStringLiteral("4321"));
+        QTest::mouseClick(Control<QPushButton>(modal, "CommandOK"), Qt::LeftButton);
+    };
+    run("mnuReadFromRadio");
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(shown, QString());
+    EXPECT_EQ(h.state.session.EnteredPassword, "4321");
+    EXPECT_EQ(h.prompter.numbers(), (QList<int>{9004, 9009}));
+}
+
+TEST_F(MainWindowSessions, ThePasswordMenuItemKeepsTheTypedPassword)
+{
+    h.open();
+    h.state.session.EnteredPassword = QStringLiteral("12");
+    const struct {
+        const char* typed;
+        const char* button;
+        const char* kept;
+    } cases[] = {{"9 ", "CommandOK", "9"}, {"5555", "CommandCancel", "9"}, {"", "CommandOK", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const QString before = h.state.session.EnteredPassword;
+        test::WhenModal([&](QWidget* dialog) {
+            auto* text = Control<QLineEdit>(dialog, "Text1");
+            EXPECT_EQ(text->text(), before);
+            EXPECT_EQ(text->maxLength(), 4);
+            EXPECT_EQ(text->contextMenuPolicy(), Qt::NoContextMenu);
+            text->setText(QString::fromLatin1(c.typed));
+            QTest::mouseClick(Control<QPushButton>(dialog, c.button), Qt::LeftButton);
+        });
+        h.action("MnuProPassWord")->trigger();
+        EXPECT_EQ(h.state.session.EnteredPassword, QString::fromLatin1(c.kept));
+    }
+}
+
+TEST_F(MainWindowSessions, RadioInformationReadOpensTheInformationWindowWithoutProgress)
+{
+    SimRadioProcess sim({QStringLiteral("--no-pacing")}, test::PatternMemory());
+    attach(sim);
+    h.clickNode("N7");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return h.child(QStringLiteral("FrmRadioInfo")) != nullptr; }, 30000));
+    EXPECT_FALSE(sessions().engine().busy());
+    EXPECT_EQ(sessions().progressWindow(), nullptr);
+    EXPECT_TRUE(h.prompter.numbers().isEmpty());
+    const QByteArray area(reinterpret_cast<const char*>(h.state.InfoArea.data()), InfoAreaSize);
+    EXPECT_EQ(area, test::PatternMemory().mid(RadioImageSize, InfoAreaSize));
+}
+
+TEST_F(MainWindowSessions, ThePortChosenInTheDialogShowsInTheStatusBar)
+{
+    QTemporaryDir devices;
+    const QString device = devices.filePath(QStringLiteral("ttyMK21"));
+    QFile file(device);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    h.state.settings.PortOverrides.insert(9, device);
+    h.open();
+    test::WhenModal([](QWidget* dialog) {
+        QTest::mouseClick(Control<QRadioButton>(dialog, "Option1(8)"), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(dialog, "CommandOK"), Qt::LeftButton);
+    });
+    h.action("mnuComm")->trigger();
+    EXPECT_EQ(h.state.settings.comPort, 9);
+    const QString portText = GetLangText(h.state, 12008) + QStringLiteral("9");
+    bool shown = false;
+    for (const QLabel* panel : h.window->statusBar()->findChildren<QLabel*>())
+        shown = shown || panel->text() == portText;
+    EXPECT_TRUE(shown);
+}
+
+} // namespace
+} // namespace mk21
