@@ -10,7 +10,7 @@ AppState* currentState = nullptr;
 } // namespace
 
 AppState::AppState(Prompter& prompterIn)
-    : prompter(prompterIn), previous_(currentState)
+    : LinkState(prompterIn), previous_(currentState)
 {
     currentState = this;
 }

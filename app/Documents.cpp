@@ -1,7 +1,7 @@
 #include "app/Documents.h"
 
 #include "app/AppState.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "data/DataFile.h"
 
 namespace mk21::ModDocument {
@@ -56,6 +56,12 @@ DocumentResult SaveDataFile(AppState& state)
         return DocumentResult::Failure;
     state.document.IsUntitled = false;
     return saved.ok() ? DocumentResult::Success : DocumentResult::SavedWithoutSideFile;
+}
+
+void TakeRadioConfiguration(AppState& state)
+{
+    state.document.DocumentPath = QStringLiteral("new.dat");
+    state.document.IsUntitled = true;
 }
 
 } // namespace mk21::ModDocument

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/ConfigurationChange.h"
-#include "app/VersionTables.h"
+#include "link/VersionTables.h"
 
 namespace mk21 {
 
@@ -29,6 +29,10 @@ DocumentResult OpenDataFile(AppState& state,
 // keeps the previous file and leaves the document counted as changed. A side file that cannot be
 // written shows Msg 9068; the document is then saved all the same.
 DocumentResult SaveDataFile(AppState& state);
+
+// A configuration read from the radio is the document now: the untitled "new.dat", whose saved
+// copy stays as it was, so that the read counts as a change.
+void TakeRadioConfiguration(AppState& state);
 
 } // namespace ModDocument
 } // namespace mk21

@@ -1,7 +1,7 @@
 #include "app/LanguageChoice.h"
 
 #include "app/AppState.h"
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "app/Startup.h"
 
 namespace mk21::ModLanguage {

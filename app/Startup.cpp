@@ -1,11 +1,12 @@
 #include "app/Startup.h"
 
 #include "app/AppState.h"
-#include "app/CapabilityRecord.h"
-#include "app/IniFile.h"
-#include "app/LanguageTexts.h"
-#include "app/Preferences.h"
-#include "app/VersionTables.h"
+#include "data/CapabilityRecord.h"
+#include "base/IniFile.h"
+#include "base/LanguageTexts.h"
+#include "channels/Preferences.h"
+#include "link/VersionTables.h"
+#include "app/NewConfiguration.h"
 #include "data/ConfigurationOps.h"
 #include "base/TextOps.h"
 
@@ -96,10 +97,6 @@ StartupEnvironment DetectStartupEnvironment()
     return environment;
 }
 
-QString MySetupPath(const AppState& state)
-{
-    return QDir(state.settings.DataRoot).filePath(QStringLiteral("language/mysetup.ini"));
-}
 
 QList<StartupNote> RunStartup(AppState& state, const StartupEnvironment& environment)
 {

@@ -31,7 +31,5 @@ QList<StartupNote> RunToolStartup(AppState& state, int language);
 // The counterpart at exit, after the port is closed: writes Setting.ini.
 void CompleteSettingsAtExit(AppState& state);
 
-// DataRoot/language/mysetup.ini
-QString MySetupPath(const AppState& state);
 
 } // namespace mk21

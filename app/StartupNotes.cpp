@@ -1,11 +1,11 @@
 #include "app/StartupNotes.h"
 
 #include "app/AppState.h"
-#include "app/BuiltinTexts.h"
-#include "app/IniFile.h"
+#include "base/BuiltinTexts.h"
+#include "base/IniFile.h"
 #include "app/LanguageCatalogue.h"
-#include "app/LanguageTexts.h"
-#include "app/VersionTables.h"
+#include "base/LanguageTexts.h"
+#include "link/VersionTables.h"
 
 #include <QDir>
 #include <QFile>

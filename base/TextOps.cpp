@@ -1,6 +1,5 @@
 #include "base/TextOps.h"
 
-#include "app/AppState.h"
 
 #include <QLocale>
 
@@ -83,12 +82,6 @@ QString DtmfTextToCode(const QString& text)
             c = u'F';
     }
     return out;
-}
-
-void ParseBandRange(ModelBand& model)
-{
-    model.BandLow = ToNumber(model.CurrentBandText.mid(0, 3));
-    model.BandHigh = ToNumber(model.CurrentBandText.mid(6, 3));
 }
 
 QString FileNameOfPath(const QString& path)

@@ -8,7 +8,6 @@
 
 namespace mk21 {
 
-struct ModelBand;
 
 // The small text conversions the editors share.
 namespace ModFun {
@@ -25,9 +24,6 @@ QString PlainNumber(double value);
 
 QString DtmfCodeToText(const QString& text); // E -> "*", F -> "#"
 QString DtmfTextToCode(const QString& text); // "*" -> E, "#" -> F
-
-// Band limits from the current band text ("400 - 480 MHz": characters 1..3 and 7..9).
-void ParseBandRange(ModelBand& model);
 
 // The part after the last "\" or "/"; a path without one is returned whole.
 QString FileNameOfPath(const QString& path);

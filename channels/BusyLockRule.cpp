@@ -1,6 +1,6 @@
 #include "channels/BusyLockRule.h"
 
-#include "app/AppState.h"
+#include "channels/ChannelState.h"
 #include "channels/ChannelList.h"
 
 #include <cstddef>
@@ -13,7 +13,7 @@ bool BusyLockOnToneOffered(const ChannelRecord& channel)
     return tone != 0;
 }
 
-bool ApplyBusyLockRule(AppState& state, int number)
+bool ApplyBusyLockRule(ChannelState& state, int number)
 {
     const std::optional<int> index = FindChannel(state.WorkingConfiguration, number);
     if (!index)

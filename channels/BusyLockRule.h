@@ -4,7 +4,7 @@
 
 namespace mk21 {
 
-class AppState;
+class ChannelState;
 
 namespace ModCHEdit {
 
@@ -16,7 +16,7 @@ bool BusyLockOnToneOffered(const ChannelRecord& channel);
 
 // Lowers a busy lock on a tone of channel `number` to the carrier lock when the channel no
 // longer offers it. True when the value was lowered.
-bool ApplyBusyLockRule(AppState& state, int number);
+bool ApplyBusyLockRule(ChannelState& state, int number);
 
 } // namespace ModCHEdit
 } // namespace mk21

@@ -1,8 +1,8 @@
 #include "channels/ChannelCommands.h"
 
-#include "app/AppState.h"
-#include "app/ConfirmAnswer.h"
-#include "app/LanguageTexts.h"
+#include "channels/ChannelState.h"
+#include "channels/ConfirmAnswer.h"
+#include "base/LanguageTexts.h"
 #include "channels/ChannelList.h"
 
 #include <cstddef>
@@ -46,7 +46,7 @@ void ShiftPositions(RadioConfiguration& config, int group, int first, int last, 
 
 // Swaps the channels at positions `row` and `target` of the group (either may be missing),
 // redraws both and follows the moved channel with the cursor.
-void SwapPositions(AppState& state, ChannelCommandView& view, int row, int target, int group)
+void SwapPositions(ChannelState& state, ChannelCommandView& view, int row, int target, int group)
 {
     RadioConfiguration& config = state.WorkingConfiguration;
     const std::optional<int> from = FindChannel(config, NumberAt(row, group));
@@ -62,13 +62,13 @@ void SwapPositions(AppState& state, ChannelCommandView& view, int row, int targe
 
 } // namespace
 
-ChannelCommandStates SetCHEditEnabled(const AppState& state, int number)
+ChannelCommandStates SetCHEditEnabled(const ChannelState& state, int number)
 {
     const bool valid = IsCHValid(state.WorkingConfiguration, number);
     return {valid, valid, state.ChClipboard.full};
 }
 
-void CopyCh(AppState& state, int row, int group)
+void CopyCh(ChannelState& state, int row, int group)
 {
     if (!IsPosition(row, group))
         return;
@@ -80,7 +80,7 @@ void CopyCh(AppState& state, int row, int group)
     state.ChClipboard.full = true;
 }
 
-void CutCh(AppState& state, ChannelCommandView& view, int row, int group)
+void CutCh(ChannelState& state, ChannelCommandView& view, int row, int group)
 {
     if (!IsPosition(row, group))
         return;
@@ -88,7 +88,7 @@ void CutCh(AppState& state, ChannelCommandView& view, int row, int group)
     DeleteCh(state, view, row, group);
 }
 
-void DeleteCh(AppState& state, ChannelCommandView& view, int row, int group)
+void DeleteCh(ChannelState& state, ChannelCommandView& view, int row, int group)
 {
     if (!IsPosition(row, group))
         return;
@@ -103,7 +103,7 @@ void DeleteCh(AppState& state, ChannelCommandView& view, int row, int group)
     }
 }
 
-bool InsertCh(AppState& state, ChannelCommandView& view, int row, int group)
+bool InsertCh(ChannelState& state, ChannelCommandView& view, int row, int group)
 {
     if (!IsPosition(row, group))
         return false;
@@ -124,7 +124,7 @@ bool InsertCh(AppState& state, ChannelCommandView& view, int row, int group)
     return true;
 }
 
-void PasteCh(AppState& state, ChannelCommandView& view, int row, int group)
+void PasteCh(ChannelState& state, ChannelCommandView& view, int row, int group)
 {
     // An empty clipboard holds no channel; pasting it would create one without a frequency.
     if (!IsPosition(row, group) || !state.ChClipboard.full)
@@ -149,21 +149,21 @@ void PasteCh(AppState& state, ChannelCommandView& view, int row, int group)
     view.ReShowChRow(row, group);
 }
 
-void MoveChUp(AppState& state, ChannelCommandView& view, int row, int group)
+void MoveChUp(ChannelState& state, ChannelCommandView& view, int row, int group)
 {
     if (!IsPosition(row, group))
         return;
     SwapPositions(state, view, row, row == 1 ? ChannelsPerGroup : row - 1, group);
 }
 
-void MoveChDown(AppState& state, ChannelCommandView& view, int row, int group)
+void MoveChDown(ChannelState& state, ChannelCommandView& view, int row, int group)
 {
     if (!IsPosition(row, group))
         return;
     SwapPositions(state, view, row, row == ChannelsPerGroup ? 1 : row + 1, group);
 }
 
-void RunChannelCommand(AppState& state, ChannelCommandView& view, int code, int row, int group)
+void RunChannelCommand(ChannelState& state, ChannelCommandView& view, int code, int row, int group)
 {
     if (!IsPosition(row, group))
         return;

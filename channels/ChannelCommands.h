@@ -2,7 +2,7 @@
 
 namespace mk21 {
 
-class AppState;
+class ChannelState;
 
 namespace ModCHEdit {
 
@@ -27,32 +27,32 @@ inline constexpr int CutCommand = 1, CopyCommand = 2, PasteCommand = 3, InsertCo
 // Enabled states of the commands for the channel under the table's cursor (insert, delete and
 // the moves are always enabled).
 struct ChannelCommandStates { bool cut = false; bool copy = false; bool paste = false; };
-ChannelCommandStates SetCHEditEnabled(const AppState& state, int number);
+ChannelCommandStates SetCHEditEnabled(const ChannelState& state, int number);
 
 // The commands act on position `row` (1..16) of group `group` (0..7); anything outside does
 // nothing. They renumber channels inside the group only; the list itself stays unsorted.
 
 // Copies the channel into the clipboard; an empty position leaves the clipboard as it was.
-void CopyCh(AppState& state, int row, int group);
+void CopyCh(ChannelState& state, int row, int group);
 // Copies, then deletes (with the delete question).
-void CutCh(AppState& state, ChannelCommandView& view, int row, int group);
+void CutCh(ChannelState& state, ChannelCommandView& view, int row, int group);
 // Removes the channel, asking first unless told not to; with DeleteRemovesChannels the later
 // channels of the group move up one position.
-void DeleteCh(AppState& state, ChannelCommandView& view, int row, int group);
+void DeleteCh(ChannelState& state, ChannelCommandView& view, int row, int group);
 // Moves the channels at positions row..15 down one position and frees `row`. Refused, with a
 // message and nothing changed, when positions 15 and 16 both hold a channel (row < 16).
-bool InsertCh(AppState& state, ChannelCommandView& view, int row, int group); // false: refused
+bool InsertCh(ChannelState& state, ChannelCommandView& view, int row, int group); // false: refused
 // Writes the clipboard over the position (or inserts it there with PasteInserts), asking first
 // unless told not to. A void clipboard record removes the channel there.
-void PasteCh(AppState& state, ChannelCommandView& view, int row, int group);
+void PasteCh(ChannelState& state, ChannelCommandView& view, int row, int group);
 // Swaps the channel with the one above (position 1 with 16) and follows it with the cursor.
-void MoveChUp(AppState& state, ChannelCommandView& view, int row, int group);
+void MoveChUp(ChannelState& state, ChannelCommandView& view, int row, int group);
 // Swaps the channel with the one below (position 16 with 1) and follows it with the cursor.
-void MoveChDown(AppState& state, ChannelCommandView& view, int row, int group);
+void MoveChDown(ChannelState& state, ChannelCommandView& view, int row, int group);
 
 // Runs command `code` (1..7) for the table's cursor row and group, then re-points the channel
 // references (RefreshChRefs) after every command but copy. Codes outside 1..7 do nothing.
-void RunChannelCommand(AppState& state, ChannelCommandView& view, int code, int row, int group);
+void RunChannelCommand(ChannelState& state, ChannelCommandView& view, int code, int row, int group);
 
 } // namespace ModCHEdit
 } // namespace mk21

@@ -1,6 +1,6 @@
 #include "channels/ChannelList.h"
 
-#include "app/AppState.h"
+#include "channels/ChannelState.h"
 #include "channels/ChannelViews.h"
 #include "data/FrequencyCodec.h"
 
@@ -12,7 +12,7 @@ namespace {
 
 // True when `value` is what the view already shows for the field, so that committing it again
 // would only repeat the band warning and the step alignment.
-bool ShowsAlready(AppState& state, const ChannelRecord& channel, int code, const QString& value)
+bool ShowsAlready(ChannelState& state, const ChannelRecord& channel, int code, const QString& value)
 {
     if (code == ChannelField::RxFreq)
         return value == ModShowFreFun::ShowFre(state, channel.RxFreq.raw());
@@ -22,7 +22,7 @@ bool ShowsAlready(AppState& state, const ChannelRecord& channel, int code, const
     return false;
 }
 
-void CommitToExisting(AppState& state, int index, int code, const QString& value)
+void CommitToExisting(ChannelState& state, int index, int code, const QString& value)
 {
     RadioConfiguration& config = state.WorkingConfiguration;
     if (code == ChannelField::RxFreq && value.isEmpty()) {
@@ -43,7 +43,7 @@ void CommitToExisting(AppState& state, int index, int code, const QString& value
         RefreshChRefs(state);
 }
 
-void CreateChannel(AppState& state, int number, const QString& value)
+void CreateChannel(ChannelState& state, int number, const QString& value)
 {
     if (!AddChannel(state, number, value))
         return;
@@ -54,7 +54,7 @@ void CreateChannel(AppState& state, int number, const QString& value)
 
 } // namespace
 
-void SetChannelData(AppState& state, int group, int position, int code, const QString& value)
+void SetChannelData(ChannelState& state, int group, int position, int code, const QString& value)
 {
     if (group < 0 || group >= GroupCount || position < 1 || position > ChannelsPerGroup)
         return;

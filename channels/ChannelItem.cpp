@@ -1,6 +1,6 @@
 #include "channels/ChannelList.h"
 
-#include "app/AppState.h"
+#include "channels/ChannelState.h"
 #include "data/FrequencyCodec.h"
 #include "data/ToneList.h"
 #include "base/TextOps.h"
@@ -57,7 +57,7 @@ void SetOffset(ChannelRecord& channel, const QString& offset, Byte direction)
     channel.OffsetDir = direction;
 }
 
-bool SetReceiveFrequency(AppState& state, ChannelRecord& channel, const QString& value)
+bool SetReceiveFrequency(ChannelState& state, ChannelRecord& channel, const QString& value)
 {
     // A channel exists only while it has a receive frequency; clearing it is a deletion.
     if (value.isEmpty())
@@ -83,7 +83,7 @@ bool SetReceiveFrequency(AppState& state, ChannelRecord& channel, const QString&
     return true;
 }
 
-bool SetTransmit(AppState& state, ChannelRecord& channel, const QString& value)
+bool SetTransmit(ChannelState& state, ChannelRecord& channel, const QString& value)
 {
     Byte direction = channel.OffsetDir;
     const QString offset = ModShowFreFun::GetOffSetData(state, channel.RxFreq.raw(), value,
@@ -110,7 +110,7 @@ bool SetPlainField(ChannelRecord& channel, int code, const QString& value)
 
 } // namespace
 
-bool SetChannelItem(AppState& state, ChannelRecord& channel, int code, const QString& value)
+bool SetChannelItem(ChannelState& state, ChannelRecord& channel, int code, const QString& value)
 {
     switch (code) {
     case ChannelField::RxFreq:

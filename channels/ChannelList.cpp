@@ -1,6 +1,6 @@
 #include "channels/ChannelList.h"
 
-#include "app/AppState.h"
+#include "channels/ChannelState.h"
 #include "data/FrequencyCodec.h"
 
 #include <algorithm>
@@ -35,7 +35,7 @@ bool IsCHValid(const RadioConfiguration& config, int number)
     return !rx.isEmpty() && rx != QLatin1String("FFFFFFFF") && channel.ChannelVoid == 0;
 }
 
-bool AddChannel(AppState& state, int number, const QString& rxText)
+bool AddChannel(ChannelState& state, int number, const QString& rxText)
 {
     RadioConfiguration& config = state.WorkingConfiguration;
     const int used = UsedChannels(config);
@@ -51,7 +51,7 @@ bool AddChannel(AppState& state, int number, const QString& rxText)
     return true;
 }
 
-bool DeleteChannelAt(AppState& state, int index)
+bool DeleteChannelAt(ChannelState& state, int index)
 {
     RadioConfiguration& config = state.WorkingConfiguration;
     const int used = UsedChannels(config);
@@ -64,7 +64,7 @@ bool DeleteChannelAt(AppState& state, int index)
     return true;
 }
 
-bool DeleteChannel(AppState& state, int number)
+bool DeleteChannel(ChannelState& state, int number)
 {
     const std::optional<int> index = FindChannel(state.WorkingConfiguration, number);
     return index && DeleteChannelAt(state, *index);

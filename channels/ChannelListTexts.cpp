@@ -1,11 +1,12 @@
 #include "channels/ChannelListTexts.h"
 
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
+#include "channels/ChannelState.h"
 
 namespace mk21::ModCHEdit
 {
 
-QStringList ListTexts(AppState& state, std::span<const int> numbers)
+QStringList ListTexts(ChannelState& state, std::span<const int> numbers)
 {
     QStringList texts;
     for (int number : numbers)
@@ -13,7 +14,7 @@ QStringList ListTexts(AppState& state, std::span<const int> numbers)
     return texts;
 }
 
-QString ListText(AppState& state, std::span<const int> numbers, int value)
+QString ListText(ChannelState& state, std::span<const int> numbers, int value)
 {
     const QStringList texts = ListTexts(state, numbers);
     return value >= 0 && value < texts.size() ? texts[value] : texts.value(0);

@@ -9,7 +9,7 @@
 namespace mk21
 {
 
-class AppState;
+class ChannelState;
 
 namespace ModCHEdit
 {
@@ -22,11 +22,11 @@ inline constexpr std::array<int, 2> SignallingTexts{14013, 14019};
 inline constexpr std::array<int, 3> SpacingTexts{14020, 14021, 14022};
 
 // The entries of one of those lists in the current language.
-QStringList ListTexts(AppState& state, std::span<const int> numbers);
+QStringList ListTexts(ChannelState& state, std::span<const int> numbers);
 
 // What the table shows for a stored value: its entry, or the first entry for a value the list
 // does not have (as a list column shows it).
-QString ListText(AppState& state, std::span<const int> numbers, int value);
+QString ListText(ChannelState& state, std::span<const int> numbers, int value);
 
 } // namespace ModCHEdit
 } // namespace mk21

@@ -1,6 +1,6 @@
 #include "channels/ChannelList.h"
 
-#include "app/AppState.h"
+#include "channels/ChannelState.h"
 #include "channels/ChannelViews.h"
 
 #include <cstddef>
@@ -46,7 +46,7 @@ int ResolveChRef(const RadioConfiguration& config, int group, int position)
     return lowestInGroup != 0 ? lowestInGroup : lowestOverall;
 }
 
-void RefreshChRefs(AppState& state)
+void RefreshChRefs(ChannelState& state)
 {
     RadioConfiguration& config = state.WorkingConfiguration;
     AlertSettingsRecord& alert = config.Features.AlertSettings;

@@ -6,7 +6,7 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND}
           -DINPUT=${CMAKE_SOURCE_DIR}/resources/language/english.ini
           -DOUTPUT=${MK21_BUILTIN_ENGLISH}
-          -DHEADER=app/BuiltinTexts.h
+          -DHEADER=base/BuiltinTexts.h
           -DFUNCTION=BuiltinEnglishFile
           -P ${CMAKE_SOURCE_DIR}/cmake/EmbedFile.cmake
   DEPENDS ${CMAKE_SOURCE_DIR}/resources/language/english.ini ${CMAKE_SOURCE_DIR}/cmake/EmbedFile.cmake

@@ -1,6 +1,6 @@
 #include "data/ChannelBlock.h"
 
-#include "app/AppState.h"
+#include "data/ConfigurationState.h"
 #include "data/FrequencyCodec.h"
 #include "data/ImageBytes.h"
 #include "data/ToneList.h"
@@ -39,7 +39,7 @@ std::uint32_t DigitsValue(const QString& digits)
 }
 
 // The transmit frequency the block holds: the edit window's transmit text in stored form.
-std::uint32_t TransmitNumber(AppState& state, const ChannelRecord& channel)
+std::uint32_t TransmitNumber(ConfigurationState& state, const ChannelRecord& channel)
 {
     const QString text = ModShowFreFun::EditTxText(state, channel.RxFreq.raw(), channel.Offset.raw(),
                                                    channel.OffsetDir, false);
@@ -88,7 +88,7 @@ std::optional<std::uint32_t> ReceiveNumber(const ChannelRecord& channel)
     return DigitsValue(rx);
 }
 
-void Encode(AppState& state, const ChannelRecord& ch, std::uint32_t rx, std::span<Byte, 16> block)
+void Encode(ConfigurationState& state, const ChannelRecord& ch, std::uint32_t rx, std::span<Byte, 16> block)
 {
     ImageBytes::Put32(block.subspan<0, 4>(), rx);
     ImageBytes::Put32(block.subspan<4, 4>(), TransmitNumber(state, ch));
@@ -111,7 +111,7 @@ void Encode(AppState& state, const ChannelRecord& ch, std::uint32_t rx, std::spa
     block[15] = Place(ch.OffsetDir, 4, 4);
 }
 
-std::optional<ChannelRecord> Decode(AppState& state, int number, bool scanSkip,
+std::optional<ChannelRecord> Decode(ConfigurationState& state, int number, bool scanSkip,
                                     std::span<const Byte, 16> block)
 {
     const std::uint32_t rx = ImageBytes::Get32(block.subspan<0, 4>());

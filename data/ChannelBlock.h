@@ -8,7 +8,7 @@
 
 namespace mk21 {
 
-class AppState;
+class ConfigurationState;
 
 // One channel's 16-byte block of the radio image and the tone rule it uses.
 namespace ChannelBlock {
@@ -32,11 +32,11 @@ Integer ToneFromImage(Byte low, bool flag);
 std::optional<std::uint32_t> ReceiveNumber(const ChannelRecord& channel);
 
 // Fills the block of a present channel whose receive number is `rx`.
-void Encode(AppState& state, const ChannelRecord& channel, std::uint32_t rx, std::span<Byte, 16> block);
+void Encode(ConfigurationState& state, const ChannelRecord& channel, std::uint32_t rx, std::span<Byte, 16> block);
 
 // The channel that a present block describes; nothing when its receive frequency does not fit the
 // eight-digit stored form (such a block holds no usable channel).
-std::optional<ChannelRecord> Decode(AppState& state, int number, bool scanSkip,
+std::optional<ChannelRecord> Decode(ConfigurationState& state, int number, bool scanSkip,
                                     std::span<const Byte, 16> block);
 
 } // namespace ChannelBlock

@@ -1,23 +1,20 @@
 #include "data/ConfigurationOps.h"
 
-#include "app/AppState.h"
-#include "channels/ChannelList.h"
-#include "data/InitFiles.h"
+#include "data/ConfigurationState.h"
 #include "data/ModelBand.h"
-#include "base/TextOps.h"
 
 #include <QLocale>
 
 namespace mk21::ModConfig {
 
-void StoreModelBand(AppState& state)
+void StoreModelBand(ConfigurationState& state)
 {
     state.WorkingConfiguration.RadioInfo.ModelCode = state.model.CurrentModelCode;
     state.WorkingConfiguration.RadioInfo.BandNumber =
         static_cast<Integer>(ModelBandTable::BandNumberOfText(state.model.CurrentBandText));
 }
 
-void ApplyModelBand(AppState& state)
+void ApplyModelBand(ConfigurationState& state)
 {
     const RadioInfoRecord& info = state.WorkingConfiguration.RadioInfo;
     state.model.CurrentModelCode = info.ModelCode.text();
@@ -26,21 +23,21 @@ void ApplyModelBand(AppState& state)
     ModFun::ParseBandRange(state.model);
 }
 
-void CommitToSaved(AppState& state)
+void CommitToSaved(ConfigurationState& state)
 {
     state.SavedSide = state.WorkingSide;
     StoreModelBand(state);
     state.SavedConfiguration = state.WorkingConfiguration;
 }
 
-void RestoreFromSaved(AppState& state)
+void RestoreFromSaved(ConfigurationState& state)
 {
     state.WorkingSide = state.SavedSide;
     state.WorkingConfiguration = state.SavedConfiguration;
     ApplyModelBand(state);
 }
 
-void MergeDefaults(AppState& state)
+void MergeDefaults(ConfigurationState& state)
 {
     state.SavedSide = state.WorkingSide;
     StoreModelBand(state);
@@ -80,7 +77,7 @@ void resetFeatures(FeatureSettings& features)
     }
 }
 
-void resetFrequencies(AppState& state)
+void resetFrequencies(ConfigurationState& state)
 {
     RadioConfiguration& config = state.WorkingConfiguration;
     for (FmChannelRecord& fm : config.FmChannels) {
@@ -104,7 +101,7 @@ void resetFrequencies(AppState& state)
     }
 }
 
-void resetDetails(AppState& state, const QDate& today)
+void resetDetails(ConfigurationState& state, const QDate& today)
 {
     RadioDetails& details = state.Details;
     const QString date = QLocale::system().toString(today, QLocale::ShortFormat);
@@ -127,34 +124,19 @@ void resetDetails(AppState& state, const QDate& today)
 
 } // namespace
 
-void ResetToDefaults(AppState& state, const QDate& today)
+void ResetToDefaults(ConfigurationState& state, const QDate& today)
 {
     RadioConfiguration& config = state.WorkingConfiguration;
     resetFeatures(config.Features);
 
     config.Channels.fill(ChannelRecord{});
     config.ChannelCount = 0;
-    const double middle = (state.model.BandLow + state.model.BandHigh) / 2;
-    ModCHEdit::AddChannel(state, 1, ModFun::PlainNumber(middle));
 
     resetFrequencies(state);
     StoreModelBand(state);
     resetDetails(state, today);
     state.WorkingSide.SideVersion = ReleaseTag;
     state.WorkingSide.AlarmMode = 1;
-}
-
-void NewConfiguration(AppState& state, const QDate& today)
-{
-    state.WorkingConfiguration.DataVersion = ReleaseTag;
-    ResetToDefaults(state, today);
-    CommitToSaved(state);
-    LoadInitConfiguration(state);
-    // A defaults file leaves its own channels and band in the saved copy; a new document must
-    // still start unchanged, so the baseline is what the user now sees.
-    CommitToSaved(state);
-    state.document.DocumentPath = QStringLiteral("new.dat");
-    state.document.IsUntitled = true;
 }
 
 } // namespace mk21::ModConfig

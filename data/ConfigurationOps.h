@@ -4,29 +4,26 @@
 
 namespace mk21 {
 
-class AppState;
+class ConfigurationState;
 
 // Moves whole configurations between the working and saved copies and builds the defaults.
 namespace ModConfig {
 
 // RadioInfo := the current model and band.
-void StoreModelBand(AppState& state);
+void StoreModelBand(ConfigurationState& state);
 // The current model and band (and their limits) := RadioInfo.
-void ApplyModelBand(AppState& state);
+void ApplyModelBand(ConfigurationState& state);
 // Working side record and configuration -> saved copies (after StoreModelBand).
-void CommitToSaved(AppState& state);
+void CommitToSaved(ConfigurationState& state);
 // Saved copies -> working copies, then ApplyModelBand.
-void RestoreFromSaved(AppState& state);
+void RestoreFromSaved(ConfigurationState& state);
 // Takes feature settings, FM memories and test frequencies 1..11 from the saved copy;
 // channels and RadioInfo of the working copy stay.
-void MergeDefaults(AppState& state);
+void MergeDefaults(ConfigurationState& state);
 
-// Resets every block to the defaults of the current model and band, commits them, then loads
-// the init file of the model and band. The document becomes the untitled "new.dat".
-void NewConfiguration(AppState& state, const QDate& today = QDate::currentDate());
-
-// The default blocks alone (steps before the commit), for callers that need them separately.
-void ResetToDefaults(AppState& state, const QDate& today);
+// Resets every block to the defaults of the current model and band, with no channel at all
+// (a new document adds its first channel through the channel list).
+void ResetToDefaults(ConfigurationState& state, const QDate& today);
 
 } // namespace ModConfig
 } // namespace mk21

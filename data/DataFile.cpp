@@ -1,9 +1,9 @@
 #include "data/DataFile.h"
 
-#include "app/AppState.h"
+#include "data/ConfigurationState.h"
 #include "data/ConfigurationOps.h"
-#include "data/FileRead.h"
-#include "data/FileWrite.h"
+#include "base/FileRead.h"
+#include "base/FileWrite.h"
 #include "data/RecordCodec.h"
 #include "data/RecordValidation.h"
 
@@ -108,7 +108,7 @@ SideRecord SideFromFileBytes(QByteArrayView bytes)
     return *side;
 }
 
-FileResult ReadRecordFile(AppState& state, const QString& path)
+FileResult ReadRecordFile(ConfigurationState& state, const QString& path)
 {
     QByteArray bytes;
     if (FileResult read = ModFileRead::ReadFront(path, ModRecordCodec::DataFileSize + 1, bytes); !read.ok())
@@ -123,12 +123,12 @@ FileResult ReadRecordFile(AppState& state, const QString& path)
     return FileResult::Done();
 }
 
-FileResult WriteRecordFile(AppState& state, const QString& path)
+FileResult WriteRecordFile(ConfigurationState& state, const QString& path)
 {
     return ModFileWrite::WriteWhole(path, ModRecordCodec::EncodeRecord(state.SavedConfiguration));
 }
 
-void ReadSideFile(AppState& state, const QString& path)
+void ReadSideFile(ConfigurationState& state, const QString& path)
 {
     const QString sidePath = SideFilePath(path);
     if (!QFileInfo::exists(LocalPath(sidePath))) {
@@ -140,7 +140,7 @@ void ReadSideFile(AppState& state, const QString& path)
         state.SavedSide = SideFromFileBytes(bytes);
 }
 
-FileResult WriteSideFile(AppState& state, const QString& path)
+FileResult WriteSideFile(ConfigurationState& state, const QString& path)
 {
     FileResult written =
         ModFileWrite::WriteWhole(SideFilePath(path), ModRecordCodec::EncodeSide(state.SavedSide));
@@ -153,7 +153,7 @@ namespace {
 
 // Reads an init or defaults file into the saved copy. After a read error both copies hold the
 // defaults built so far; a refused file has shown its message and changed nothing.
-bool readInitRecord(AppState& state, const QString& path)
+bool readInitRecord(ConfigurationState& state, const QString& path)
 {
     const FileResult read = ReadRecordFile(state, path);
     if (read.ok())
@@ -167,19 +167,19 @@ bool readInitRecord(AppState& state, const QString& path)
 
 } // namespace
 
-void LoadInitFile(AppState& state, const QString& path)
+void LoadInitFile(ConfigurationState& state, const QString& path, bool initRequested)
 {
     if (!readInitRecord(state, path))
         return;
     // A foreign tag in an init file must not end up in the files this program writes.
     state.SavedConfiguration.DataVersion = ReleaseTag;
-    if (!state.document.InitRequested)
+    if (!initRequested)
         keepChannelOne(state.SavedConfiguration);
     ReadSideFile(state, path);
     ModConfig::RestoreFromSaved(state);
 }
 
-void LoadDefaultsFile(AppState& state, const QString& path)
+void LoadDefaultsFile(ConfigurationState& state, const QString& path)
 {
     if (!readInitRecord(state, path))
         return;
@@ -187,7 +187,7 @@ void LoadDefaultsFile(AppState& state, const QString& path)
     ModConfig::MergeDefaults(state);
 }
 
-FileResult LoadDocumentFile(AppState& state, const QString& path)
+FileResult LoadDocumentFile(ConfigurationState& state, const QString& path)
 {
     if (FileResult read = ReadRecordFile(state, path); !read.ok())
         return read;
@@ -197,7 +197,7 @@ FileResult LoadDocumentFile(AppState& state, const QString& path)
     return FileResult::Done();
 }
 
-FileResult SaveDocumentFile(AppState& state, const QString& path)
+FileResult SaveDocumentFile(ConfigurationState& state, const QString& path)
 {
     if (FileResult checked = CheckDataFilePath(path); !checked.ok())
         return checked;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/FileResult.h"
+#include "base/FileResult.h"
 #include "base/FixedText.h"
 #include "data/RadioConfiguration.h"
 
@@ -11,7 +11,7 @@
 
 namespace mk21 {
 
-class AppState;
+class ConfigurationState;
 
 // Data files (8595 bytes) and their side files (5 bytes): reading them into the saved copies,
 // writing the saved copies out, and the init, defaults and document loads built on them.
@@ -43,31 +43,31 @@ std::optional<RadioConfiguration> RecordFromFileBytes(QByteArrayView bytes, File
 SideRecord SideFromFileBytes(QByteArrayView bytes);
 
 // The file into SavedConfiguration; nothing changes unless the result is done. Shows nothing.
-FileResult ReadRecordFile(AppState& state, const QString& path);
+FileResult ReadRecordFile(ConfigurationState& state, const QString& path);
 // SavedConfiguration as the whole new content of the file. The old file is replaced only when
 // the new one has been written completely.
-FileResult WriteRecordFile(AppState& state, const QString& path);
+FileResult WriteRecordFile(ConfigurationState& state, const QString& path);
 
 // SideFilePath(path) into the saved SideRecord: "V200", 1 when it is missing or not 5 bytes
 // long; unchanged when it cannot be read. Never shows a message.
-void ReadSideFile(AppState& state, const QString& path);
+void ReadSideFile(ConfigurationState& state, const QString& path);
 // The saved SideRecord into SideFilePath(path); Msg 9068 with the side path when it fails.
-FileResult WriteSideFile(AppState& state, const QString& path);
+FileResult WriteSideFile(ConfigurationState& state, const QString& path);
 
 // An init file for the exact model and band: the whole record, its channel list cut to channel
 // 1 unless the initialisation command asked for all, its side file; then RestoreFromSaved.
 // A refused file shows its message and leaves the defaults.
-void LoadInitFile(AppState& state, const QString& path);
+void LoadInitFile(ConfigurationState& state, const QString& path, bool initRequested);
 // A defaults file: only feature settings, FM memories and test frequencies 1..11 are taken.
-void LoadDefaultsFile(AppState& state, const QString& path);
+void LoadDefaultsFile(ConfigurationState& state, const QString& path);
 
 // The file steps of opening a document: record, version "V200", side file, RestoreFromSaved.
 // Nothing changes unless the result is done. Shows nothing.
-FileResult LoadDocumentFile(AppState& state, const QString& path);
+FileResult LoadDocumentFile(ConfigurationState& state, const QString& path);
 // The file steps of saving a document: CommitToSaved, record, side file. When the record cannot
 // be written the saved copies go back to what they were, so the document still counts as changed.
 // Msg 9068 means the data file was saved and only its side file failed: the document is saved.
-FileResult SaveDocumentFile(AppState& state, const QString& path);
+FileResult SaveDocumentFile(ConfigurationState& state, const QString& path);
 
 } // namespace ModDataFile
 } // namespace mk21

@@ -1,7 +1,7 @@
 #include "data/FrequencyCodec.h"
 
-#include "app/AppState.h"
-#include "app/LanguageTexts.h"
+#include "data/ConfigurationState.h"
+#include "base/LanguageTexts.h"
 #include "base/TextOps.h"
 
 #include <QLocale>
@@ -117,7 +117,7 @@ Units SignedOffsetUnits(const QString& storedOffset, int direction)
 }
 
 // Receive frequency in units via its display text; nothing when there is none.
-std::optional<Units> ReceiveUnits(AppState& state, const QString& storedRx)
+std::optional<Units> ReceiveUnits(ConfigurationState& state, const QString& storedRx)
 {
     const QString display = ShowFre(state, storedRx);
     if (display.isEmpty())
@@ -125,7 +125,7 @@ std::optional<Units> ReceiveUnits(AppState& state, const QString& storedRx)
     return UnitsOfText(display);
 }
 
-Units BandLowUnits(const AppState& state)
+Units BandLowUnits(const ConfigurationState& state)
 {
     return static_cast<Units>(std::nearbyint(state.model.BandLow * double(UnitsPerMHz)));
 }
@@ -154,7 +154,7 @@ std::pair<Units, Integer> AlignToStep(Units frequency, Units bandLow)
 }
 
 // Says which band the frequency left and where it was clamped to, so the stored value is no surprise.
-void WarnOutOfBandFrequency(AppState& state, double clamped)
+void WarnOutOfBandFrequency(ConfigurationState& state, double clamped)
 {
     Prompt prompt;
     prompt.text = GetLangText(state, WarnOutOfBand)
@@ -198,7 +198,7 @@ QString GetFreData(const QString& text, double bandLow)
            + parts->fraction.left(FractionDigits).leftJustified(FractionDigits, u'0');
 }
 
-QString ShowFre(AppState& state, const QString& stored)
+QString ShowFre(ConfigurationState& state, const QString& stored)
 {
     const QString s = TrimNul(stored);
     if (s.isEmpty() || s == QLatin1String("FFFFFFFF"))
@@ -225,7 +225,7 @@ QString ShowOffSet(const QString& storedOffset, int direction)
     return sign + FormatUnits(0);
 }
 
-QString GridTxText(AppState& state, const QString& storedRx, const QString& storedOffset, int direction,
+QString GridTxText(ConfigurationState& state, const QString& storedRx, const QString& storedOffset, int direction,
                    bool offsetMode)
 {
     const QString o = ShowOffSet(storedOffset, direction);
@@ -238,7 +238,7 @@ QString GridTxText(AppState& state, const QString& storedRx, const QString& stor
     return FormatUnits(tx < 0 ? -tx : tx);
 }
 
-QString EditTxText(AppState& state, const QString& storedRx, const QString& storedOffset, int direction,
+QString EditTxText(ConfigurationState& state, const QString& storedRx, const QString& storedOffset, int direction,
                    bool offsetMode)
 {
     const QString o = ShowOffSet(storedOffset, direction);
@@ -253,7 +253,7 @@ QString EditTxText(AppState& state, const QString& storedRx, const QString& stor
     return FormatUnits(*rx + UnitsOfText(o).value_or(0));
 }
 
-QString GetOffSetData(AppState& state, const QString& storedRx, const QString& typed, bool offsetMode,
+QString GetOffSetData(ConfigurationState& state, const QString& storedRx, const QString& typed, bool offsetMode,
                       const QString& storedOffset, Byte& direction)
 {
     Units magnitude = std::abs(UnitsOfText(ShowOffSet(storedOffset, direction)).value_or(0));
@@ -284,7 +284,7 @@ QString GetOffSetData(AppState& state, const QString& storedRx, const QString& t
     return QString::number(magnitude).rightJustified(7, u'0');
 }
 
-double LimitFre(AppState& state, double mhz)
+double LimitFre(ConfigurationState& state, double mhz)
 {
     if (!(mhz >= state.model.BandLow)) { // also catches NaN
         WarnOutOfBandFrequency(state, state.model.BandLow);
@@ -296,7 +296,7 @@ double LimitFre(AppState& state, double mhz)
     return state.model.BandHigh;
 }
 
-QString LimitFreText(AppState& state, const QString& value)
+QString LimitFreText(ConfigurationState& state, const QString& value)
 {
     if (ModFun::IsNumeric(value))
         return FormatFre(LimitFre(state, ModFun::ToNumber(value)));
@@ -304,7 +304,7 @@ QString LimitFreText(AppState& state, const QString& value)
     return FormatFre(state.model.BandLow);
 }
 
-void AdjustChStep(AppState& state, ChannelRecord& channel)
+void AdjustChStep(ConfigurationState& state, ChannelRecord& channel)
 {
     if (!ModFun::IsNumeric(channel.RxFreq.text()))
         return;

@@ -1,7 +1,7 @@
 #include "data/ImageCodec.h"
 
-#include "app/AppState.h"
-#include "app/CapabilityRecord.h"
+#include "data/ConfigurationState.h"
+#include "data/CapabilityRecord.h"
 #include "data/ChannelBlock.h"
 #include "data/ConfigurationOps.h"
 #include "data/DtmfImage.h"
@@ -47,7 +47,7 @@ std::span<const Byte, L::ChannelBlockSize> BlockOf(ConstImage image, std::size_t
         .first<L::ChannelBlockSize>();
 }
 
-void EncodeChannels(AppState& state, Image image)
+void EncodeChannels(ConfigurationState& state, Image image)
 {
     const RadioConfiguration& config = state.WorkingConfiguration;
     const auto presence = image.subspan<L::PresenceMap, L::MapSize>();
@@ -72,7 +72,7 @@ void EncodeChannels(AppState& state, Image image)
     }
 }
 
-void DecodeChannels(AppState& state, ConstImage image)
+void DecodeChannels(ConfigurationState& state, ConstImage image)
 {
     RadioConfiguration& config = state.WorkingConfiguration;
     const auto presence = image.subspan<L::PresenceMap, L::MapSize>();
@@ -110,13 +110,13 @@ QString TestFrequencyText(std::span<const Byte, 4> bytes)
 }
 
 // Items 0..10 are the record's test frequencies, 11..15 the extra ones.
-TestFrequencyRecord& TestItem(AppState& state, std::size_t k)
+TestFrequencyRecord& TestItem(ConfigurationState& state, std::size_t k)
 {
     return k < TestFrequencyCount ? state.WorkingConfiguration.TestFrequencies[k]
                                   : state.ExtraTestFreqs[k - TestFrequencyCount];
 }
 
-void EncodeTestFrequencies(AppState& state, Image image)
+void EncodeTestFrequencies(ConfigurationState& state, Image image)
 {
     const auto area = image.subspan<L::TestFrequencies, L::TestItems * L::TestItemSize>();
     for (std::size_t k = 0; k < L::TestItems; ++k) {
@@ -127,7 +127,7 @@ void EncodeTestFrequencies(AppState& state, Image image)
     }
 }
 
-void DecodeTestFrequencies(AppState& state, ConstImage image)
+void DecodeTestFrequencies(ConfigurationState& state, ConstImage image)
 {
     const auto area = image.subspan<L::TestFrequencies, L::TestItems * L::TestItemSize>();
     for (std::size_t k = 0; k < L::TestItems; ++k) {
@@ -138,7 +138,7 @@ void DecodeTestFrequencies(AppState& state, ConstImage image)
     }
 }
 
-void EncodeRadioInfo(AppState& state, Image image)
+void EncodeRadioInfo(ConfigurationState& state, Image image)
 {
     ModConfig::StoreModelBand(state);
     const RadioInfoRecord& info = state.WorkingConfiguration.RadioInfo;
@@ -166,7 +166,7 @@ QString ModelCodeOf(std::span<const Byte, L::ModelCodeSize> bytes)
     return code;
 }
 
-void DecodeRadioInfo(AppState& state, ConstImage image)
+void DecodeRadioInfo(ConfigurationState& state, ConstImage image)
 {
     RadioInfoRecord& info = state.WorkingConfiguration.RadioInfo;
     info.ModelCode = ModelCodeOf(image.subspan<L::ModelCode, L::ModelCodeSize>());
@@ -186,14 +186,14 @@ void SetDetail(FixedText<N>& field, const std::array<Byte, InfoAreaSize>& info, 
 
 } // namespace
 
-void PrefillImage(AppState& state, bool radioInfoRead)
+void PrefillImage(ConfigurationState& state, bool radioInfoRead)
 {
     if (radioInfoRead)
         return;
     state.RadioImage.fill(0xFF);
 }
 
-void EncodeImage(AppState& state)
+void EncodeImage(ConfigurationState& state)
 {
     const Image image(state.RadioImage);
     std::fill_n(image.begin(), L::EncodedEnd, Byte{0xFF});
@@ -211,7 +211,7 @@ void EncodeImage(AppState& state)
     FeatureImage::EncodeAlert(features.AlertSettings, state.WorkingSide.AlarmMode, image);
 }
 
-void DecodeImage(AppState& state)
+void DecodeImage(ConfigurationState& state)
 {
     const ConstImage image(state.RadioImage);
     DecodeChannels(state, image);
@@ -229,14 +229,14 @@ void DecodeImage(AppState& state)
     ApplyCapabilities(state, image[L::CapabilityByte]);
 }
 
-bool HasKnownIdentity(const AppState& state)
+bool HasKnownIdentity(const ConfigurationState& state)
 {
     const ConstImage image(state.RadioImage);
     return ModelBandTable::IsKnownModelCode(ModelCodeOf(image.subspan<L::ModelCode, L::ModelCodeSize>())) &&
            !ModelBandTable::BandTextOfNumber(image[L::BandNumber]).isEmpty();
 }
 
-void DecodeRadioDetails(AppState& state)
+void DecodeRadioDetails(ConfigurationState& state)
 {
     const std::array<Byte, InfoAreaSize>& info = state.InfoArea;
     RadioDetails& d = state.Details;

@@ -2,7 +2,7 @@
 
 namespace mk21 {
 
-class AppState;
+class ConfigurationState;
 
 // The codec between the working configuration (with the records beside it) and the byte mirrors
 // of the radio's memory, RadioImage and InfoArea. Any byte pattern decodes to a configuration whose
@@ -10,22 +10,22 @@ class AppState;
 namespace ModImage {
 
 // Fills RadioImage with 0xFF, except during a radio information read, which must not disturb it.
-void PrefillImage(AppState& state, bool radioInfoRead);
+void PrefillImage(ConfigurationState& state, bool radioInfoRead);
 
 // WorkingConfiguration, ExtraTestFreqs and the working side record -> RadioImage (prefilled by
 // the caller). Stores the current model and band into RadioInfo first.
-void EncodeImage(AppState& state);
+void EncodeImage(ConfigurationState& state);
 
 // RadioImage -> channel list, test frequencies, RadioInfo (then applied as the current model and
 // band), feature settings and AlarmMode; then the capability flags of the radio.
-void DecodeImage(AppState& state);
+void DecodeImage(ConfigurationState& state);
 
 // Whether RadioImage's identity area holds one of the two model codes and a band of the band
 // table: what tells an image of these radios from any other file of the same length.
-bool HasKnownIdentity(const AppState& state);
+bool HasKnownIdentity(const ConfigurationState& state);
 
 // InfoArea -> the text fields of RadioDetails.
-void DecodeRadioDetails(AppState& state);
+void DecodeRadioDetails(ConfigurationState& state);
 
 } // namespace ModImage
 } // namespace mk21

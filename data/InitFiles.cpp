@@ -1,6 +1,6 @@
 #include "data/InitFiles.h"
 
-#include "app/AppState.h"
+#include "data/ConfigurationState.h"
 #include "data/DataFile.h"
 #include "data/ModelBand.h"
 
@@ -9,7 +9,7 @@
 
 namespace mk21 {
 
-void LoadInitConfiguration(AppState& state)
+void LoadInitConfiguration(ConfigurationState& state, bool initRequested)
 {
     const QString model = TrimNul(state.model.CurrentModelCode);
     const int band = ModelBandTable::BandNumberOfText(state.model.CurrentBandText);
@@ -17,7 +17,7 @@ void LoadInitConfiguration(AppState& state)
 
     const QString own = initFolder.filePath(model + u'_' + QString::number(band) + QStringLiteral(".dat"));
     if (QFileInfo(own).isFile()) {
-        ModDataFile::LoadInitFile(state, own);
+        ModDataFile::LoadInitFile(state, own, initRequested);
         return;
     }
     // No file of its own: a model named like one of the two takes that model's band-0 defaults.

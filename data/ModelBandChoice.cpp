@@ -1,6 +1,6 @@
 #include "data/ModelBandChoice.h"
 
-#include "app/AppState.h"
+#include "data/ConfigurationState.h"
 #include "data/ConfigurationOps.h"
 #include "data/ModelBand.h"
 #include "base/TextOps.h"
@@ -13,7 +13,7 @@ bool Differs(const ModelBand& model, const QString& displayName, const QString& 
            bandText != model.CurrentBandText;
 }
 
-void Apply(AppState& state, const QString& displayName, const QString& bandText)
+void Apply(ConfigurationState& state, const QString& displayName, const QString& bandText)
 {
     state.model.CurrentModelCode = ModelBandTable::ModelCodeOfDisplayName(displayName);
     state.model.CurrentBandText = bandText;

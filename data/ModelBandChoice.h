@@ -4,7 +4,7 @@
 
 namespace mk21 {
 
-class AppState;
+class ConfigurationState;
 struct ModelBand;
 
 // The model window's decision, apart from the window: model by display name, band by text.
@@ -15,7 +15,7 @@ bool Differs(const ModelBand& model, const QString& displayName, const QString& 
 
 // Makes them current: the record's RadioInfo, the information band and the band limits follow.
 // The configuration itself is rebuilt by the new document that must follow.
-void Apply(AppState& state, const QString& displayName, const QString& bandText);
+void Apply(ConfigurationState& state, const QString& displayName, const QString& bandText);
 
 } // namespace ModelBandChoice
 } // namespace mk21

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FixedText.h"
+#include "base/StoredTypes.h"
 
 #include <QString>
 
@@ -8,9 +9,6 @@
 #include <cstdint>
 
 namespace mk21 {
-
-using Integer = std::int16_t;
-using Byte = std::uint8_t;
 
 inline constexpr int MaxChannels = 128;
 inline constexpr int FmChannelCount = 20;

@@ -1,14 +1,13 @@
 #include "link/PortChoice.h"
 
-#include "app/AppState.h"
-#include "app/IniFile.h"
-#include "app/Startup.h"
+#include "link/LinkState.h"
+#include "base/IniFile.h"
 #include "link/PortMap.h"
 
 namespace mk21::ModPorts
 {
 
-QList<PortOption> PortOptions(const AppState& state)
+QList<PortOption> PortOptions(const LinkState& state)
 {
     // The system and the file are asked once for all sixteen numbers.
     const QMap<int, QString>& overrides = state.settings.PortOverrides;
@@ -25,7 +24,7 @@ QList<PortOption> PortOptions(const AppState& state)
     return options;
 }
 
-bool ChoosePort(AppState& state, int port)
+bool ChoosePort(LinkState& state, int port)
 {
     state.settings.comPort = static_cast<Integer>(port);
     // The simulated radio's number means nothing after this run: the user's own port stays stored.

@@ -6,7 +6,7 @@
 namespace mk21
 {
 
-class AppState;
+class LinkState;
 
 // What the port dialog offers and what its OK stores.
 namespace ModPorts
@@ -21,12 +21,12 @@ struct PortOption {
 };
 
 // Ports 1..16 in order, from the live system, mysetup.ini and this run's overrides.
-QList<PortOption> PortOptions(const AppState& state);
+QList<PortOption> PortOptions(const LinkState& state);
 
 // Makes `port` the port of the next sessions and writes it to mysetup.ini at once, except the
 // simulated radio's port, which holds for this run only. False when the file could not be
 // written; the choice holds for this run all the same.
-bool ChoosePort(AppState& state, int port);
+bool ChoosePort(LinkState& state, int port);
 
 } // namespace ModPorts
 } // namespace mk21

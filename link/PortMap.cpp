@@ -1,8 +1,7 @@
 #include "link/PortMap.h"
 
-#include "app/AppState.h"
-#include "app/IniFile.h"
-#include "app/Startup.h"
+#include "link/LinkState.h"
+#include "base/IniFile.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -97,7 +96,7 @@ QStringList SystemPortDevices()
     return SortDevices(devices);
 }
 
-QMap<int, QString> ExplicitPortMap(const AppState& state)
+QMap<int, QString> ExplicitPortMap(const LinkState& state)
 {
     QMap<int, QString> map;
     const IniDocument ini = IniDocument::load(MySetupPath(state));
@@ -109,12 +108,12 @@ QMap<int, QString> ExplicitPortMap(const AppState& state)
     return map;
 }
 
-QString DeviceOfPort(const AppState& state, int port)
+QString DeviceOfPort(const LinkState& state, int port)
 {
     return DeviceOfPort(port, state.settings.PortOverrides, ExplicitPortMap(state), SystemPortDevices());
 }
 
-QList<int> PresentPortNumbers(const AppState& state)
+QList<int> PresentPortNumbers(const LinkState& state)
 {
     return PresentPortNumbers(state.settings.PortOverrides, ExplicitPortMap(state), SystemPortDevices());
 }

@@ -10,7 +10,7 @@
 
 namespace mk21 {
 
-class AppState;
+class LinkState;
 
 // Port numbers 1..16 and the devices they stand for: a --port N=DEVICE override of this run wins,
 // then the "ports" section of mysetup.ini (key N = device), then the N-th present port, and past
@@ -36,9 +36,9 @@ std::optional<std::pair<int, QString>> ParsePortOverride(const QString& text);
 
 // The same on the live system: QSerialPortInfo, mysetup.ini and the overrides in the settings.
 QStringList SystemPortDevices();
-QMap<int, QString> ExplicitPortMap(const AppState& state);
-QString DeviceOfPort(const AppState& state, int port);
-QList<int> PresentPortNumbers(const AppState& state);
+QMap<int, QString> ExplicitPortMap(const LinkState& state);
+QString DeviceOfPort(const LinkState& state, int port);
+QList<int> PresentPortNumbers(const LinkState& state);
 
 } // namespace ModPorts
 } // namespace mk21

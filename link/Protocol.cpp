@@ -1,7 +1,7 @@
 #include "link/Protocol.h"
 
-#include "app/AppState.h"
-#include "app/CapabilityRecord.h"
+#include "link/LinkState.h"
+#include "data/CapabilityRecord.h"
 #include "data/ImageLayout.h"
 
 #include <algorithm>
@@ -178,7 +178,7 @@ RadioIdentity ParseIdentity(const QByteArray& reply, int echoSkip)
     return id;
 }
 
-void StoreIdentity(AppState& state, const QByteArray& reply)
+void StoreIdentity(LinkState& state, const QByteArray& reply)
 {
     SessionState& s = state.session;
     if (!IsIdentity(reply, s.EchoSkip))
@@ -194,7 +194,7 @@ void StoreIdentity(AppState& state, const QByteArray& reply)
     ApplyCapabilities(state, id.capability);
 }
 
-void StoreDataBlock(AppState& state, const QByteArray& reply)
+void StoreDataBlock(LinkState& state, const QByteArray& reply)
 {
     const SessionState& s = state.session;
     if (!isBlockFrame(reply, s.EchoSkip))

@@ -7,7 +7,7 @@
 
 namespace mk21 {
 
-class AppState;
+class LinkState;
 
 // The programming protocol, byte for byte: requests, reply recognition, checksum and what the
 // replies carry. Pure functions over byte arrays except the two that store into the state.
@@ -74,10 +74,10 @@ RadioIdentity ParseIdentity(const QByteArray& reply, int echoSkip);
 // Keeps the identity as IdentModel/IdentBand/IdentVersion, copies the model code, firmware and
 // capability bytes into RadioImage (2816..2822, 2824..2827, 2828; 2823 untouched) and applies
 // the capability byte.
-void StoreIdentity(AppState& state, const QByteArray& reply);
+void StoreIdentity(LinkState& state, const QByteArray& reply);
 
 // Copies the data bytes of a block for CurrentAddress into RadioImage or InfoArea.
-void StoreDataBlock(AppState& state, const QByteArray& reply);
+void StoreDataBlock(LinkState& state, const QByteArray& reply);
 
 // The password in a password block: data bytes 12..15 up to the first 00 or FF.
 QString RadioPassword(const QByteArray& reply, int echoSkip);

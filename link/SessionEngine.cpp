@@ -1,7 +1,7 @@
 #include "link/SessionEngine.h"
 
-#include "app/AppState.h"
-#include "app/LanguageTexts.h"
+#include "link/LinkState.h"
+#include "base/LanguageTexts.h"
 #include "base/FixedText.h"
 #include "data/ImageCodec.h"
 #include "link/PortMap.h"
@@ -53,7 +53,7 @@ void initTimer(QTimer& timer, const char* name, int interval)
 
 } // namespace
 
-SessionEngine::SessionEngine(AppState& state, SerialLink& link, SessionView& view, QObject* parent)
+SessionEngine::SessionEngine(LinkState& state, SerialLink& link, SessionView& view, QObject* parent)
     : QObject(parent), state_(state), link_(link), view_(view)
 {
     initTimer(WaitTimer, "WaitTimer", WaitTimerInterval);
@@ -676,8 +676,6 @@ void SessionEngine::onReadOKTimer()
 {
     ReadOKTimer.stop();
     ModImage::DecodeImage(state_);
-    state_.document.DocumentPath = QStringLiteral("new.dat");
-    state_.document.IsUntitled = true;
     emit configurationRead();
 }
 

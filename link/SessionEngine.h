@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/VersionTables.h"
+#include "link/VersionTables.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -9,7 +9,7 @@
 
 namespace mk21 {
 
-class AppState;
+class LinkState;
 class SerialLink;
 class SessionView;
 
@@ -40,7 +40,7 @@ inline constexpr int WaitSaveDataTimerInterval = 100;
 class SessionEngine final : public QObject {
     Q_OBJECT
 public:
-    SessionEngine(AppState& state, SerialLink& link, SessionView& view, QObject* parent = nullptr);
+    SessionEngine(LinkState& state, SerialLink& link, SessionView& view, QObject* parent = nullptr);
 
     // How another release is started when the compatibility check asks for it.
     void setLauncher(ModVersion::ProgramLauncher launcher) { launcher_ = std::move(launcher); }
@@ -110,7 +110,7 @@ private:
     void setOperationState(int value);
     int blockIndex() const;
 
-    AppState& state_;
+    LinkState& state_;
     SerialLink& link_;
     SessionView& view_;
     ModVersion::ProgramLauncher launcher_ = ModVersion::StartDetached;

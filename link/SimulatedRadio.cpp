@@ -1,6 +1,6 @@
 #include "link/SimulatedRadio.h"
 
-#include "app/AppState.h"
+#include "link/LinkState.h"
 #include "link/PortMap.h"
 
 #include <QDeadlineTimer>
@@ -35,7 +35,7 @@ int SimulatedRadio::SparePort(const QMap<int, QString>& overrides, const QMap<in
     return ModPorts::LastPort;
 }
 
-bool SimulatedRadio::Start(AppState& state, const QStringList& extraArguments, QString& error)
+bool SimulatedRadio::Start(LinkState& state, const QStringList& extraArguments, QString& error)
 {
     AppSettings& settings = state.settings;
     const QString program = QDir(settings.ProgramFolder).filePath(QString::fromLatin1(ProgramName));

@@ -9,7 +9,7 @@
 namespace mk21
 {
 
-class AppState;
+class LinkState;
 
 // The program's own simulated radio: an mk21sim from the program folder, run as a child process
 // on a pseudo-terminal that a spare port number stands for during this run. Stopped with the
@@ -28,7 +28,7 @@ class SimulatedRadio final
     // Starts the radio with its memory kept in DataRoot, maps a spare port number to it
     // (PortOverrides, SimulatedRadioPort) and makes that port the session port of this run
     // without storing it. `extraArguments` go to mk21sim. On failure `error` says why.
-    bool Start(AppState& state, const QStringList& extraArguments, QString& error);
+    bool Start(LinkState& state, const QStringList& extraArguments, QString& error);
     void Stop();
 
     const QString& device() const { return device_; }

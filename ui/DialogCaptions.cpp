@@ -1,6 +1,7 @@
 #include "ui/DialogCaptions.h"
 
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
+#include "base/RunContext.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -15,13 +16,13 @@ void SetButtonText(QWidget* window, const char* name, const QString& text)
 }
 } // namespace
 
-void SetOkCancelCaptions(AppState& state, QWidget* window)
+void SetOkCancelCaptions(RunContext& state, QWidget* window)
 {
     SetButtonText(window, "CommandOK", GetLangText(state, 9017));
     SetButtonText(window, "CommandCancel", GetLangText(state, 9018));
 }
 
-void SetCloseHelpCaptions(AppState& state, QWidget* window)
+void SetCloseHelpCaptions(RunContext& state, QWidget* window)
 {
     SetButtonText(window, "CommandClose", GetLangText(state, 9023));
     SetButtonText(window, "CommandHelp", GetLangText(state, 9025));

@@ -1,8 +1,8 @@
 #include "app/windows/FrmHabits.h"
 
 #include "app/AppState.h"
-#include "app/LanguageTexts.h"
-#include "app/Preferences.h"
+#include "base/LanguageTexts.h"
+#include "channels/Preferences.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

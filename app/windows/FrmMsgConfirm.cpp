@@ -1,8 +1,8 @@
 #include "app/windows/FrmMsgConfirm.h"
 
 #include "app/AppState.h"
-#include "app/ConfirmAnswer.h"
-#include "app/LanguageTexts.h"
+#include "channels/ConfirmAnswer.h"
+#include "base/LanguageTexts.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

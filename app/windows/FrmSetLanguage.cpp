@@ -2,7 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/LanguageChoice.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "ui/DialogCaptions.h"
 #include "ui/EnterMovesFocus.h"
 #include "ui/ListHelpers.h"

@@ -1,6 +1,7 @@
 #include "app/windows/MainMenus.h"
 
-#include "app/LanguageTexts.h"
+#include "app/AppState.h"
+#include "base/LanguageTexts.h"
 
 #include <QAction>
 #include <QMainWindow>

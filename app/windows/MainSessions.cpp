@@ -1,6 +1,7 @@
 #include "app/windows/MainSessions.h"
 
 #include "app/AppState.h"
+#include "app/Documents.h"
 #include "app/windows/frmMain.h"
 #include "link/windows/FrmPassWord.h"
 #include "link/windows/FrmProgress.h"
@@ -82,6 +83,7 @@ void MainSessions::commitEdits(int operationType)
 
 void MainSessions::showReadConfiguration()
 {
+    ModDocument::TakeRadioConfiguration(state_);
     window_.Change_Language();
     window_.OpenChildForm(QLatin1String(frmMain::ChannelTableForm));
     window_.mdiArea()->cascadeSubWindows();

@@ -1,6 +1,7 @@
 #include "app/windows/MainTreePanel.h"
 
-#include "app/LanguageTexts.h"
+#include "app/AppState.h"
+#include "base/LanguageTexts.h"
 #include "ui/Twips.h"
 
 #include <QAction>

@@ -1,6 +1,7 @@
 #include "app/windows/frmAbout.h"
 
-#include "app/LanguageTexts.h"
+#include "app/AppState.h"
+#include "base/LanguageTexts.h"
 
 #include <QApplication>
 #include <QGridLayout>

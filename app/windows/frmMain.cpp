@@ -2,7 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "app/Startup.h"
 #include "app/windows/MainBackground.h"
 #include "app/windows/FileDialogs.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/VersionTables.h"
+#include "link/VersionTables.h"
 #include "app/windows/MainMenus.h"
 #include "ui/ChildWindows.h"
 

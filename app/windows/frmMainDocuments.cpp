@@ -4,8 +4,9 @@
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
 #include "app/Documents.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "app/windows/FileDialogs.h"
+#include "app/NewConfiguration.h"
 #include "data/ConfigurationOps.h"
 #include "base/TextOps.h"
 

@@ -1,7 +1,7 @@
 #include "channels/windows/FrmCHInfoEdit.h"
 
 #include "app/AppState.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "channels/BusyLockRule.h"
 #include "channels/ChannelList.h"
 #include "data/FrequencyCodec.h"

@@ -1,7 +1,7 @@
 #include "channels/windows/FrmCHInfoEdit.h"
 
 #include "app/AppState.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "data/ToneList.h"
 #include "ui/DialogCaptions.h"
 #include "ui/EnterMovesFocus.h"

@@ -2,7 +2,7 @@
 #include "channels/windows/frmCommChInfo.h"
 
 #include "app/AppState.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "channels/BusyLockRule.h"
 #include "channels/ChannelList.h"
 #include "channels/ChannelListTexts.h"

@@ -1,7 +1,7 @@
 #include "data/windows/FrmModelInfo.h"
 
 #include "app/AppState.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "data/ModelBand.h"
 #include "data/ModelBandChoice.h"
 #include "ui/DialogCaptions.h"

@@ -1,7 +1,7 @@
 #include "link/windows/FrmPassWord.h"
 
 #include "app/AppState.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "base/FixedText.h"
 #include "ui/DialogCaptions.h"
 #include "ui/Twips.h"

@@ -1,7 +1,7 @@
 #include "link/windows/FrmProgress.h"
 
 #include "app/AppState.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>

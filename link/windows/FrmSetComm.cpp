@@ -1,7 +1,7 @@
 #include "link/windows/FrmSetComm.h"
 
 #include "app/AppState.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "link/PortChoice.h"
 #include "ui/DialogCaptions.h"
 

@@ -1,7 +1,8 @@
 #include "app/Documents.h"
 
 #include "app/AppState.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
+#include "app/NewConfiguration.h"
 #include "data/ConfigurationOps.h"
 #include "data/DataFile.h"
 #include "data/RecordCodec.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "tests/support/StagedState.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
 // The shipped language files against the catalogue of text numbers, the program's own lookups
 // against the catalogue, and the lookup itself on real files.
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "app/LanguageCatalogue.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "tests/support/StagedState.h"
 
 #include <QDir>

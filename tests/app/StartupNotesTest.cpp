@@ -2,13 +2,13 @@
 // this release's own firmware are each told once; the program goes on with the built-in English
 // texts and its own firmware.
 #include "app/StartupNotes.h"
-#include "app/BuiltinTexts.h"
+#include "base/BuiltinTexts.h"
 #include "app/Documents.h"
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "app/LanguageCatalogue.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "app/Startup.h"
-#include "app/VersionTables.h"
+#include "link/VersionTables.h"
 #include "tests/app/LanguageFileSupport.h"
 #include "tests/support/StagedState.h"
 

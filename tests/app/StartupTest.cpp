@@ -1,5 +1,5 @@
-#include "app/CapabilityRecord.h"
-#include "app/IniFile.h"
+#include "data/CapabilityRecord.h"
+#include "base/IniFile.h"
 #include "app/ProgramFolders.h"
 #include "app/Startup.h"
 #include "tests/support/StagedState.h"

@@ -1,6 +1,6 @@
 #include "channels/ChannelCommands.h"
 
-#include "app/ConfirmAnswer.h"
+#include "channels/ConfirmAnswer.h"
 #include "channels/ChannelList.h"
 #include "tests/channels/ChannelTestSupport.h"
 #include "tests/support/StagedState.h"

@@ -1,5 +1,6 @@
 #include "channels/ChannelList.h"
 #include "app/ConfigurationChange.h"
+#include "app/NewConfiguration.h"
 #include "data/ConfigurationOps.h"
 #include "data/FrequencyCodec.h"
 #include "tests/channels/ChannelTestSupport.h"

@@ -1,3 +1,4 @@
+#include "app/NewConfiguration.h"
 #include "data/ConfigurationOps.h"
 #include "data/DataFile.h"
 #include "data/InitFiles.h"

@@ -1,3 +1,4 @@
+#include "app/NewConfiguration.h"
 #include "data/ConfigurationOps.h"
 #include "base/TextOps.h"
 #include "tests/data/DefaultsGenerator.h"

@@ -1,6 +1,6 @@
 // Sessions through a real pseudo-terminal against the simulated radio, in process (QtSerialLink)
 // and through mk21ctl.
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "tests/link/SimRadioProcess.h"
 #include "tests/link/SimSession.h"
 

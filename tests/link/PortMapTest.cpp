@@ -1,4 +1,4 @@
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "app/Startup.h"
 #include "link/PortMap.h"
 #include "tests/support/StagedState.h"

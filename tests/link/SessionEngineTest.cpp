@@ -118,6 +118,8 @@ QStringList readSequence(int from, int to, char type = 'R')
 TEST_F(Session, ReadFetchesEveryBlockAndDecodesOnlyOnReadOKTimer)
 {
     const RadioConfiguration before = state.WorkingConfiguration;
+    state.document.DocumentPath = QStringLiteral("titled.dat");
+    state.document.IsUntitled = false;
     ASSERT_TRUE(engine.StartRead());
     ASSERT_TRUE(waitFinished());
     EXPECT_TRUE(success);
@@ -143,8 +145,9 @@ TEST_F(Session, ReadFetchesEveryBlockAndDecodesOnlyOnReadOKTimer)
     std::copy(radio.memory.begin(), radio.memory.begin() + RadioImageSize, other.RadioImage.begin());
     ModImage::DecodeImage(other);
     EXPECT_EQ(state.WorkingConfiguration, other.WorkingConfiguration);
-    EXPECT_EQ(state.document.DocumentPath, QStringLiteral("new.dat"));
-    EXPECT_TRUE(state.document.IsUntitled);
+    // The document is the document layer's: the engine reports the read and leaves it alone.
+    EXPECT_EQ(state.document.DocumentPath, QStringLiteral("titled.dat"));
+    EXPECT_FALSE(state.document.IsUntitled);
 
     EXPECT_EQ(view.started, QList<int>{OperationRead});
     EXPECT_EQ(view.ended, (QList<QPair<int, bool>>{{OperationRead, true}}));

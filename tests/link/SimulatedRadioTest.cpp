@@ -1,6 +1,6 @@
 // The program's own simulated radio: the spare port it takes and the mk21sim it runs.
 #include "link/SimulatedRadio.h"
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "app/Startup.h"
 #include "link/PortMap.h"
 #include "tests/support/StagedState.h"

@@ -1,5 +1,5 @@
-#include "app/IniFile.h"
-#include "app/LanguageTexts.h"
+#include "base/IniFile.h"
+#include "base/LanguageTexts.h"
 #include "tests/support/StagedState.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "tools/ctl/CommandLine.h"
 
 #include "app/AppState.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "data/ModelBand.h"
 
 #include <QCommandLineParser>

@@ -1,6 +1,7 @@
 #include "tools/ctl/ConsoleSessionView.h"
 
-#include "app/LanguageTexts.h"
+#include "app/AppState.h"
+#include "base/LanguageTexts.h"
 #include "base/FixedText.h"
 
 #include <QTextStream>

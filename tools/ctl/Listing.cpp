@@ -1,7 +1,7 @@
 #include "tools/ctl/Listing.h"
 
 #include "app/AppState.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "channels/ChannelList.h"
 #include "channels/ChannelListTexts.h"
 #include "data/FrequencyCodec.h"

@@ -2,9 +2,9 @@
 
 #include "app/AppState.h"
 #include "app/Documents.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "data/DataFile.h"
-#include "data/FileWrite.h"
+#include "base/FileWrite.h"
 #include "base/FixedText.h"
 #include "link/PortMap.h"
 #include "link/QtSerialLink.h"

@@ -1,6 +1,6 @@
 // mk21ctl: the program's engine without windows, for scripts.
 #include "app/AppState.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "app/ProgramFolders.h"
 #include "app/Startup.h"
 #include "tools/ctl/CommandLine.h"

@@ -1,7 +1,7 @@
 #include "app/windows/FrmSetLanguage.h"
 
-#include "app/IniFile.h"
-#include "app/LanguageTexts.h"
+#include "base/IniFile.h"
+#include "base/LanguageTexts.h"
 #include "app/Startup.h"
 #include "tests/support/StagedState.h"
 #include "tests/support/WhenModal.h"

@@ -1,10 +1,10 @@
 #include "app/windows/FrmHabits.h"
 #include "app/windows/FrmMsgConfirm.h"
 
-#include "app/ConfirmAnswer.h"
-#include "app/IniFile.h"
-#include "app/LanguageTexts.h"
-#include "app/Preferences.h"
+#include "channels/ConfirmAnswer.h"
+#include "base/IniFile.h"
+#include "base/LanguageTexts.h"
+#include "channels/Preferences.h"
 #include "tests/support/StagedState.h"
 #include "tests/support/WhenModal.h"
 

@@ -1,8 +1,8 @@
 #include "app/windows/frmAbout.h"
 #include "app/windows/frmSplash.h"
 
-#include "app/IniFile.h"
-#include "app/LanguageTexts.h"
+#include "base/IniFile.h"
+#include "base/LanguageTexts.h"
 #include "tests/support/StagedState.h"
 #include "tests/support/WhenModal.h"
 

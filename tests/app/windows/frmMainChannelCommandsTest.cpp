@@ -1,7 +1,7 @@
 // The main window's channel commands on the real channel table: menu items, buttons and keys run
 // from the command timer, their enabled states, and the preferences command.
 #include "app/AppState.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "channels/windows/ChannelWindows.h"
 #include "channels/windows/frmCommChInfo.h"
 #include "channels/windows/ChannelGrid.h"

@@ -2,7 +2,7 @@
 // and the question at exit.
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "tests/app/windows/frmMainHarness.h"
 
 #include <QAction>

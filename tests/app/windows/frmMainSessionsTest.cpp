@@ -3,7 +3,7 @@
 #include "app/windows/MainSessions.h"
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "channels/windows/frmCommChInfo.h"
 #include "channels/windows/ChannelGrid.h"
 #include "data/ImageCodec.h"
@@ -129,6 +129,9 @@ TEST_F(MainWindowSessions, ReadAndWriteTheRadioFromTheMenus)
     attach(sim);
     h.clickNode("N2");
     ASSERT_TRUE(h.children().contains("FrmOptFeatures"));
+    // A titled document, so that the read visibly makes it the untitled "new.dat".
+    h.state.document.DocumentPath = QStringLiteral("titled.dat");
+    h.state.document.IsUntitled = false;
 
     run("mnuReadFromRadio");
     EXPECT_EQ(h.prompter.numbers(), (QList<int>{9004, 9009}));

@@ -2,7 +2,7 @@
 // opening editors once, the splitter, the background and the stored placement.
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "app/windows/MainToolBar.h"
 #include "tests/app/windows/frmMainHarness.h"
 #include "tests/support/WhenModal.h"

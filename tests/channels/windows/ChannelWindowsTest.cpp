@@ -2,7 +2,7 @@
 // main window links them.
 #include "channels/windows/ChannelWindows.h"
 
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "channels/windows/FrmCHInfoEdit.h"
 #include "channels/windows/frmCommChInfo.h"
 #include "channels/windows/ChannelGrid.h"

@@ -1,6 +1,6 @@
 #include "channels/windows/FrmCHInfoEdit.h"
 
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "tests/channels/ChannelTestSupport.h"
 #include "tests/support/StagedState.h"
 #include "tests/support/WhenModal.h"

@@ -1,7 +1,7 @@
 // The channel table driven as a user drives it: real key presses and mouse clicks.
 #include "channels/windows/frmCommChInfo.h"
 
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "channels/windows/ChannelWindows.h"
 #include "channels/windows/ChannelGrid.h"
 #include "tests/channels/ChannelTestSupport.h"

@@ -1,7 +1,7 @@
 #include "data/windows/FrmModelInfo.h"
 
-#include "app/IniFile.h"
-#include "app/LanguageTexts.h"
+#include "base/IniFile.h"
+#include "base/LanguageTexts.h"
 #include "data/ModelBand.h"
 #include "tests/support/StagedState.h"
 #include "tests/support/WhenModal.h"

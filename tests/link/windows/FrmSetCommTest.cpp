@@ -1,7 +1,7 @@
 #include "link/windows/FrmSetComm.h"
 
-#include "app/IniFile.h"
-#include "app/LanguageTexts.h"
+#include "base/IniFile.h"
+#include "base/LanguageTexts.h"
 #include "app/Startup.h"
 #include "link/PortMap.h"
 #include "tests/support/StagedState.h"

@@ -2,7 +2,7 @@
 
 namespace mk21 {
 
-class AppState;
+class ChannelState;
 
 // What an answer of the paste/delete confirmation does to the editing preferences.
 namespace ConfirmAnswer {
@@ -16,7 +16,7 @@ inline constexpr int No = 2;
 
 // Yes and No set the mode's choice (insert / remove) and its "do not ask" preference, then save
 // Habit.ini; a closed dialog changes and writes nothing. False when nothing was saved.
-bool Record(AppState& state, int mode, int answer, bool doNotAskAgain);
+bool Record(ChannelState& state, int mode, int answer, bool doNotAskAgain);
 
 } // namespace ConfirmAnswer
 } // namespace mk21

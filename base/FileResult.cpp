@@ -1,7 +1,7 @@
-#include "data/FileResult.h"
+#include "base/FileResult.h"
 
-#include "app/AppState.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
+#include "base/RunContext.h"
 
 #include <cstring>
 
@@ -28,7 +28,7 @@ FileResult FileResult::Refused(int message, const QString& path, int text, const
     return result;
 }
 
-void ShowFileResult(AppState& state, const FileResult& result)
+void ShowFileResult(RunContext& state, const FileResult& result)
 {
     if (result.ok())
         return;

@@ -1,7 +1,7 @@
-#include "app/CapabilityRecord.h"
+#include "data/CapabilityRecord.h"
 
-#include "app/AppState.h"
-#include "data/FileWrite.h"
+#include "data/ConfigurationState.h"
+#include "base/FileWrite.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +9,7 @@
 namespace mk21 {
 
 namespace {
-QString settingPath(const AppState& state)
+QString settingPath(const ConfigurationState& state)
 {
     return QDir(state.settings.ProgramFolder).filePath(QStringLiteral("Setting.ini"));
 }
@@ -17,7 +17,7 @@ QString settingPath(const AppState& state)
 
 namespace CapabilityRecordFile {
 
-void Read(AppState& state)
+void Read(ConfigurationState& state)
 {
     auto& record = state.settings.CapabilityRecord;
     record.fill(0);
@@ -33,7 +33,7 @@ void Read(AppState& state)
         record[static_cast<std::size_t>(i)] = bytes[i] != 0 ? 1 : 0;
 }
 
-bool Write(const AppState& state)
+bool Write(const ConfigurationState& state)
 {
     const auto& record = state.settings.CapabilityRecord;
     const QByteArray bytes(reinterpret_cast<const char*>(record.data()),
@@ -43,7 +43,7 @@ bool Write(const AppState& state)
 
 } // namespace CapabilityRecordFile
 
-void ApplyCapabilities(AppState& state, Byte capabilityByte)
+void ApplyCapabilities(ConfigurationState& state, Byte capabilityByte)
 {
     for (int i = 0; i < 4; ++i) {
         const Byte bit = (capabilityByte >> (3 - i)) & 1;

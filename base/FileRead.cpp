@@ -1,4 +1,4 @@
-#include "data/FileRead.h"
+#include "base/FileRead.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 
-#include "app/AppState.h"
-#include "app/BuiltinTexts.h"
+#include "base/BuiltinTexts.h"
+#include "base/RunContext.h"
 
 #include <QDir>
 
@@ -33,7 +33,7 @@ QString LanguageFilePath(const AppSettings& settings)
     return QDir(settings.ProgramFolder).filePath(QStringLiteral("language/") + settings.LanguageFileName);
 }
 
-QString GetLangText(AppState& state, int number)
+QString GetLangText(RunContext& state, int number)
 {
     const QString section = SectionOfNumber(number);
     const QString key = QString::number(number);
@@ -73,7 +73,7 @@ QString FillTextArgs(const QString& text, const QStringList& args)
 namespace
 {
 
-PromptAnswer ask(AppState& state, const QString& text, int number, PromptIcon icon, PromptButtons buttons)
+PromptAnswer ask(RunContext& state, const QString& text, int number, PromptIcon icon, PromptButtons buttons)
 {
     Prompt prompt;
     prompt.text = text;
@@ -86,23 +86,23 @@ PromptAnswer ask(AppState& state, const QString& text, int number, PromptIcon ic
 
 } // namespace
 
-PromptAnswer ShowMsg(AppState& state, int number, PromptIcon icon, PromptButtons buttons)
+PromptAnswer ShowMsg(RunContext& state, int number, PromptIcon icon, PromptButtons buttons)
 {
     return ShowMsgWith(state, number, {}, icon, buttons);
 }
 
-PromptAnswer ShowMsgWith(AppState& state, int number, const QStringList& args, PromptIcon icon,
+PromptAnswer ShowMsgWith(RunContext& state, int number, const QStringList& args, PromptIcon icon,
                          PromptButtons buttons)
 {
     return ask(state, FillTextArgs(GetLangText(state, number), args), number, icon, buttons);
 }
 
-PromptAnswer ShowMsgText(AppState& state, int number, const QString& text, PromptIcon icon)
+PromptAnswer ShowMsgText(RunContext& state, int number, const QString& text, PromptIcon icon)
 {
     return ask(state, text, number, icon, PromptButtons::Ok);
 }
 
-PromptAnswer ShowText(AppState& state, const QString& text, PromptIcon icon, PromptButtons buttons)
+PromptAnswer ShowText(RunContext& state, const QString& text, PromptIcon icon, PromptButtons buttons)
 {
     return ask(state, text, 0, icon, buttons);
 }

@@ -1,11 +1,11 @@
-#include "app/ConfirmAnswer.h"
+#include "channels/ConfirmAnswer.h"
 
-#include "app/AppState.h"
-#include "app/Preferences.h"
+#include "channels/ChannelState.h"
+#include "channels/Preferences.h"
 
 namespace mk21::ConfirmAnswer {
 
-bool Record(AppState& state, int mode, int answer, bool doNotAskAgain)
+bool Record(ChannelState& state, int mode, int answer, bool doNotAskAgain)
 {
     if (answer != Yes && answer != No)
         return false;

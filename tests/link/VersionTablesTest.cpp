@@ -1,4 +1,4 @@
-#include "app/VersionTables.h"
+#include "link/VersionTables.h"
 
 #include "app/AppState.h"
 #include "tests/support/StagedState.h"

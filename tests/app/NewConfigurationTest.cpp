@@ -1,7 +1,9 @@
 #include "app/ConfigurationChange.h"
+#include "app/NewConfiguration.h"
 #include "data/ConfigurationOps.h"
 #include "data/ModelBand.h"
 #include "base/TextOps.h"
+#include "link/SessionEngine.h"
 #include "tests/support/StagedState.h"
 
 #include <QDir>
@@ -33,7 +35,14 @@ TEST(Configuration, NewConfigurationHoldsTheDefaults)
     mk21::AppState& st = s.state;
     st.document.DocumentPath = "old.dat";
     st.document.IsUntitled = false;
+    st.session.OperationType = mk21::ModSession::OperationWrite;
+    st.session.ReadState = 3;
+    st.session.WriteState = 5;
     ModConfig::NewConfiguration(st, QDate(2026, 3, 7));
+    // The radio link is back to idle.
+    EXPECT_EQ(st.session.OperationType, mk21::ModSession::OperationIdle);
+    EXPECT_EQ(st.session.ReadState, mk21::ModSession::StateIdle);
+    EXPECT_EQ(st.session.WriteState, mk21::ModSession::StateIdle);
 
     const mk21::RadioConfiguration& c = st.WorkingConfiguration;
     ASSERT_EQ(c.ChannelCount, 1);

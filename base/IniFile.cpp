@@ -1,6 +1,6 @@
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 
-#include "data/FileWrite.h"
+#include "base/FileWrite.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/FileResult.h"
+#include "base/FileResult.h"
 
 #include <QByteArray>
 

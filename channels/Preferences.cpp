@@ -1,7 +1,7 @@
-#include "app/Preferences.h"
+#include "channels/Preferences.h"
 
-#include "app/AppState.h"
-#include "data/FileWrite.h"
+#include "channels/ChannelState.h"
+#include "base/FileWrite.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,7 +58,7 @@ QByteArray Encode(const EditingPreferences& preferences)
 
 } // namespace Habits
 
-void LoadPreferences(AppState& state)
+void LoadPreferences(ChannelState& state)
 {
     state.preferences = EditingPreferences{};
     QFile file(Habits::FilePath(state.settings));
@@ -75,7 +75,7 @@ void LoadPreferences(AppState& state)
     state.preferences = Habits::Decode(bytes);
 }
 
-bool SavePreferences(const AppState& state)
+bool SavePreferences(const ChannelState& state)
 {
     // A complete new file replaces the old one, so an interrupted save never leaves half a record.
     return ModFileWrite::WriteWhole(Habits::FilePath(state.settings), Habits::Encode(state.preferences)).ok();

@@ -1,8 +1,8 @@
-#include "app/VersionTables.h"
+#include "link/VersionTables.h"
 
-#include "app/AppState.h"
-#include "app/IniFile.h"
-#include "app/LanguageTexts.h"
+#include "link/LinkState.h"
+#include "base/IniFile.h"
+#include "base/LanguageTexts.h"
 #include "data/ModelBand.h"
 #include "base/TextOps.h"
 
@@ -49,12 +49,12 @@ bool StartDetached(const QString& program)
     return QProcess::startDetached(program, {});
 }
 
-QString VersionTablePath(const AppState& state)
+QString VersionTablePath(const LinkState& state)
 {
     return QDir(state.settings.DataRoot).filePath(QStringLiteral("Version.ini"));
 }
 
-bool LoadVersionTables(AppState& state)
+bool LoadVersionTables(LinkState& state)
 {
     state.versionTable.clear();
     const IniDocument ini = IniDocument::load(VersionTablePath(state));
@@ -86,14 +86,14 @@ QString ShowVersion(const QString& tag)
     return tag.left(2) + u'.' + tag.right(2);
 }
 
-bool IsVersionPairListed(const AppState& state, const QString& release, const QString& firmware)
+bool IsVersionPairListed(const LinkState& state, const QString& release, const QString& firmware)
 {
     return std::any_of(state.versionTable.cbegin(), state.versionTable.cend(), [&](const VersionPair& pair) {
         return pair.release == release && pair.firmware == firmware;
     });
 }
 
-QString SoftwareForFirmware(const AppState& state, const QString& firmware)
+QString SoftwareForFirmware(const LinkState& state, const QString& firmware)
 {
     for (const VersionPair& pair : state.versionTable) {
         if (pair.firmware == firmware)
@@ -102,7 +102,7 @@ QString SoftwareForFirmware(const AppState& state, const QString& firmware)
     return {};
 }
 
-QString VersionMessage(AppState& state, const QString& release, const QString& firmware, int kind)
+QString VersionMessage(LinkState& state, const QString& release, const QString& firmware, int kind)
 {
     const QString lineA = crlf + GetLangText(state, 9061) + u' ' + ShowVersion(release);
     QString lineB;
@@ -115,7 +115,7 @@ QString VersionMessage(AppState& state, const QString& release, const QString& f
     return GetLangText(state, 9062) + lineB + lineA;
 }
 
-bool LaunchSoftwareVersion(AppState& state, const QString& firmware, const ProgramLauncher& launcher)
+bool LaunchSoftwareVersion(LinkState& state, const QString& firmware, const ProgramLauncher& launcher)
 {
     const QString release = SoftwareForFirmware(state, firmware);
     // Only a well-formed tag may become a folder name: nothing outside DataRoot/<tag>/ is started.
@@ -157,7 +157,7 @@ bool BandFamilyMatches(int currentBand, int radioBand)
     return x <= 3 && x == y;
 }
 
-CompatibilityResult CheckRadioCompatibility(AppState& state, const QString& radioModel, int radioBand,
+CompatibilityResult CheckRadioCompatibility(LinkState& state, const QString& radioModel, int radioBand,
                                             const QString& radioFirmware, int sessionKind,
                                             const ProgramLauncher& launcher)
 {

@@ -6,7 +6,7 @@
 
 namespace mk21 {
 
-class AppState;
+class LinkState;
 
 // Which program release serves which firmware, and the checks a connected radio must pass.
 namespace ModVersion {
@@ -26,27 +26,27 @@ bool StartDetached(const QString& program);
 // DataRoot/Version.ini: builds state.versionTable. A missing file or a missing, non-numeric or
 // non-positive count reads as an empty table. This release always serves its own firmware: when
 // the table lacks that pair it is added, and the result is false (the file is damaged).
-bool LoadVersionTables(AppState& state);
+bool LoadVersionTables(LinkState& state);
 
 // DataRoot/Version.ini
-QString VersionTablePath(const AppState& state);
+QString VersionTablePath(const LinkState& state);
 
 // "V" followed by three characters that read as a number, after TrimNul.
 bool IsVersionTag(const QString& text);
 // "V200" shown as "V2.00".
 QString ShowVersion(const QString& tag);
 
-bool IsVersionPairListed(const AppState& state, const QString& release, const QString& firmware);
+bool IsVersionPairListed(const LinkState& state, const QString& release, const QString& firmware);
 // The release of the first pair serving the firmware; empty when none does.
-QString SoftwareForFirmware(const AppState& state, const QString& firmware);
+QString SoftwareForFirmware(const LinkState& state, const QString& firmware);
 
 // The mismatch explanation. kind 0: a connected radio; kind 1: a data file.
-QString VersionMessage(AppState& state, const QString& release, const QString& firmware, int kind);
+QString VersionMessage(LinkState& state, const QString& release, const QString& firmware, int kind);
 
 // Starts DataRoot/r/<this program's file name> for the release r serving the firmware. Shows
 // Msg 9063 when no valid release tag serves it or when the program cannot be started (then with
 // the path). Returns whether a program was started; only then does the caller end this program.
-bool LaunchSoftwareVersion(AppState& state, const QString& firmware,
+bool LaunchSoftwareVersion(LinkState& state, const QString& firmware,
                            const ProgramLauncher& launcher = StartDetached);
 
 bool ModelMatches(const QString& current, const QString& radio, int sessionKind);
@@ -60,7 +60,7 @@ enum class CompatibilityResult {
 };
 
 // The model, band and version checks of a connected radio, asking the user where needed.
-CompatibilityResult CheckRadioCompatibility(AppState& state, const QString& radioModel, int radioBand,
+CompatibilityResult CheckRadioCompatibility(LinkState& state, const QString& radioModel, int radioBand,
                                             const QString& radioFirmware, int sessionKind,
                                             const ProgramLauncher& launcher = StartDetached);
 

@@ -1,8 +1,8 @@
 // The built-in English texts: what every number shows that the chosen language file cannot give.
-#include "app/BuiltinTexts.h"
-#include "app/IniFile.h"
+#include "base/BuiltinTexts.h"
+#include "base/IniFile.h"
 #include "app/LanguageCatalogue.h"
-#include "app/LanguageTexts.h"
+#include "base/LanguageTexts.h"
 #include "tests/app/LanguageFileSupport.h"
 #include "tests/support/StagedState.h"
 

@@ -1,4 +1,4 @@
-#include "app/BuiltinTexts.h"
+#include "base/BuiltinTexts.h"
 
 namespace mk21
 {

@@ -1,4 +1,4 @@
-#include "data/FileWrite.h"
+#include "base/FileWrite.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

@@ -6,7 +6,7 @@
 namespace mk21
 {
 
-class AppState;
+class RunContext;
 
 // Reasons in words of the language files, for what the system has no words for.
 constexpr int ReasonNotARegularFile = 9086;
@@ -44,6 +44,6 @@ QString LocalPath(const QString& path);
 
 // Shows the result's message: its "%1" (if any) is the reason; the path and any reason not used
 // there follow on a line of their own. Nothing for a result that is done.
-void ShowFileResult(AppState& state, const FileResult& result);
+void ShowFileResult(RunContext& state, const FileResult& result);
 
 } // namespace mk21

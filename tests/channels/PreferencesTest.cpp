@@ -1,4 +1,4 @@
-#include "app/Preferences.h"
+#include "channels/Preferences.h"
 
 #include "app/AppState.h"
 #include "tests/support/StagedState.h"

@@ -5,7 +5,7 @@
 
 namespace mk21 {
 
-class AppState;
+class ChannelState;
 struct AppSettings;
 struct EditingPreferences;
 
@@ -25,10 +25,10 @@ QByteArray Encode(const EditingPreferences& preferences);
 
 // Reads Habit.ini into state.preferences. A missing file is created empty and, like an unreadable
 // one, gives all false.
-void LoadPreferences(AppState& state);
+void LoadPreferences(ChannelState& state);
 
 // Replaces Habit.ini with the current preferences. A failure leaves the old file as it was and
 // returns false; the preferences stay in memory either way.
-bool SavePreferences(const AppState& state);
+bool SavePreferences(const ChannelState& state);
 
 } // namespace mk21
