@@ -1,7 +1,9 @@
 #include "app/windows/MainSessions.h"
 
 #include "app/AppState.h"
+#include "app/windows/Switchboard.h"
 #include "app/windows/frmMain.h"
+#include "channels/windows/frmCommChInfo.h"
 #include "link/windows/FrmPassWord.h"
 #include "link/windows/FrmProgress.h"
 #include "link/windows/FrmSetComm.h"
@@ -12,13 +14,6 @@
 
 namespace mk21
 {
-
-namespace
-{
-
-constexpr const char* RadioInfoForm = "FrmRadioInfo";
-
-} // namespace
 
 MainSessions::MainSessions(AppState& state, frmMain& window)
     : state_(state), window_(window), engine_(state, link_, *this)
@@ -83,7 +78,7 @@ void MainSessions::commitEdits(int operationType)
 void MainSessions::showReadConfiguration()
 {
     window_.Change_Language();
-    window_.OpenChildForm(QLatin1String(frmMain::ChannelTableForm));
+    window_.OpenChildForm(QLatin1String(frmCommChInfo::FormName));
     window_.mdiArea()->cascadeSubWindows();
 }
 

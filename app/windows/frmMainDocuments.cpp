@@ -6,6 +6,7 @@
 #include "app/Documents.h"
 #include "app/LanguageTexts.h"
 #include "app/windows/FileDialogs.h"
+#include "channels/windows/frmCommChInfo.h"
 #include "data/ConfigurationOps.h"
 #include "base/TextOps.h"
 
@@ -62,7 +63,7 @@ void frmMain::mnuFileOpen_Click()
     CloseCurAllWindows();
     switch (ModDocument::OpenDataFile(state_, launcher_)) {
     case ModDocument::DocumentResult::Success:
-        OpenChildForm(QLatin1String(ChannelTableForm));
+        OpenChildForm(QLatin1String(frmCommChInfo::FormName));
         ShowMainTxt();
         Change_Language();
         mdiArea_->cascadeSubWindows();
@@ -131,7 +132,7 @@ void frmMain::NewDocTimer_Timer()
     NewDocTimer.stop();
     ModConfig::NewConfiguration(state_);
     SetMainTexts();
-    OpenChildForm(QLatin1String(ChannelTableForm));
+    OpenChildForm(QLatin1String(frmCommChInfo::FormName));
     ShowMainTxt();
     mdiArea_->cascadeSubWindows();
     state_.document.InitRequested = false;
@@ -141,7 +142,7 @@ void frmMain::LoadNewDoc2()
 {
     ModConfig::NewConfiguration(state_);
     SetMainTexts();
-    OpenChildForm(QLatin1String(ChannelTableForm));
+    OpenChildForm(QLatin1String(frmCommChInfo::FormName));
     ShowMainTxt();
 }
 
