@@ -76,8 +76,12 @@ void Switchboard::setStandIn(const QString& form, ModFun::WindowFactory factory)
 
 std::unique_ptr<QWidget> Switchboard::makeChannelTable()
 {
-    std::unique_ptr<frmCommChInfo> table = channels_->makeTable();
-    connect(table.get(), &frmCommChInfo::treeReloadWanted, this, &Switchboard::treeReloadWanted);
+    // The table asks for the tree while it loads.
+    std::unique_ptr<frmCommChInfo> table = channels_->makeTable([this](frmCommChInfo& loading) {
+        connect(&loading, &frmCommChInfo::treeReloadWanted, this, &Switchboard::treeReloadWanted);
+    });
+    // The rest is heard from once it has loaded, as the commands' states have always followed
+    // the cursor from its first move on.
     connect(table.get(), &frmCommChInfo::editWindowWanted, this,
             [this] { open(QLatin1String(FrmCHInfoEdit::FormName)); });
     connect(table.get(), &frmCommChInfo::cursorChannelChanged, this, &Switchboard::channelCursorMoved);
