@@ -65,11 +65,10 @@ QWidget* ShowChildForm(QMdiArea* area, std::unique_ptr<QWidget> window)
     return Load(area, std::move(window));
 }
 
-QWidget* FindSiblingForm(const QWidget* window, const QString& name)
+bool IsLoadedChild(const QWidget* window)
 {
-    const auto* sub = qobject_cast<const QMdiSubWindow*>(window->parentWidget());
-    const QMdiArea* area = sub != nullptr ? sub->mdiArea() : nullptr;
-    return area != nullptr ? FindChildForm(area, name) : nullptr;
+    const auto* sub = window != nullptr ? qobject_cast<const QMdiSubWindow*>(window->parentWidget()) : nullptr;
+    return sub != nullptr && sub->mdiArea() != nullptr && IsLoaded(sub);
 }
 
 void CloseChildWindow(QWidget* window)

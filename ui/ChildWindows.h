@@ -25,9 +25,9 @@ QWidget* ShowChildForm(QMdiArea* area, const QString& name, const WindowFactory&
 // The same for a window already built; it is discarded when one of its name is loaded.
 QWidget* ShowChildForm(QMdiArea* area, std::unique_ptr<QWidget> window);
 
-// The loaded child window named `name` in the same area as `window`, or null (also when `window`
-// is not a child window): how the editor windows reach each other.
-QWidget* FindSiblingForm(const QWidget* window, const QString& name);
+// Whether `window` is a loaded child window of an area; one that has been closed is not, even
+// before Qt deletes it. The links between windows hold only while both ends are loaded.
+bool IsLoadedChild(const QWidget* window);
 
 // Closes `window` as its own Close button must: a child window goes with its frame, as by the
 // frame's close button (the frame is deleted); any other window just closes.

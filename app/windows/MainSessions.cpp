@@ -2,7 +2,9 @@
 
 #include "app/AppState.h"
 #include "app/Documents.h"
+#include "app/windows/Switchboard.h"
 #include "app/windows/frmMain.h"
+#include "channels/windows/frmCommChInfo.h"
 #include "link/windows/FrmPassWord.h"
 #include "link/windows/FrmProgress.h"
 #include "link/windows/FrmSetComm.h"
@@ -13,13 +15,6 @@
 
 namespace mk21
 {
-
-namespace
-{
-
-constexpr const char* RadioInfoForm = "FrmRadioInfo";
-
-} // namespace
 
 MainSessions::MainSessions(AppState& state, frmMain& window)
     : state_(state), window_(window), engine_(state, link_, *this)
@@ -85,7 +80,7 @@ void MainSessions::showReadConfiguration()
 {
     ModDocument::TakeRadioConfiguration(state_);
     window_.Change_Language();
-    window_.OpenChildForm(QLatin1String(frmMain::ChannelTableForm));
+    window_.OpenChildForm(QLatin1String(frmCommChInfo::FormName));
     window_.mdiArea()->cascadeSubWindows();
 }
 

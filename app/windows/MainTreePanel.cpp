@@ -1,6 +1,7 @@
 #include "app/windows/MainTreePanel.h"
 
 #include "app/AppState.h"
+#include "app/windows/Switchboard.h"
 #include "base/LanguageTexts.h"
 #include "ui/Twips.h"
 
@@ -23,17 +24,6 @@ namespace
 
 constexpr int KeyRole = Qt::UserRole;
 constexpr int SplitterBarPixels = 5;
-
-struct NodeRow {
-    const char* key;
-    int text;
-};
-
-// The parts under the root, in display order.
-constexpr NodeRow nodes[] = {
-    {"N1", 12001}, {"N2", 12002},  {"N4", 12004}, {"N8", 12010},
-    {"N9", 12011}, {"N10", 12012}, {"N6", 12006}, {"N7", 12007},
-};
 
 } // namespace
 
@@ -94,10 +84,13 @@ void MainTreePanel::LoadTree(AppState& state)
     auto* root = new QTreeWidgetItem(TreeView1, {Label1->text()}); // the tree owns its items
     root->setIcon(0, rootIcon);
     root->setData(0, KeyRole, QStringLiteral("N0"));
-    for (const NodeRow& node : nodes) {
-        auto* item = new QTreeWidgetItem(root, {GetLangText(state, node.text)});
+    // The parts under the root: the child windows with a node, in the switchboard's order.
+    for (const ChildWindowRow& row : Switchboard::rows()) {
+        if (row.treeKey == nullptr || row.treeText == 0)
+            continue;
+        auto* item = new QTreeWidgetItem(root, {GetLangText(state, row.treeText)});
         item->setIcon(0, nodeIcon);
-        item->setData(0, KeyRole, QString::fromLatin1(node.key));
+        item->setData(0, KeyRole, QString::fromLatin1(row.treeKey));
     }
     root->setExpanded(true);
 }

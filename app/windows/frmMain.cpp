@@ -11,6 +11,7 @@
 #include "app/windows/MainStatusBar.h"
 #include "app/windows/MainToolBar.h"
 #include "app/windows/MainTreePanel.h"
+#include "app/windows/Switchboard.h"
 #include "channels/windows/ChannelWindows.h"
 #include "channels/windows/frmCommChInfo.h"
 #include "data/ModelBand.h"
@@ -39,7 +40,7 @@ constexpr int MsgSaveChanges = 9006;
 bool IsChannelTable(const QMdiSubWindow* sub)
 {
     return sub != nullptr && sub->widget() != nullptr &&
-           sub->widget()->objectName() == QLatin1String(frmMain::ChannelTableForm);
+           sub->widget()->objectName() == QLatin1String(frmCommChInfo::FormName);
 }
 
 } // namespace
@@ -49,8 +50,8 @@ frmMain::frmMain(AppState& state, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     buildWindow();
+    switchboard_ = std::make_unique<Switchboard>(state_, mdiArea_, this);
     connectCommands();
-    registerChannelWindows();
     sessions_ = std::make_unique<MainSessions>(state_, *this);
     link_ = &sessions_->link();
     restorePlacement();
@@ -108,16 +109,19 @@ void frmMain::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)
     dialogs_ = std::move(dialogs);
 }
 
+ChannelWindows& frmMain::channelWindows()
+{
+    return switchboard_->channelWindows();
+}
+
 void frmMain::setChildForm(const QString& name, ModFun::WindowFactory factory)
 {
-    childForms_[name] = std::move(factory);
+    switchboard_->setStandIn(name, std::move(factory));
 }
 
 void frmMain::OpenChildForm(const QString& name)
 {
-    const auto found = childForms_.find(name);
-    if (found != childForms_.end())
-        ModFun::ShowChildForm(mdiArea_, name, found->second);
+    switchboard_->open(name);
 }
 
 void frmMain::CloseCurAllWindows()
@@ -140,7 +144,7 @@ void frmMain::ShowCHInfo(bool show)
 void frmMain::SetSaveEditData()
 {
     // The channel table stores a value still being typed and leaves in-place editing.
-    if (frmCommChInfo* table = channelWindows_->table()) {
+    if (frmCommChInfo* table = channelWindows().table()) {
         table->ValidateActiveEditor();
         table->SetEditDisable();
     }
@@ -199,7 +203,7 @@ void frmMain::Form_Activate()
     settings.ShownLanguage = settings.CurrentLanguage;
     Change_Language();
     CloseCurAllWindows();
-    OpenChildForm(QLatin1String(ChannelTableForm));
+    OpenChildForm(QLatin1String(frmCommChInfo::FormName));
 }
 
 void frmMain::changeEvent(QEvent* event)
@@ -252,7 +256,7 @@ void frmMain::closeEvent(QCloseEvent* event)
         // keeps us open; the child windows have closed, so the document is shown again.
         if (answer == PromptAnswer::Cancel || (answer == PromptAnswer::Yes && !mnuFileSave_Click())) {
             event->ignore();
-            OpenChildForm(QLatin1String(ChannelTableForm));
+            OpenChildForm(QLatin1String(frmCommChInfo::FormName));
             return;
         }
     }

@@ -9,7 +9,6 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include <map>
 #include <memory>
 
 class QDockWidget;
@@ -21,11 +20,13 @@ namespace mk21
 class AppState;
 class ChannelWindows;
 class FileDialogs;
+struct ChildWindowRow;
 class MainStatusBar;
 class MainSessions;
 class MainToolBar;
 class MainTreePanel;
 class SerialLink;
+class Switchboard;
 
 // The program's only top-level working window: the parent of every editor window, with the menus,
 // the toolbar, the tree panel and the status bar, and the commands they run.
@@ -33,7 +34,6 @@ class frmMain final : public QMainWindow
 {
     Q_OBJECT
   public:
-    static constexpr const char* ChannelTableForm = "frmCommChInfo";
     static constexpr int NewDocInterval = 100;
     static constexpr int ChannelCommandInterval = 20;
     static constexpr int HabitsCommand = 8; // the channel command that opens the preferences
@@ -58,15 +58,18 @@ class frmMain final : public QMainWindow
     void Form_Activate();
 
     QMdiArea* mdiArea() const { return mdiArea_; }
+    // The child windows and the links between them.
+    Switchboard& switchboard() { return *switchboard_; }
     // The links between the channel windows, and the channel commands.
-    ChannelWindows& channelWindows() { return *channelWindows_; }
+    ChannelWindows& channelWindows();
 
     // What the commands use, replaceable (tests answer the file dialogs themselves).
     void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
     void setLauncher(ModVersion::ProgramLauncher launcher) { launcher_ = std::move(launcher); }
     const ModVersion::ProgramLauncher& launcher() const { return launcher_; }
-    // The window a command or tree node opens under that name; a name without one opens nothing.
+    // Opens `factory`'s windows under that name instead of the switchboard's (tests use stand-ins).
     void setChildForm(const QString& name, ModFun::WindowFactory factory);
+    // Opens the child window of that name once; a name without a window opens nothing.
     void OpenChildForm(const QString& name);
     // The radio link's port, closed when the window unloads. Not owned.
     void setSerialLink(SerialLink* link) { link_ = link; }
@@ -115,7 +118,8 @@ class frmMain final : public QMainWindow
     void childActivated();
     void treeNodeClicked(const QString& key);
     void toolbarButtonClicked(const QString& key);
-    void registerChannelWindows();
+    // What a child window's tree node or menu item runs.
+    void runChildWindowRow(const ChildWindowRow& row);
     void SetCHEditEnabled(int number);
     void TimerCHEdit_Timer();
     void NewDocTimer_Timer();
@@ -132,14 +136,13 @@ class frmMain final : public QMainWindow
     MainStatusBar* sbStatusBar = nullptr;
     std::unique_ptr<FileDialogs> dialogs_;
     ModVersion::ProgramLauncher launcher_ = ModVersion::StartDetached;
-    std::map<QString, ModFun::WindowFactory> childForms_;
     SerialLink* link_ = nullptr;
     QString dialogFilter_;
     QBrush plainBackground_;
     QString tilePath_; // the picture the cached tile came from
     QPixmap tile_;
     bool endingAtOnce_ = false;
-    std::unique_ptr<ChannelWindows> channelWindows_;
+    std::unique_ptr<Switchboard> switchboard_;
     std::unique_ptr<MainSessions> sessions_; // first to go: it closes the port
 };
 

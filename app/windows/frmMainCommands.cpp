@@ -9,8 +9,8 @@
 #include "app/windows/MainStatusBar.h"
 #include "app/windows/MainToolBar.h"
 #include "app/windows/MainTreePanel.h"
+#include "app/windows/Switchboard.h"
 #include "channels/ChannelList.h"
-#include "channels/windows/FrmCHInfoEdit.h"
 #include "channels/windows/ChannelWindows.h"
 #include "channels/windows/frmCommChInfo.h"
 #include "data/windows/FrmModelInfo.h"
@@ -27,31 +27,6 @@
 
 namespace mk21
 {
-
-namespace
-{
-
-// The editor windows by the tree key that opens them.
-struct TreeRow {
-    const char* key;
-    const char* form;
-};
-
-constexpr TreeRow treeForms[] = {
-    {"N1", frmMain::ChannelTableForm},
-    {"N2", "FrmOptFeatures"},
-    {"N3", "FrmRadio"},
-    {"N4", "FrmDTMF"},
-    {"N5", "FrmTestFre"},
-    {"N6", "FrmEmbMsg"},
-    {"N8", "FrmKey"},
-    {"N9", "FrmScan"},
-    {"N10", "FrmAlert"},
-};
-
-constexpr const char* RadioInfoForm = "FrmRadioInfo";
-
-} // namespace
 
 void frmMain::connectCommands()
 {
@@ -70,21 +45,10 @@ void frmMain::connectCommands()
     for (const auto& [item, code] : channelCommands)
         connect(item, &QAction::triggered, this, [this, code = code] { ChannelCommand(code); });
 
-    const std::pair<QAction*, const char*> editors[] = {
-        {m.mnuChannelInfo, ChannelTableForm},
-        {m.mnuOptFeature, "FrmOptFeatures"},
-        {m.MnuRadioFre, "FrmRadio"},
-        {m.MnuDTMF, "FrmDTMF"},
-        {m.MnuKey, "FrmKey"},
-        {m.MnuScan, "FrmScan"},
-        {m.MnuAlert, "FrmAlert"},
-        {m.mnuEmbeddedMsg, "FrmEmbMsg"},
-    };
-    for (const auto& [item, form] : editors) {
-        const QString name = QString::fromLatin1(form);
-        connect(item, &QAction::triggered, this, [this, name] { OpenChildForm(name); });
+    for (const ChildWindowRow& row : Switchboard::rows()) {
+        if (row.menuItem != nullptr)
+            connect(m.*row.menuItem, &QAction::triggered, this, [this, r = &row] { runChildWindowRow(*r); });
     }
-    connect(m.MnuLocalInfo, &QAction::triggered, this, &frmMain::MnuLocalInfo_Click);
 
     connect(m.mnuReadFromRadio, &QAction::triggered, this, &frmMain::mnuReadFromRadio_Click);
     connect(m.mnuWriteToRadio, &QAction::triggered, this, &frmMain::mnuWriteToRadio_Click);
@@ -111,6 +75,10 @@ void frmMain::connectCommands()
 
     connect(tbToolBar, &MainToolBar::buttonClicked, this, &frmMain::toolbarButtonClicked);
     connect(Picture1, &MainTreePanel::nodeClicked, this, &frmMain::treeNodeClicked);
+    connect(switchboard_.get(), &Switchboard::channelCursorMoved, this, &frmMain::SetCHEditEnabled);
+    connect(switchboard_.get(), &Switchboard::channelMenuRequested, this,
+            [this](const QPoint& at) { menus_.MnuCHEdit->popup(at); });
+    connect(switchboard_.get(), &Switchboard::treeReloadWanted, this, &frmMain::LoadTree);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMain::childActivated);
     connect(&TimerCHEdit, &QTimer::timeout, this, &frmMain::TimerCHEdit_Timer);
     connect(&NewDocTimer, &QTimer::timeout, this, &frmMain::NewDocTimer_Timer);
@@ -118,14 +86,16 @@ void frmMain::connectCommands()
 
 void frmMain::treeNodeClicked(const QString& key)
 {
-    if (key == QLatin1String("N7")) {
-        MnuLocalInfo_Click();
-        return;
-    }
-    for (const TreeRow& row : treeForms) {
-        if (key == QLatin1String(row.key))
-            OpenChildForm(QString::fromLatin1(row.form));
-    }
+    if (const ChildWindowRow* row = Switchboard::rowOfTreeKey(key))
+        runChildWindowRow(*row);
+}
+
+void frmMain::runChildWindowRow(const ChildWindowRow& row)
+{
+    if (row.command != nullptr)
+        (this->*row.command)();
+    else
+        switchboard_->open(QLatin1String(row.form));
 }
 
 void frmMain::toolbarButtonClicked(const QString& key)
@@ -167,30 +137,14 @@ void frmMain::TimerCHEdit_Timer()
         FrmHabits habits(state_, this);
         habits.exec();
         if (state_.preferences.OffSetShowMode != offsets)
-            channelWindows_->OffsetModeChanged();
+            channelWindows().OffsetModeChanged();
         return;
     }
     emit channelCommandDue(PendingChannelCommand);
-    channelWindows_->RunCommand(PendingChannelCommand);
+    channelWindows().RunCommand(PendingChannelCommand);
     // A copy fills the clipboard without redrawing a row: the states follow it here.
-    if (const frmCommChInfo* table = channelWindows_->table())
+    if (const frmCommChInfo* table = channelWindows().table())
         SetCHEditEnabled(ModCHEdit::ChannelsPerGroup * table->group() + table->cursorRow());
-}
-
-void frmMain::registerChannelWindows()
-{
-    channelWindows_ = std::make_unique<ChannelWindows>(state_, mdiArea_, this);
-    setChildForm(QLatin1String(ChannelTableForm), [this] {
-        auto table = std::make_unique<frmCommChInfo>(state_);
-        connect(table.get(), &frmCommChInfo::editWindowWanted, this,
-                [this] { OpenChildForm(QLatin1String(ChannelWindows::EditForm)); });
-        connect(table.get(), &frmCommChInfo::cursorChannelChanged, this, &frmMain::SetCHEditEnabled);
-        connect(table.get(), &frmCommChInfo::channelMenuRequested, this,
-                [this](const QPoint& at) { menus_.MnuCHEdit->popup(at); });
-        connect(table.get(), &frmCommChInfo::treeReloadWanted, this, &frmMain::LoadTree);
-        return table;
-    });
-    setChildForm(QLatin1String(ChannelWindows::EditForm), [this] { return std::make_unique<FrmCHInfoEdit>(state_); });
 }
 
 void frmMain::SetCHEditEnabled(int number)

@@ -7,6 +7,7 @@
 #include "base/LanguageTexts.h"
 #include "app/windows/FileDialogs.h"
 #include "app/NewConfiguration.h"
+#include "channels/windows/frmCommChInfo.h"
 #include "data/ConfigurationOps.h"
 #include "base/TextOps.h"
 
@@ -63,7 +64,7 @@ void frmMain::mnuFileOpen_Click()
     CloseCurAllWindows();
     switch (ModDocument::OpenDataFile(state_, launcher_)) {
     case ModDocument::DocumentResult::Success:
-        OpenChildForm(QLatin1String(ChannelTableForm));
+        OpenChildForm(QLatin1String(frmCommChInfo::FormName));
         ShowMainTxt();
         Change_Language();
         mdiArea_->cascadeSubWindows();
@@ -132,7 +133,7 @@ void frmMain::NewDocTimer_Timer()
     NewDocTimer.stop();
     ModConfig::NewConfiguration(state_);
     SetMainTexts();
-    OpenChildForm(QLatin1String(ChannelTableForm));
+    OpenChildForm(QLatin1String(frmCommChInfo::FormName));
     ShowMainTxt();
     mdiArea_->cascadeSubWindows();
     state_.document.InitRequested = false;
@@ -142,7 +143,7 @@ void frmMain::LoadNewDoc2()
 {
     ModConfig::NewConfiguration(state_);
     SetMainTexts();
-    OpenChildForm(QLatin1String(ChannelTableForm));
+    OpenChildForm(QLatin1String(frmCommChInfo::FormName));
     ShowMainTxt();
 }
 

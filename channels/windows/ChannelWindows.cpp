@@ -3,28 +3,13 @@
 #include "app/AppState.h"
 #include "app/windows/FrmMsgConfirm.h"
 #include "channels/ChannelList.h"
-#include "channels/windows/frmCommChInfo.h"
+#include "channels/windows/FrmCHInfoEdit.h"
 #include "ui/ChildWindows.h"
-
-#include <QComboBox>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 
 namespace mk21 {
 
-namespace {
-
-// Calls a method of a window that may not offer it (the feature windows add theirs later).
-void CallIfOffered(QWidget* window, const char* method, const char* signature)
-{
-    if (window != nullptr && window->metaObject()->indexOfMethod(signature) >= 0)
-        QMetaObject::invokeMethod(window, method);
-}
-
-} // namespace
-
-ChannelWindows::ChannelWindows(AppState& state, QMdiArea* area, QWidget* dialogParent)
-    : state_(state), area_(area), dialogParent_(dialogParent)
+ChannelWindows::ChannelWindows(AppState& state, QWidget* dialogParent)
+    : state_(state), dialogParent_(dialogParent)
 {
     state_.channelViews = this;
 }
@@ -35,20 +20,54 @@ ChannelWindows::~ChannelWindows()
         state_.channelViews = nullptr;
 }
 
-frmCommChInfo* ChannelWindows::table() const
+std::unique_ptr<frmCommChInfo> ChannelWindows::makeTable(const frmCommChInfo::Linker& link)
 {
-    return qobject_cast<frmCommChInfo*>(ModFun::FindChildForm(area_, QLatin1String(TableForm)));
+    auto made = std::make_unique<frmCommChInfo>(state_, [this, &link](frmCommChInfo& loading) {
+        // A table still loading, or closed, reaches no edit window.
+        frmCommChInfo* table = &loading;
+        connect(table, &frmCommChInfo::editWindowRefreshWanted, this, [this, table] {
+            if (ModFun::IsLoadedChild(table))
+                refreshEditWindow(true);
+        });
+        connect(table, &frmCommChInfo::editBusyLockWanted, this, [this, table](int number) {
+            FrmCHInfoEdit* edit = editWindow();
+            if (edit != nullptr && ModFun::IsLoadedChild(table))
+                edit->ReShowBusyLock(number);
+        });
+        if (link)
+            link(loading);
+    });
+    table_ = made.get();
+    return made;
 }
 
-QWidget* ChannelWindows::editWindow() const
+std::unique_ptr<FrmCHInfoEdit> ChannelWindows::makeEditWindow()
 {
-    return ModFun::FindChildForm(area_, QLatin1String(EditForm));
+    auto made = std::make_unique<FrmCHInfoEdit>(state_);
+    FrmCHInfoEdit* edit = made.get();
+    connect(edit, &FrmCHInfoEdit::tableGroupWanted, this, [this, edit] {
+        frmCommChInfo* shown = table();
+        if (shown != nullptr && ModFun::IsLoadedChild(edit))
+            shown->ChangeGroup();
+    });
+    edit_ = edit;
+    return made;
+}
+
+frmCommChInfo* ChannelWindows::table() const
+{
+    return ModFun::IsLoadedChild(table_) ? table_.data() : nullptr;
+}
+
+FrmCHInfoEdit* ChannelWindows::editWindow() const
+{
+    return ModFun::IsLoadedChild(edit_) ? edit_.data() : nullptr;
 }
 
 void ChannelWindows::refreshEditWindow(bool fromTable) const
 {
-    if (QWidget* edit = editWindow())
-        QMetaObject::invokeMethod(edit, "SetGridEditData", Q_ARG(bool, fromTable));
+    if (FrmCHInfoEdit* edit = editWindow())
+        edit->SetGridEditData(fromTable);
 }
 
 void ChannelWindows::RunCommand(int code)
@@ -68,8 +87,8 @@ void ChannelWindows::OffsetModeChanged()
     const bool offsets = state_.preferences.OffSetShowMode;
     if (frmCommChInfo* shown = table())
         shown->ReShowAllTxFre(offsets);
-    if (QWidget* edit = editWindow())
-        QMetaObject::invokeMethod(edit, "ReShowEditTxFre", Q_ARG(bool, offsets));
+    if (FrmCHInfoEdit* edit = editWindow())
+        edit->ReShowEditTxFre(offsets);
 }
 
 void ChannelWindows::channelChanged(int number)
@@ -85,13 +104,7 @@ void ChannelWindows::editWindowRefresh()
 
 void ChannelWindows::channelReferencesChanged()
 {
-    for (QMdiSubWindow* sub : area_->subWindowList()) {
-        QWidget* window = sub->widget();
-        if (window == nullptr || ModFun::FindChildForm(area_, window->objectName()) != window)
-            continue;
-        if (window->objectName() == QLatin1String("FrmScan") || window->objectName() == QLatin1String("FrmAlert"))
-            CallIfOffered(window, "ReshowByCh", "ReshowByCh()");
-    }
+    emit referencesChanged();
 }
 
 void ChannelWindows::AskConfirmation(int mode)
@@ -105,11 +118,8 @@ void ChannelWindows::ReShowChRow(int row, int group)
 {
     if (frmCommChInfo* shown = table())
         shown->reShowGrid(ModCHEdit::ChannelsPerGroup * group + row);
-    if (QWidget* edit = editWindow()) {
-        const auto* position = edit->findChild<QComboBox*>(QStringLiteral("Combo1"));
-        if (position != nullptr && position->currentIndex() + 1 == row)
-            refreshEditWindow(false);
-    }
+    if (const FrmCHInfoEdit* edit = editWindow(); edit != nullptr && edit->positionShown() == row)
+        refreshEditWindow(false);
 }
 
 void ChannelWindows::ReShowAllCh()

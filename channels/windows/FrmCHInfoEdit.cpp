@@ -15,7 +15,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMetaObject>
 #include <QPushButton>
 
 #include <algorithm>
@@ -82,7 +81,7 @@ QStringList ItemsOf(const QComboBox* list)
 
 FrmCHInfoEdit::FrmCHInfoEdit(AppState& state, QWidget* parent) : QWidget(parent), state_(state)
 {
-    setObjectName(QStringLiteral("FrmCHInfoEdit"));
+    setObjectName(QLatin1String(FormName));
     CreateControls();
     ChangShowByLanguage();
 
@@ -112,15 +111,18 @@ void FrmCHInfoEdit::SetGridEditData(bool rIsGridChange)
         cursor.CurrentRow = Combo1->currentIndex() + 1;
         if (Combo4->currentIndex() != cursor.SharedGroup) {
             cursor.SharedGroup = Combo4->currentIndex();
-            if (cursor.TableOpen) {
-                if (QWidget* table = ModFun::FindSiblingForm(this, QStringLiteral("frmCommChInfo")))
-                    QMetaObject::invokeMethod(table, "ChangeGroup");
-            }
+            if (cursor.TableOpen)
+                emit tableGroupWanted();
         }
     }
     ShowChannel(ModCHEdit::ChannelsPerGroup * Combo4->currentIndex() + Combo1->currentIndex() + 1);
     if (--showing_ == 0)
         WandToSave = true;
+}
+
+int FrmCHInfoEdit::positionShown() const
+{
+    return Combo1->currentIndex() + 1;
 }
 
 void FrmCHInfoEdit::ShowChannel(int number)

@@ -21,6 +21,7 @@ class AppState;
 class FrmCHInfoEdit final : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char* FormName = "FrmCHInfoEdit";
     static constexpr int ListCount = 11;
     static constexpr int CheckCount = 7;
 
@@ -28,18 +29,24 @@ public:
 
     // true: shows the channel under the table's cursor; false: the channel of this window's
     // selectors, passing a new group on to the table.
-    Q_INVOKABLE void SetGridEditData(bool rIsGridChange);
+    void SetGridEditData(bool rIsGridChange);
     // The transmit field follows the offset display mode; the channel is shown again.
-    Q_INVOKABLE void ReShowEditTxFre(bool rOffSet);
+    void ReShowEditTxFre(bool rOffSet);
     // Lowers an unavailable busy lock on a tone of channel `number` and, when this window shows
     // that channel, offers the busy-lock entries the channel allows.
-    Q_INVOKABLE void ReShowBusyLock(int number);
+    void ReShowBusyLock(int number);
     // The auto-dial lists offer the DTMF memories defined now; the stored choices are shown again.
-    Q_INVOKABLE void ReShowDtmfLists();
+    void ReShowDtmfLists();
     // Commits the frequency being typed, as leaving the field would.
-    Q_INVOKABLE void CommitPendingText();
+    void CommitPendingText();
+    // The position 1..16 the selector Combo1 shows; 0 without one.
+    int positionShown() const;
 
     bool WandToSave = true; // commits are made only while set; cleared while a channel is shown
+
+signals:
+    // A group was chosen here while the table is open: the table shows the shared group.
+    void tableGroupWanted();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -60,10 +60,14 @@ int ListValue(const ChannelRecord& channel, int col)
 
 } // namespace
 
-frmCommChInfo::frmCommChInfo(AppState& state, QWidget* parent)
+frmCommChInfo::frmCommChInfo(AppState& state, QWidget* parent) : frmCommChInfo(state, Linker(), parent)
+{
+}
+
+frmCommChInfo::frmCommChInfo(AppState& state, const Linker& link, QWidget* parent)
     : QWidget(parent), state_(state)
 {
-    setObjectName(QStringLiteral("frmCommChInfo"));
+    setObjectName(QLatin1String(FormName));
     MSFlexGrid1 = new ChannelGrid(this);
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -94,6 +98,9 @@ frmCommChInfo::frmCommChInfo(AppState& state, QWidget* parent)
     TimerCHEdit.setInterval(DoubleClickGuard);
     TimerCHEdit.setSingleShot(true);
     setWindowTitle(QStringLiteral("信道信息"));
+
+    if (link)
+        link(*this);
 
     // Form_Load
     CommandHelp->hide();
@@ -219,10 +226,8 @@ void frmCommChInfo::Combo7_Click()
         clearRow(row);
     reShowAllGrid();
     SetShowEditData();
-    if (state_.channelCursor.EditOpen) {
-        if (QWidget* edit = ModFun::FindSiblingForm(this, QStringLiteral("FrmCHInfoEdit")))
-            QMetaObject::invokeMethod(edit, "SetGridEditData", Q_ARG(bool, true));
-    }
+    if (state_.channelCursor.EditOpen)
+        emit editWindowRefreshWanted();
     emit cursorChannelChanged(ChannelsPerGroup * group_ + cursorRow());
 }
 
@@ -274,10 +279,8 @@ void frmCommChInfo::reShowGrid(int rRow)
     if (const std::optional<int> index = ModCHEdit::FindChannel(state_.WorkingConfiguration, rRow)) {
         drawRow(row, *index);
         ModCHEdit::ApplyBusyLockRule(state_, rRow);
-        if (state_.channelCursor.EditOpen) {
-            if (QWidget* edit = ModFun::FindSiblingForm(this, QStringLiteral("FrmCHInfoEdit")))
-                QMetaObject::invokeMethod(edit, "ReShowBusyLock", Q_ARG(int, rRow));
-        }
+        if (state_.channelCursor.EditOpen)
+            emit editBusyLockWanted(rRow);
     } else {
         clearRow(row);
     }

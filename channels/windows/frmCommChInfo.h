@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -30,18 +31,25 @@ public:
     static constexpr int ScrollInterval = 500;
     static constexpr int DoubleClickGuard = 1000;
 
+    static constexpr const char* FormName = "frmCommChInfo";
+
+    // Connects a window's signals before it loads, so that nothing it asks while loading is lost.
+    using Linker = std::function<void(frmCommChInfo&)>;
+
     explicit frmCommChInfo(AppState& state, QWidget* parent = nullptr);
+    frmCommChInfo(AppState& state, const Linker& link, QWidget* parent = nullptr);
     ~frmCommChInfo() override;
 
     // Drawing.
-    Q_INVOKABLE void reShowAllGrid();
-    Q_INVOKABLE void reShowGrid(int rRow);
-    Q_INVOKABLE void ReShowAllTxFre(bool rOffSet);
-    Q_INVOKABLE void ChangeGroup();
+    void reShowAllGrid();
+    void reShowGrid(int rRow);
+    void ReShowAllTxFre(bool rOffSet);
+    // Shows the shared group (the edit window chose it).
+    void ChangeGroup();
     // In-place editing.
-    Q_INVOKABLE void SetEditDisable();
+    void SetEditDisable();
     // Commits what is being typed in the visible text editor, as when it loses the focus.
-    Q_INVOKABLE void ValidateActiveEditor();
+    void ValidateActiveEditor();
     bool FlexConcludeRx();
     void EnterGridEdit();
     void GridNextCol();
@@ -69,6 +77,11 @@ signals:
     void channelMenuRequested(const QPoint& globalPos);
     // The main window's tree shows the document again.
     void treeReloadWanted();
+    // The cursor moved while the edit window is open: it shows the channel under the cursor.
+    void editWindowRefreshWanted();
+    // Channel `number` was drawn anew while the edit window is open: it offers that channel's
+    // busy-lock entries again.
+    void editBusyLockWanted(int number);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -141,10 +141,8 @@ void frmCommChInfo::EnterGridEdit()
     cursor.CurrentCol = col;
     cursor.CurrentRow = row;
     lastTopRow_ = MSFlexGrid1->topRow();
-    if (cursor.EditOpen) {
-        if (QWidget* edit = ModFun::FindSiblingForm(this, QStringLiteral("FrmCHInfoEdit")))
-            QMetaObject::invokeMethod(edit, "SetGridEditData", Q_ARG(bool, true));
-    }
+    if (cursor.EditOpen)
+        emit editWindowRefreshWanted();
     const QRect cell = MSFlexGrid1->cellRect(row, col, this);
     if (col == RxColumn || col == TxColumn) {
         Text1->setGeometry(cell);

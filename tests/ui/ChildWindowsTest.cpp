@@ -100,3 +100,21 @@ TEST_F(ChildWindows, UnloadClosesEveryWindowOfTheNameThatAgrees)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(gone.isNull());
 }
+
+TEST_F(ChildWindows, OnlyAWindowShownInAnAreaAndNotClosedCountsAsLoaded)
+{
+    Editor alone;
+    alone.show();
+    EXPECT_FALSE(IsLoadedChild(&alone)) << "a top-level window";
+    EXPECT_FALSE(IsLoadedChild(nullptr));
+
+    QWidget* key = open("FrmKey");
+    EXPECT_TRUE(IsLoadedChild(key));
+    CloseChildWindow(key);
+    EXPECT_FALSE(IsLoadedChild(key)) << "closed, before Qt deletes it";
+
+    auto* stubborn = static_cast<Editor*>(open("FrmScan"));
+    stubborn->refuseClose = true;
+    CloseChildWindow(stubborn);
+    EXPECT_TRUE(IsLoadedChild(stubborn)) << "it refused to close";
+}

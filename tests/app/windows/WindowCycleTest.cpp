@@ -1,6 +1,7 @@
 #include "app/windows/FrmHabits.h"
 #include "app/windows/FrmMsgConfirm.h"
 #include "app/windows/FrmSetLanguage.h"
+#include "app/windows/Switchboard.h"
 #include "app/windows/frmAbout.h"
 #include "app/windows/frmMain.h"
 #include "app/windows/frmSplash.h"
@@ -41,7 +42,23 @@ void cycle(const char* name, const std::function<std::unique_ptr<QWidget>()>& ma
 
 } // namespace
 
-TEST(WindowCycles, EveryWindowOpensAndClosesAHundredTimesWithoutLeftovers)
+TEST(WindowCycles, EveryChildWindowOfTheSwitchboardOpensAndClosesAHundredTimesWithoutLeftovers)
+{
+    MainWindowHarness h;
+    h.open();
+    mk21::Switchboard& board = h.window->switchboard();
+    int made = 0;
+    for (const mk21::ChildWindowRow& row : mk21::Switchboard::rows()) {
+        if (row.make == nullptr)
+            continue; // still to come: opens nothing
+        ++made;
+        cycle(row.form, [&] { return board.make(row); });
+    }
+    EXPECT_GE(made, 2) << "the channel table and the channel edit window at least";
+}
+
+// The dialogs, which the switchboard does not list.
+TEST(WindowCycles, EveryDialogOpensAndClosesAHundredTimesWithoutLeftovers)
 {
     MainWindowHarness h;
     mk21::AppState& st = h.state;

@@ -7,6 +7,7 @@
 #include "channels/windows/ChannelGrid.h"
 #include "tests/app/windows/frmMainHarness.h"
 #include "tests/support/WhenModal.h"
+#include "ui/ChildWindows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -172,6 +174,23 @@ TEST_F(MainWindowChannelCommands, CloseButtonsCloseTheChannelWindowsWithTheirFra
         EXPECT_TRUE(again->widget()->isVisible());
         EXPECT_EQ(area->subWindowList().size(), 1);
     }
+}
+
+TEST_F(MainWindowChannelCommands, AChannelTableThatLoadsRebuildsTheTree)
+{
+    ModFun::UnloadFormByName(h.window->mdiArea(), QLatin1String(frmCommChInfo::FormName));
+    QTest::qWait(0); // deferred deletions
+    ASSERT_EQ(h.child(QStringLiteral("frmCommChInfo")), nullptr);
+    auto* tree = h.window->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    ASSERT_NE(tree, nullptr);
+    tree->clear();
+    h.action("MnuDTMF")->setVisible(false);
+
+    h.action("mnuChannelInfo")->trigger();
+    ASSERT_NE(h.child(QStringLiteral("frmCommChInfo")), nullptr);
+    ASSERT_EQ(tree->topLevelItemCount(), 1) << "the table asked for the tree while it loaded";
+    EXPECT_EQ(tree->topLevelItem(0)->childCount(), 8);
+    EXPECT_TRUE(h.action("MnuDTMF")->isVisible());
 }
 
 TEST_F(MainWindowChannelCommands, TheAreaScrollsToTheEdgesOfATableLargerThanIt)

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Startup.h"
+#include "channels/windows/frmCommChInfo.h"
 #include "ui/ChildWindows.h"
 
 #include <QMdiArea>
@@ -74,7 +75,7 @@ frmMain& MainWindowHarness::open()
     });
     for (const char* form : standInForms) {
         const QString name = QString::fromLatin1(form);
-        if (realChannelTable && name == QLatin1String(frmMain::ChannelTableForm))
+        if (realChannelTable && name == QLatin1String(frmCommChInfo::FormName))
             continue;
         window->setChildForm(name, [name] {
             auto standIn = std::make_unique<QWidget>();
@@ -85,7 +86,7 @@ frmMain& MainWindowHarness::open()
     // The window opened the real channel table while it loaded; the tests of the window's own
     // commands start without it and get the stand-in when they open one.
     if (!realChannelTable)
-        ModFun::UnloadFormByName(window->mdiArea(), QLatin1String(frmMain::ChannelTableForm));
+        ModFun::UnloadFormByName(window->mdiArea(), QLatin1String(frmCommChInfo::FormName));
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     return *window;

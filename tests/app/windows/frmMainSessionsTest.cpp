@@ -182,7 +182,7 @@ TEST_F(MainWindowSessions, AReadShowsTheRadiosChannelsInTheChannelTable)
 
     run("mnuReadFromRadio");
     const auto* table = qobject_cast<frmCommChInfo*>(
-        ModFun::FindChildForm(h.window->mdiArea(), QLatin1String(frmMain::ChannelTableForm)));
+        ModFun::FindChildForm(h.window->mdiArea(), QLatin1String(frmCommChInfo::FormName)));
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->grid()->cellText(3, 1), "433.12500");
     EXPECT_EQ(table->grid()->cellText(1, 1), "");

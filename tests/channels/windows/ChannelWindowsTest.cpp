@@ -18,7 +18,9 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -53,13 +55,13 @@ class ChannelWindowsTogether : public testing::Test
 
     void open()
     {
-        windows = std::make_unique<ChannelWindows>(state, &area, &area);
+        windows = std::make_unique<ChannelWindows>(state, &area);
         table = qobject_cast<frmCommChInfo*>(
-            ModFun::ShowChildForm(&area, QLatin1String(ChannelWindows::TableForm), [this] {
-                auto made = std::make_unique<frmCommChInfo>(state);
+            ModFun::ShowChildForm(&area, QLatin1String(frmCommChInfo::FormName), [this] {
+                auto made = windows->makeTable();
                 QObject::connect(made.get(), &frmCommChInfo::editWindowWanted, &area, [this] {
-                    ModFun::ShowChildForm(&area, QLatin1String(ChannelWindows::EditForm),
-                                          [this] { return std::make_unique<FrmCHInfoEdit>(state); });
+                    ModFun::ShowChildForm(&area, QLatin1String(FrmCHInfoEdit::FormName),
+                                          [this] { return windows->makeEditWindow(); });
                 });
                 return made;
             }));
@@ -73,7 +75,7 @@ class ChannelWindowsTogether : public testing::Test
     {
         QTest::mouseClick(Control<QPushButton>(table, "CommandCHInfoEdit"), Qt::LeftButton);
     }
-    FrmCHInfoEdit* edit() const { return qobject_cast<FrmCHInfoEdit*>(windows->editWindow()); }
+    FrmCHInfoEdit* edit() const { return windows->editWindow(); }
     template <class T> T* inEdit(const char* name) const { return Control<T>(edit(), name); }
     QString cell(int row, int col) const { return table->grid()->cellText(row, col); }
     QPoint cellCentre(int row, int col) const
@@ -268,6 +270,52 @@ TEST_F(ChannelWindowsTogether, MovingUpFromTheFirstRowSwapsWithTheLastAndTheCurs
     EXPECT_EQ(inEdit<QComboBox>("Combo1")->currentText(), "16");
     EXPECT_EQ(inEdit<QLineEdit>("Text1")->text(), mhz(17));
     EXPECT_FALSE(table->CodeMoveTopRow);
+}
+
+TEST_F(ChannelWindowsTogether, EveryCommandButACopyTellsTheReferenceWindowsOnce)
+{
+    addChannels({1, 2});
+    open();
+    QSignalSpy references(windows.get(), &ChannelWindows::referencesChanged);
+    table->grid()->setCursor(1, 1);
+    run(ModCHEdit::CopyCommand);
+    EXPECT_EQ(references.count(), 0);
+    run(ModCHEdit::MoveDownCommand);
+    EXPECT_EQ(references.count(), 1);
+    run(ModCHEdit::InsertCommand);
+    EXPECT_EQ(references.count(), 2);
+}
+
+TEST_F(ChannelWindowsTogether, TheCallersLinkHearsTheTableWhileItLoads)
+{
+    windows = std::make_unique<ChannelWindows>(state, &area);
+    int treeRequests = 0;
+    const std::unique_ptr<frmCommChInfo> made = windows->makeTable([&treeRequests](frmCommChInfo& loading) {
+        QObject::connect(&loading, &frmCommChInfo::treeReloadWanted, [&treeRequests] { ++treeRequests; });
+    });
+    EXPECT_EQ(treeRequests, 1);
+    EXPECT_EQ(windows->table(), nullptr) << "a table outside an area takes no part";
+}
+
+TEST_F(ChannelWindowsTogether, AClosedEditWindowIsNoLongerRedrawnEvenBeforeItIsDeleted)
+{
+    addChannels({5, 6, 7});
+    state.preferences.NoDeleteQuestion = true;
+    state.preferences.DeleteRemovesChannels = true;
+    open();
+    table->grid()->setCursor(5, 1);
+    openEditWindow();
+    const QPointer<FrmCHInfoEdit> closed = edit();
+    ASSERT_FALSE(closed.isNull());
+    ModFun::CloseChildWindow(closed);
+    ASSERT_FALSE(closed.isNull());
+    EXPECT_EQ(windows->editWindow(), nullptr);
+
+    area.setActiveSubWindow(qobject_cast<QMdiSubWindow*>(table->parentWidget()));
+    QTest::mouseClick(table->grid()->viewport(), Qt::LeftButton, {}, cellCentre(6, 1));
+    EXPECT_EQ(run(ModCHEdit::DeleteCommand), 0); // redraws every channel
+    EXPECT_EQ(cell(6, 1), mhz(7));
+    EXPECT_EQ(Control<QComboBox>(closed, "Combo1")->currentText(), "5");
 }
 
 } // namespace

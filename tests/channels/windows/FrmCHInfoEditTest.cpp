@@ -29,18 +29,6 @@ using mk21::test::Control;
 
 namespace {
 
-// Stands in for the channel table: records the group it is told to show.
-class TableStandIn final : public QWidget {
-    Q_OBJECT
-public:
-    explicit TableStandIn(AppState& state) : state_(state) { setObjectName(QStringLiteral("frmCommChInfo")); }
-    Q_INVOKABLE void ChangeGroup() { groupsShown.append(state_.channelCursor.SharedGroup); }
-    QList<int> groupsShown;
-
-private:
-    AppState& state_;
-};
-
 // Tells the window about model changes as the main window's channel views do, re-entering it
 // in the middle of its own commits.
 class RefreshingViews final : public ChannelViews {
@@ -121,18 +109,24 @@ TEST_F(ChannelEditWindow, ShowsTheChannelUnderTheTableCursorAndShowingChangesNot
     EXPECT_FALSE(state.channelCursor.EditOpen);
 }
 
-TEST_F(ChannelEditWindow, ChoosingAGroupSwitchesTheTableInTheSameArea)
+TEST_F(ChannelEditWindow, ChoosingAGroupAsksTheOpenTableToShowIt)
 {
-    auto* table = new TableStandIn(state);
-    area.addSubWindow(table)->show();
+    QList<int> groupsAsked;
     state.channelCursor.TableOpen = true;
     open();
+    QObject::connect(window, &FrmCHInfoEdit::tableGroupWanted,
+                     [&] { groupsAsked.append(state.channelCursor.SharedGroup); });
     ModFun::SelectListText(c<QComboBox>("Combo4"), QStringLiteral("4"));
     EXPECT_EQ(state.channelCursor.SharedGroup, 3);
-    EXPECT_EQ(table->groupsShown, QList<int>{3});
+    EXPECT_EQ(groupsAsked, QList<int>{3});
     ModFun::SelectListText(c<QComboBox>("Combo1"), QStringLiteral("7"));
     EXPECT_EQ(state.channelCursor.CurrentRow, 7);
-    EXPECT_EQ(table->groupsShown, QList<int>{3}) << "a new position alone does not move the table";
+    EXPECT_EQ(groupsAsked, QList<int>{3}) << "a new position alone does not move the table";
+
+    state.channelCursor.TableOpen = false;
+    ModFun::SelectListText(c<QComboBox>("Combo4"), QStringLiteral("2"));
+    EXPECT_EQ(state.channelCursor.SharedGroup, 1);
+    EXPECT_EQ(groupsAsked, QList<int>{3}) << "no table, no request";
 }
 
 TEST_F(ChannelEditWindow, AnEmptyPositionTakesOnlyAReceiveFrequencyWhichCreatesTheChannel)
@@ -299,4 +293,3 @@ TEST_F(ChannelEditWindow, ClosingCommitsTheFrequencyBeingTyped)
 
 } // namespace
 
-#include "FrmCHInfoEditTest.moc"

@@ -43,9 +43,9 @@ protected:
 
     frmCommChInfo* open()
     {
-        windows = std::make_unique<ChannelWindows>(state, &area, &area);
+        windows = std::make_unique<ChannelWindows>(state, &area);
         table = qobject_cast<frmCommChInfo*>(ModFun::ShowChildForm(
-            &area, QStringLiteral("frmCommChInfo"), [this] { return std::make_unique<frmCommChInfo>(state); }));
+            &area, QStringLiteral("frmCommChInfo"), [this] { return windows->makeTable(); }));
         area.show();
         QApplication::setActiveWindow(&area);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&area));

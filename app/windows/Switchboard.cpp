@@ -1,0 +1,97 @@
+#include "app/windows/Switchboard.h"
+
+#include "app/windows/frmMain.h"
+#include "channels/windows/ChannelWindows.h"
+#include "channels/windows/FrmCHInfoEdit.h"
+#include "channels/windows/frmCommChInfo.h"
+
+namespace mk21
+{
+
+std::span<const ChildWindowRow> Switchboard::rows()
+{
+    using M = MainMenus;
+    using S = Switchboard;
+    static constexpr ChildWindowRow table[] = {
+        {frmCommChInfo::FormName, "N1", 12001, &M::mnuChannelInfo, &S::makeChannelTable},
+        {"FrmOptFeatures", "N2", 12002, &M::mnuOptFeature},
+        {"FrmRadio", "N3", 0, &M::MnuRadioFre},
+        {"FrmDTMF", "N4", 12004, &M::MnuDTMF},
+        {"FrmTestFre", "N5", 0, &M::MnuTestFre},
+        {"FrmKey", "N8", 12010, &M::MnuKey},
+        {"FrmScan", "N9", 12011, &M::MnuScan},
+        {"FrmAlert", "N10", 12012, &M::MnuAlert},
+        {"FrmEmbMsg", "N6", 12006, &M::mnuEmbeddedMsg},
+        // The radio's information is read anew; its window opens when the read ends.
+        {RadioInfoForm, "N7", 12007, &M::MnuLocalInfo, nullptr, &frmMain::MnuLocalInfo_Click},
+        {FrmCHInfoEdit::FormName, nullptr, 0, nullptr, &S::makeChannelEditWindow},
+    };
+    return table;
+}
+
+const ChildWindowRow* Switchboard::rowOfForm(const QString& form)
+{
+    for (const ChildWindowRow& row : rows()) {
+        if (form == QLatin1String(row.form))
+            return &row;
+    }
+    return nullptr;
+}
+
+const ChildWindowRow* Switchboard::rowOfTreeKey(const QString& key)
+{
+    for (const ChildWindowRow& row : rows()) {
+        if (row.treeKey != nullptr && key == QLatin1String(row.treeKey))
+            return &row;
+    }
+    return nullptr;
+}
+
+Switchboard::Switchboard(AppState& state, QMdiArea* area, QWidget* dialogParent)
+    : state_(state), area_(area), channels_(std::make_unique<ChannelWindows>(state, dialogParent))
+{
+}
+
+Switchboard::~Switchboard() = default;
+
+QWidget* Switchboard::open(const QString& form)
+{
+    if (const auto standIn = standIns_.find(form); standIn != standIns_.end())
+        return ModFun::ShowChildForm(area_, form, standIn->second);
+    const ChildWindowRow* row = rowOfForm(form);
+    if (row == nullptr || row->make == nullptr)
+        return nullptr;
+    return ModFun::ShowChildForm(area_, form, [this, row] { return make(*row); });
+}
+
+std::unique_ptr<QWidget> Switchboard::make(const ChildWindowRow& row)
+{
+    return row.make != nullptr ? (this->*row.make)() : nullptr;
+}
+
+void Switchboard::setStandIn(const QString& form, ModFun::WindowFactory factory)
+{
+    standIns_[form] = std::move(factory);
+}
+
+std::unique_ptr<QWidget> Switchboard::makeChannelTable()
+{
+    // The table asks for the tree while it loads.
+    std::unique_ptr<frmCommChInfo> table = channels_->makeTable([this](frmCommChInfo& loading) {
+        connect(&loading, &frmCommChInfo::treeReloadWanted, this, &Switchboard::treeReloadWanted);
+    });
+    // The rest is heard from once it has loaded, as the commands' states have always followed
+    // the cursor from its first move on.
+    connect(table.get(), &frmCommChInfo::editWindowWanted, this,
+            [this] { open(QLatin1String(FrmCHInfoEdit::FormName)); });
+    connect(table.get(), &frmCommChInfo::cursorChannelChanged, this, &Switchboard::channelCursorMoved);
+    connect(table.get(), &frmCommChInfo::channelMenuRequested, this, &Switchboard::channelMenuRequested);
+    return table;
+}
+
+std::unique_ptr<QWidget> Switchboard::makeChannelEditWindow()
+{
+    return channels_->makeEditWindow();
+}
+
+} // namespace mk21

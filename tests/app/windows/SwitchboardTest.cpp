@@ -1,0 +1,123 @@
+// The switchboard's rows as the main window uses them: each menu item and tree node opens its
+// window once, a window still to come opens nothing, and no name, key or item is listed twice.
+#include "app/windows/Switchboard.h"
+
+#include "channels/windows/ChannelWindows.h"
+#include "channels/windows/FrmCHInfoEdit.h"
+#include "channels/windows/frmCommChInfo.h"
+#include "tests/app/windows/frmMainHarness.h"
+#include "tests/support/StagedState.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QSet>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+using mk21::test::MainWindowHarness;
+
+namespace mk21
+{
+namespace
+{
+
+struct Opening {
+    const char* item;
+    const char* node; // or none
+    const char* form;
+};
+
+const Opening openings[] = {
+    {"mnuChannelInfo", "N1", "frmCommChInfo"}, {"mnuOptFeature", "N2", "FrmOptFeatures"},
+    {"MnuRadioFre", nullptr, "FrmRadio"},      {"MnuDTMF", "N4", "FrmDTMF"},
+    {"MnuTestFre", nullptr, "FrmTestFre"},     {"MnuKey", "N8", "FrmKey"},
+    {"MnuScan", "N9", "FrmScan"},              {"MnuAlert", "N10", "FrmAlert"},
+    {"mnuEmbeddedMsg", "N6", "FrmEmbMsg"},
+};
+
+TEST(Switchboard, NoWindowNameTreeKeyOrMenuItemIsListedTwice)
+{
+    QSet<QString> forms;
+    QSet<QString> keys;
+    std::vector<QAction* MainMenus::*> items;
+    for (const ChildWindowRow& row : Switchboard::rows()) {
+        EXPECT_FALSE(forms.contains(QLatin1String(row.form))) << row.form;
+        forms.insert(QLatin1String(row.form));
+        EXPECT_EQ(Switchboard::rowOfForm(QLatin1String(row.form)), &row);
+        if (row.treeKey != nullptr) {
+            EXPECT_FALSE(keys.contains(QLatin1String(row.treeKey))) << row.treeKey;
+            keys.insert(QLatin1String(row.treeKey));
+            EXPECT_EQ(Switchboard::rowOfTreeKey(QLatin1String(row.treeKey)), &row);
+        }
+        if (row.menuItem != nullptr) {
+            EXPECT_EQ(std::find(items.begin(), items.end(), row.menuItem), items.end()) << row.form;
+            items.push_back(row.menuItem);
+        }
+    }
+    EXPECT_EQ(Switchboard::rowOfForm(QStringLiteral("frmMain")), nullptr);
+    EXPECT_EQ(Switchboard::rowOfTreeKey(QStringLiteral("N0")), nullptr);
+}
+
+TEST(Switchboard, EachMenuItemAndTreeNodeOpensItsWindowOnce)
+{
+    MainWindowHarness h;
+    h.open();
+    for (const Opening& opening : openings) {
+        const QString form = QString::fromLatin1(opening.form);
+        h.window->setChildForm(form, [form] {
+            auto standIn = std::make_unique<QWidget>();
+            standIn->setWindowTitle(form);
+            return standIn;
+        });
+    }
+    for (const Opening& opening : openings) {
+        SCOPED_TRACE(opening.form);
+        h.window->CloseCurAllWindows();
+        QTest::qWait(0); // deferred deletions
+        h.action(opening.item)->trigger();
+        h.action(opening.item)->trigger();
+        EXPECT_EQ(h.children(), QStringList{QString::fromLatin1(opening.form)});
+        if (opening.node == nullptr)
+            continue;
+        h.window->CloseCurAllWindows();
+        QTest::qWait(0);
+        h.clickNode(opening.node);
+        h.clickNode(opening.node);
+        EXPECT_EQ(h.children(), QStringList{QString::fromLatin1(opening.form)});
+    }
+}
+
+TEST(Switchboard, AWindowStillToComeOpensNothingAndTheChannelWindowsOpenOnceAndLinked)
+{
+    test::StagedState staged;
+    QMdiArea area;
+    Switchboard board(staged.state, &area, &area);
+    for (const ChildWindowRow& row : Switchboard::rows()) {
+        if (row.make != nullptr)
+            continue;
+        EXPECT_EQ(board.open(QLatin1String(row.form)), nullptr) << row.form;
+    }
+    EXPECT_TRUE(area.subWindowList().isEmpty());
+
+    auto* table = qobject_cast<frmCommChInfo*>(board.open(QLatin1String(frmCommChInfo::FormName)));
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(board.channelWindows().table(), table);
+    auto* edit = qobject_cast<FrmCHInfoEdit*>(board.open(QLatin1String(FrmCHInfoEdit::FormName)));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(board.channelWindows().editWindow(), edit);
+    EXPECT_EQ(board.open(QLatin1String(frmCommChInfo::FormName)), table);
+    EXPECT_EQ(area.subWindowList().size(), 2);
+
+    board.setStandIn(QStringLiteral("FrmDTMF"), [] { return std::make_unique<QWidget>(); });
+    QWidget* standIn = board.open(QStringLiteral("FrmDTMF"));
+    ASSERT_NE(standIn, nullptr);
+    EXPECT_EQ(standIn->objectName(), "FrmDTMF");
+}
+
+} // namespace
+} // namespace mk21
