@@ -3,29 +3,17 @@
 #include "data/ImageBytes.h"
 #include "base/TextOps.h"
 
-#include <array>
-
 namespace mk21::DtmfImage {
 
 namespace {
 
-using ImageBytes::Bits;
-using ImageBytes::Low8;
-using ImageBytes::Place;
 namespace L = ImageLayout;
 
 constexpr int MaxDigits = 16;
 constexpr int IdDigits = 10;
 
-// The twenty codes in slot order: Bot, Eot, Stun, Kill, then memories 1..16.
-template <typename Settings>
-auto CodeSlots(Settings& dtmf)
-{
-    std::array<decltype(&dtmf.BotCode), 20> codes{&dtmf.BotCode, &dtmf.EotCode, &dtmf.StunCode, &dtmf.KillCode};
-    for (std::size_t m = 0; m < dtmf.DtmfMemory.size(); ++m)
-        codes[4 + m] = &dtmf.DtmfMemory[m];
-    return codes;
-}
+// The memories follow the four special codes without a gap, as Fields counts the slots.
+static_assert(L::SpecialCodes + 4 * L::DtmfSlotSize == L::DtmfMemories);
 
 // A text followed by one NUL when it is shorter than its field.
 QString EndedText(QString text, int fieldSize)
@@ -65,51 +53,29 @@ DtmfCode DecodeCode(std::span<const Byte, L::DtmfSlotSize> slot)
     return code;
 }
 
-void Encode(const DtmfSettings& d, Image image)
+void CodeSlot::Put(Image image, const DtmfCode& code) const
 {
-    const auto bytes = image.subspan<L::DtmfBytes, 8>();
-    bytes[0] = Low8(d.DtmfRate);
-    bytes[1] = Low8(d.FirstDigitTime);
-    bytes[2] = Low8(d.FirstDigitDelay);
-    bytes[3] = Low8(d.StarHashTime);
-    bytes[4] = Low8(d.DKeySetting);
-    bytes[5] = static_cast<Byte>(Place(d.SideTone, 7, 1) | Place(d.CallAlertMode, 4, 2));
-    bytes[6] = Low8(d.GroupCode);
-    bytes[7] = Low8(d.AutoResetTime);
-
-    // The record keeps its own length; only the radio gets the corrected one.
-    const int length = SentIdLength(d.IdLength);
-    const QString id = d.IdCode.text().left(length).leftJustified(length, u'0').leftJustified(IdDigits, u'0');
-    ImageBytes::PutHexDigits(image.subspan<L::IdCode, L::IdCodeBytes>(), id);
-    image[L::IdLength] = static_cast<Byte>(length);
-
-    const auto codes = CodeSlots(d);
-    const auto area = image.subspan<L::SpecialCodes, 20 * L::DtmfSlotSize>();
-    for (std::size_t i = 0; i < codes.size(); ++i)
-        EncodeCode(*codes[i], area.subspan(i * L::DtmfSlotSize).first<L::DtmfSlotSize>());
+    EncodeCode(code, image.subspan(offset).first<L::DtmfSlotSize>());
 }
 
-void Decode(ConstImage image, DtmfSettings& d)
+void CodeSlot::Take(ConstImage image, DtmfCode& code) const
 {
-    const auto bytes = image.subspan<L::DtmfBytes, 8>();
-    d.DtmfRate = bytes[0];
-    d.FirstDigitTime = bytes[1];
-    d.FirstDigitDelay = bytes[2];
-    d.StarHashTime = bytes[3];
-    d.DKeySetting = bytes[4];
-    d.SideTone = static_cast<Integer>(Bits(bytes[5], 7, 1));
-    d.CallAlertMode = static_cast<Integer>(Bits(bytes[5], 4, 2));
-    d.GroupCode = static_cast<Integer>(Bits(bytes[6], 0, 4));
-    d.AutoResetTime = bytes[7];
+    code = DecodeCode(image.subspan(offset).first<L::DtmfSlotSize>());
+}
 
-    d.IdLength = static_cast<Integer>(SentIdLength(image[L::IdLength]));
-    const QString id = ImageBytes::HexDigits(image.subspan<L::IdCode, L::IdCodeBytes>()).left(d.IdLength);
-    d.IdCode = EndedText(id, IdDigits);
+void Identity::Put(Image image, const FixedText<10>& id, Integer idLength) const
+{
+    const int sent = SentIdLength(idLength);
+    const QString text = id.text().left(sent).leftJustified(sent, u'0').leftJustified(IdDigits, u'0');
+    ImageBytes::PutHexDigits(image.subspan(digits).first<L::IdCodeBytes>(), text);
+    image[length] = static_cast<Byte>(sent);
+}
 
-    const auto codes = CodeSlots(d);
-    const auto area = image.subspan<L::SpecialCodes, 20 * L::DtmfSlotSize>();
-    for (std::size_t i = 0; i < codes.size(); ++i)
-        *codes[i] = DecodeCode(area.subspan(i * L::DtmfSlotSize).first<L::DtmfSlotSize>());
+void Identity::Take(ConstImage image, FixedText<10>& id, Integer& idLength) const
+{
+    idLength = static_cast<Integer>(SentIdLength(image[length]));
+    const QString text = ImageBytes::HexDigits(image.subspan(digits).first<L::IdCodeBytes>()).left(idLength);
+    id = EndedText(text, IdDigits);
 }
 
 } // namespace mk21::DtmfImage

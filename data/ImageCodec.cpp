@@ -4,7 +4,6 @@
 #include "data/CapabilityRecord.h"
 #include "data/ChannelBlock.h"
 #include "data/ConfigurationOps.h"
-#include "data/DtmfImage.h"
 #include "data/FeatureImage.h"
 #include "data/ImageBytes.h"
 #include "data/ImageLayout.h"
@@ -202,13 +201,7 @@ void EncodeImage(ConfigurationState& state)
     EncodeTestFrequencies(state, image);
     EncodeRadioInfo(state, image);
 
-    const FeatureSettings& features = state.WorkingConfiguration.Features;
-    FeatureImage::EncodeOptionalFeatures(features.OptionalFeatures, image);
-    DtmfImage::Encode(features.Dtmf, image);
-    FeatureImage::EncodeMessageLines(features.MessageLines, image);
-    FeatureImage::EncodeKeys(features.KeySettings, image);
-    FeatureImage::EncodeScan(features.ScanSettings, image);
-    FeatureImage::EncodeAlert(features.AlertSettings, state.WorkingSide.AlarmMode, image);
+    FeatureImage::Encode(state.WorkingConfiguration.Features, state.WorkingSide.AlarmMode, image);
 }
 
 void DecodeImage(ConfigurationState& state)
@@ -218,13 +211,7 @@ void DecodeImage(ConfigurationState& state)
     DecodeTestFrequencies(state, image);
     DecodeRadioInfo(state, image);
 
-    FeatureSettings& features = state.WorkingConfiguration.Features;
-    FeatureImage::DecodeOptionalFeatures(image, features.OptionalFeatures);
-    DtmfImage::Decode(image, features.Dtmf);
-    FeatureImage::DecodeMessageLines(image, features.MessageLines);
-    FeatureImage::DecodeKeys(image, features.KeySettings);
-    FeatureImage::DecodeScan(image, features.ScanSettings);
-    FeatureImage::DecodeAlert(image, features.AlertSettings, state.WorkingSide.AlarmMode);
+    FeatureImage::Decode(image, state.WorkingConfiguration.Features, state.WorkingSide.AlarmMode);
 
     ApplyCapabilities(state, image[L::CapabilityByte]);
 }
