@@ -76,15 +76,14 @@ void Switchboard::setStandIn(const QString& form, ModFun::WindowFactory factory)
 
 std::unique_ptr<QWidget> Switchboard::makeChannelTable()
 {
-    // The table asks for the tree while it loads.
+    // The table asks for the tree and reports its cursor while it loads, so that the channel
+    // commands' states fit the channel under the first cursor.
     std::unique_ptr<frmCommChInfo> table = channels_->makeTable([this](frmCommChInfo& loading) {
         connect(&loading, &frmCommChInfo::treeReloadWanted, this, &Switchboard::treeReloadWanted);
+        connect(&loading, &frmCommChInfo::cursorChannelChanged, this, &Switchboard::channelCursorMoved);
     });
-    // The rest is heard from once it has loaded, as the commands' states have always followed
-    // the cursor from its first move on.
     connect(table.get(), &frmCommChInfo::editWindowWanted, this,
             [this] { open(QLatin1String(FrmCHInfoEdit::FormName)); });
-    connect(table.get(), &frmCommChInfo::cursorChannelChanged, this, &Switchboard::channelCursorMoved);
     connect(table.get(), &frmCommChInfo::channelMenuRequested, this, &Switchboard::channelMenuRequested);
     return table;
 }

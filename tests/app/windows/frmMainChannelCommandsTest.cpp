@@ -193,6 +193,22 @@ TEST_F(MainWindowChannelCommands, AChannelTableThatLoadsRebuildsTheTree)
     EXPECT_TRUE(h.action("MnuDTMF")->isVisible());
 }
 
+TEST_F(MainWindowChannelCommands, AChannelTableThatLoadsSetsTheCommandsForTheChannelUnderItsCursor)
+{
+    ASSERT_TRUE(enabled("MnuCHCut", "BtnCHCut")) << "channel 1 is under the cursor";
+    ModFun::UnloadFormByName(h.window->mdiArea(), QLatin1String(frmCommChInfo::FormName));
+    QTest::qWait(0); // deferred deletions
+    // The document's only channel moves to position 2: the loading table's cursor is on nothing.
+    h.state.WorkingConfiguration.Channels[0].ChannelNo = 2;
+
+    h.action("mnuChannelInfo")->trigger();
+    table = h.window->channelWindows().table();
+    ASSERT_NE(table, nullptr);
+    ASSERT_TRUE(cell(1, 1).isEmpty());
+    EXPECT_FALSE(enabled("MnuCHCut", "BtnCHCut"));
+    EXPECT_FALSE(enabled("MnuCHCopy", "BtnCHCopy"));
+}
+
 TEST_F(MainWindowChannelCommands, TheAreaScrollsToTheEdgesOfATableLargerThanIt)
 {
     // The main window has its first-start size, narrower than the channel table.
