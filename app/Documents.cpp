@@ -2,13 +2,13 @@
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "data/DataFile.h"
 
 namespace mk21::ModDocument {
 
 namespace {
 
-constexpr int MsgBadVersionTag = 9065;
 constexpr int VersionKindDataFile = 1;
 
 } // namespace
@@ -23,7 +23,7 @@ DocumentResult OpenDataFile(AppState& state, const ModVersion::ProgramLauncher& 
         return DocumentResult::Failure;
     }
     if (!ModVersion::IsVersionTag(tag->raw())) {
-        ShowMsg(state, MsgBadVersionTag);
+        ShowMsg(state, Texts::Msg::BadVersionTag);
         return DocumentResult::Failure;
     }
 
@@ -52,7 +52,7 @@ DocumentResult SaveDataFile(AppState& state)
 {
     const FileResult saved = ModDataFile::SaveDocumentFile(state, state.document.DocumentPath);
     ShowFileResult(state, saved);
-    if (!saved.ok() && saved.message != ModDataFile::MsgSideFileNotWritten)
+    if (!saved.ok() && saved.message != Texts::Msg::SideFileNotWritten)
         return DocumentResult::Failure;
     state.document.IsUntitled = false;
     return saved.ok() ? DocumentResult::Success : DocumentResult::SavedWithoutSideFile;

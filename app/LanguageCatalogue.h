@@ -22,14 +22,4 @@ QList<int> AllNumbers();
 
 bool Contains(int number);
 
-// Bases of the numbers that windows compute as base + index.
-inline constexpr int OptionLabelBase = 16001;     // Option labels of Combo1(0..11)
-inline constexpr int OptionCheckBase = 16020;     // Option captions of Check1(0..5)
-inline constexpr int DtmfTimingLabelBase = 18005; // DTMF labels of Combo1(0..4)
-inline constexpr int DtmfDecodeLabelBase = 18010; // DTMF labels of Combo2(1), (4), (5)
-inline constexpr int DtmfCodeLabelBase = 18016;   // DTMF labels of the BOT, EOT, stun, kill codes
-inline constexpr int KeyFunctionBase = 25040;     // KeySet key function names, codes 0..21
-inline constexpr int KeyFunctionCount = 22;
-inline constexpr int AlertLabelBase = 27001;      // AlertSet labels of Combo1(0..10)
-
 } // namespace mk21::LanguageCatalogue

@@ -4,6 +4,7 @@
 #include "data/CapabilityRecord.h"
 #include "base/IniFile.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/MainWindowTexts.h"
 #include "channels/Preferences.h"
 #include "link/VersionTables.h"
 #include "app/NewConfiguration.h"
@@ -114,7 +115,7 @@ QList<StartupNote> RunStartup(AppState& state, const StartupEnvironment& environ
 
     readMySetup(state);
     ModConfig::NewConfiguration(state);
-    state.settings.ApplicationTitle = GetLangText(state, 12000);
+    state.settings.ApplicationTitle = GetLangText(state, Texts::Main::ApplicationTitle);
     CapabilityRecordFile::Read(state);
     LoadPreferences(state);
     return startupNotes(state, versionTableIntact);
@@ -131,7 +132,7 @@ QList<StartupNote> RunToolStartup(AppState& state, int language)
     ModFun::ParseBandRange(state.model);
     QLocale::setDefault(QLocale::c());
     ModConfig::NewConfiguration(state);
-    state.settings.ApplicationTitle = GetLangText(state, 12000);
+    state.settings.ApplicationTitle = GetLangText(state, Texts::Main::ApplicationTitle);
     return startupNotes(state, versionTableIntact);
 }
 

@@ -5,6 +5,7 @@
 #include "base/IniFile.h"
 #include "app/LanguageCatalogue.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "link/VersionTables.h"
 
 #include <QDir>
@@ -12,14 +13,6 @@
 
 namespace mk21
 {
-
-namespace
-{
-
-constexpr int MsgLanguageFileDamaged = 9071;
-constexpr int MsgVersionTableDamaged = 9072;
-
-} // namespace
 
 std::optional<StartupNote> CheckLanguageFile(AppState& state)
 {
@@ -35,19 +28,19 @@ std::optional<StartupNote> CheckLanguageFile(AppState& state)
     }
     if (missing == 0)
         return std::nullopt;
-    const QString text =
-        BuiltinEnglish()
-            .value(SectionOfNumber(MsgLanguageFileDamaged), QString::number(MsgLanguageFileDamaged))
-            .value_or(QString());
-    return StartupNote{MsgLanguageFileDamaged,
+    const QString text = BuiltinEnglish()
+                             .value(SectionOfNumber(Texts::Msg::LanguageFileDamaged),
+                                    QString::number(Texts::Msg::LanguageFileDamaged))
+                             .value_or(QString());
+    return StartupNote{Texts::Msg::LanguageFileDamaged,
                        FillTextArgs(text, {QDir::toNativeSeparators(path), QString::number(missing),
                                            QString::number(numbers.size())})};
 }
 
 StartupNote VersionTableNote(AppState& state)
 {
-    return {MsgVersionTableDamaged,
-            FillTextArgs(GetLangText(state, MsgVersionTableDamaged),
+    return {Texts::Msg::VersionTableDamaged,
+            FillTextArgs(GetLangText(state, Texts::Msg::VersionTableDamaged),
                          {QDir::toNativeSeparators(ModVersion::VersionTablePath(state)),
                           ModVersion::ShowVersion(QString::fromLatin1(ReleaseTag))})};
 }

@@ -1,4 +1,5 @@
 #include "base/FileRead.h"
+#include "base/texts/MessageTexts.h"
 
 #include <QFile>
 
@@ -14,11 +15,9 @@ namespace mk21::ModFileRead
 namespace
 {
 
-constexpr int MsgFileError = 9002;
-
 FileResult failure(const QString& path, const QString& reason)
 {
-    return FileResult::Failed(MsgFileError, path, reason);
+    return FileResult::Failed(Texts::Msg::FileError, path, reason);
 }
 
 } // namespace
@@ -41,7 +40,7 @@ FileResult ReadFront(const QString& path, qsizetype limit, QByteArray& bytes)
     if (S_ISDIR(info.st_mode))
         return failure(path, SystemReason(EISDIR));
     if (!S_ISREG(info.st_mode))
-        return FileResult::Refused(MsgFileError, path, ReasonNotARegularFile);
+        return FileResult::Refused(Texts::Msg::FileError, path, Texts::Msg::ReasonNotARegularFile);
 
     bytes = QByteArray(limit, '\0');
     const qint64 got = file.read(bytes.data(), limit);

@@ -8,10 +8,6 @@ namespace mk21
 
 class RunContext;
 
-// Reasons in words of the language files, for what the system has no words for.
-constexpr int ReasonNotARegularFile = 9086;
-constexpr int ReasonSideFileClash = 9087; // the side file would overwrite the data file
-
 // What became of one file operation: nothing to tell, or the language text that tells it, the
 // path it concerns and the reason (the system's words, or what is wrong with the content).
 struct FileResult {

@@ -1,4 +1,5 @@
 #include "base/FileWrite.h"
+#include "base/texts/MessageTexts.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -12,11 +13,9 @@ namespace mk21::ModFileWrite
 namespace
 {
 
-constexpr int MsgFileError = 9002;
-
 FileResult failure(const QString& path, const QString& reason)
 {
-    return FileResult::Failed(MsgFileError, path, reason);
+    return FileResult::Failed(Texts::Msg::FileError, path, reason);
 }
 
 // An existing path that is not a regular file must not be replaced (a folder cannot be; a
@@ -26,7 +25,7 @@ FileResult checkTarget(const QString& path, const QFileInfo& target)
     if (target.isDir())
         return failure(path, SystemReason(EISDIR));
     if (target.exists() && !target.isFile())
-        return FileResult::Refused(MsgFileError, path, ReasonNotARegularFile);
+        return FileResult::Refused(Texts::Msg::FileError, path, Texts::Msg::ReasonNotARegularFile);
     return FileResult::Done();
 }
 

@@ -3,6 +3,7 @@
 #include "channels/ChannelState.h"
 #include "channels/ConfirmAnswer.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "channels/ChannelList.h"
 
 #include <cstddef>
@@ -11,8 +12,6 @@
 namespace mk21::ModCHEdit {
 
 namespace {
-
-constexpr int MsgInsertBlockedByLastPosition = 9066;
 
 bool IsPosition(int row, int group)
 {
@@ -113,7 +112,7 @@ bool InsertCh(ChannelState& state, ChannelCommandView& view, int row, int group)
     // channels with one number. Refuse rather than lose either.
     if (row <= lastMoved && FindChannel(config, NumberAt(lastMoved, group))
         && FindChannel(config, NumberAt(ChannelsPerGroup, group))) {
-        ShowMsg(state, MsgInsertBlockedByLastPosition, PromptIcon::Information);
+        ShowMsg(state, Texts::Msg::InsertBlockedByLastPosition, PromptIcon::Information);
         return false;
     }
     ShiftPositions(config, group, row, lastMoved, +1);

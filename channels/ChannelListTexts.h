@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/texts/ChannelTableTexts.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,10 +18,13 @@ namespace ModCHEdit
 
 // The entries of the channel table's list columns, by language-text number, in list order: a
 // stored value is the position of its entry.
-inline constexpr std::array<int, 3> PowerTexts{14014, 14015, 14016};
-inline constexpr std::array<int, 2> ScanTexts{14017, 14018};
-inline constexpr std::array<int, 2> SignallingTexts{14013, 14019};
-inline constexpr std::array<int, 3> SpacingTexts{14020, 14021, 14022};
+inline constexpr std::array<int, 3> PowerTexts{Texts::ChannelTable::PowerLow, Texts::ChannelTable::PowerMid,
+                                               Texts::ChannelTable::PowerHigh};
+inline constexpr std::array<int, 2> ScanTexts{Texts::ChannelTable::ScanAdd, Texts::ChannelTable::ScanSkip};
+inline constexpr std::array<int, 2> SignallingTexts{Texts::ChannelTable::NoneEntry,
+                                                    Texts::ChannelTable::SignalDtmf};
+inline constexpr std::array<int, 3> SpacingTexts{
+    Texts::ChannelTable::Spacing12_5, Texts::ChannelTable::Spacing20, Texts::ChannelTable::Spacing25};
 
 // The entries of one of those lists in the current language.
 QStringList ListTexts(ChannelState& state, std::span<const int> numbers);

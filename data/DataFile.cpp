@@ -6,6 +6,7 @@
 #include "base/FileWrite.h"
 #include "data/RecordCodec.h"
 #include "data/RecordValidation.h"
+#include "base/texts/MessageTexts.h"
 
 #include <QFileInfo>
 
@@ -15,7 +16,6 @@ namespace mk21::ModDataFile {
 
 namespace {
 
-constexpr int MsgFileError = 9002;
 constexpr qsizetype SideRuleNameLength = 3; // names this short keep their last characters
 
 SideRecord defaultSide()
@@ -63,7 +63,7 @@ QString SideFilePath(const QString& path)
 FileResult CheckDataFilePath(const QString& path)
 {
     if (sameFile(path, SideFilePath(path)))
-        return FileResult::Refused(MsgFileError, path, ReasonSideFileClash);
+        return FileResult::Refused(Texts::Msg::FileError, path, Texts::Msg::ReasonSideFileClash);
     return FileResult::Done();
 }
 
@@ -88,10 +88,10 @@ std::optional<RadioConfiguration> RecordFromFileBytes(QByteArrayView bytes, File
     std::optional<RadioConfiguration> config = ModRecordCodec::DecodeRecord(bytes);
     FileResult refused;
     if (!config) {
-        refused.message = MsgWrongLength;
+        refused.message = Texts::Msg::WrongLength;
     } else if (ModRecordCheck::ContentFault fault;
                ModRecordCheck::CheckRecord(*config, &fault) == ModRecordCheck::Verdict::Refused) {
-        refused = FileResult::Refused(MsgInvalidContent, QString(), fault.text, fault.args);
+        refused = FileResult::Refused(Texts::Msg::InvalidContent, QString(), fault.text, fault.args);
         config.reset();
     }
     if (refusal != nullptr)
@@ -145,7 +145,7 @@ FileResult WriteSideFile(ConfigurationState& state, const QString& path)
     FileResult written =
         ModFileWrite::WriteWhole(SideFilePath(path), ModRecordCodec::EncodeSide(state.SavedSide));
     if (!written.ok())
-        written.message = MsgSideFileNotWritten;
+        written.message = Texts::Msg::SideFileNotWritten;
     return written;
 }
 
@@ -158,7 +158,7 @@ bool readInitRecord(ConfigurationState& state, const QString& path)
     const FileResult read = ReadRecordFile(state, path);
     if (read.ok())
         return true;
-    if (read.message == MsgFileError)
+    if (read.message == Texts::Msg::FileError)
         ModConfig::CommitToSaved(state);
     else
         ShowFileResult(state, read);

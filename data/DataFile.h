@@ -17,11 +17,6 @@ class ConfigurationState;
 // writing the saved copies out, and the init, defaults and document loads built on them.
 namespace ModDataFile {
 
-// The messages of data file results besides Msg 9002 (the file cannot be opened, read or written).
-inline constexpr int MsgWrongLength = 9033;        // not 8595 bytes long
-inline constexpr int MsgInvalidContent = 9067;     // right length, unusable content; %1 names it
-inline constexpr int MsgSideFileNotWritten = 9068; // the data file was saved, its side file was not
-
 // The side file's path: the data file path with its last three characters replaced by "NVD"
 // (settings.data -> settings.dNVD) when the file name itself is longer than three characters;
 // otherwise ".NVD" is appended (sub/ab -> sub/ab.NVD), so the side file stays in the same folder.

@@ -2,6 +2,7 @@
 
 #include "data/ConfigurationState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "base/TextOps.h"
 
 #include <QLocale>
@@ -25,7 +26,6 @@ constexpr int FractionDigits = 5;
 constexpr Units MaxStoredFrequency = 99999999; // 999.99999 MHz, the largest 8-digit form
 constexpr Units MaxStoredOffset = 9999999;     // 99.99999 MHz, the largest 7-digit form
 constexpr qsizetype MaxIntegerDigits = 12;     // keeps every value far inside 64 bits
-constexpr int WarnOutOfBand = 9021;
 
 enum Direction : Byte { DirNone = 0, DirMinus = 1, DirPlus = 2 };
 
@@ -157,12 +157,12 @@ std::pair<Units, Integer> AlignToStep(Units frequency, Units bandLow)
 void WarnOutOfBandFrequency(ConfigurationState& state, double clamped)
 {
     Prompt prompt;
-    prompt.text = GetLangText(state, WarnOutOfBand)
+    prompt.text = GetLangText(state, Texts::Msg::FrequencyOutsideBand)
                       .arg(ModFun::PlainNumber(state.model.BandLow),
                            ModFun::PlainNumber(state.model.BandHigh), FormatFre(clamped));
     prompt.icon = PromptIcon::Warning;
     prompt.buttons = PromptButtons::Ok;
-    prompt.textNumber = WarnOutOfBand;
+    prompt.textNumber = Texts::Msg::FrequencyOutsideBand;
     prompt.title = state.settings.ApplicationTitle;
     state.prompter.ask(prompt);
 }

@@ -2,6 +2,7 @@
 
 #include "data/ModelBand.h"
 #include "data/ToneList.h"
+#include "base/texts/MessageTexts.h"
 
 #include <algorithm>
 #include <bitset>
@@ -30,12 +31,6 @@ bool IsUsableReceiveText(const FixedText<8>& rx)
 }
 
 // The words naming what is wrong with a record (language texts).
-constexpr int FaultChannelCount = 9080;
-constexpr int FaultChannelNumber = 9081;
-constexpr int FaultChannelTwice = 9082;
-constexpr int FaultReceiveFrequency = 9083;
-constexpr int FaultModelCode = 9084;
-constexpr int FaultBand = 9085;
 
 ContentFault fault(int text, int value)
 {
@@ -46,23 +41,23 @@ ContentFault fault(int text, int value)
 ContentFault firstFault(const RadioConfiguration& config)
 {
     if (config.ChannelCount < 0 || config.ChannelCount > MaxChannels)
-        return fault(FaultChannelCount, config.ChannelCount);
+        return fault(Texts::Msg::FaultChannelCount, config.ChannelCount);
     std::bitset<MaxChannels> seen;
     for (int i = 0; i < config.ChannelCount; ++i) {
         const ChannelRecord& channel = config.Channels[static_cast<std::size_t>(i)];
         const int number = channel.ChannelNo;
         if (number < 1 || number > MaxChannels)
-            return fault(FaultChannelNumber, number);
+            return fault(Texts::Msg::FaultChannelNumber, number);
         if (seen.test(static_cast<std::size_t>(number - 1)))
-            return fault(FaultChannelTwice, number);
+            return fault(Texts::Msg::FaultChannelTwice, number);
         seen.set(static_cast<std::size_t>(number - 1));
         if (!IsUsableReceiveText(channel.RxFreq))
-            return fault(FaultReceiveFrequency, number);
+            return fault(Texts::Msg::FaultReceiveFrequency, number);
     }
     if (!ModelBandTable::IsKnownModelCode(config.RadioInfo.ModelCode.text()))
-        return {FaultModelCode, {}};
+        return {Texts::Msg::FaultModelCode, {}};
     if (ModelBandTable::BandTextOfNumber(config.RadioInfo.BandNumber).isEmpty())
-        return fault(FaultBand, config.RadioInfo.BandNumber);
+        return fault(Texts::Msg::FaultBand, config.RadioInfo.BandNumber);
     return {};
 }
 

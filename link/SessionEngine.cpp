@@ -2,6 +2,7 @@
 
 #include "link/LinkState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "base/FixedText.h"
 #include "data/ImageCodec.h"
 #include "link/PortMap.h"
@@ -18,13 +19,6 @@ using namespace ModSession;
 
 namespace {
 
-constexpr int MsgPortError = 9003;
-constexpr int MsgConfirmRead = 9004;
-constexpr int MsgConfirmWrite = 9005;
-constexpr int MsgNoAnswer = 9008;
-constexpr int MsgLocked = 9031;
-constexpr int MsgNotAccepted = 9032;
-constexpr int MsgBlockRefused = 9070;
 constexpr int ProgramRequestTries = 3; // repetitions after the first program request
 constexpr int BlockRetryCount = 3;
 constexpr int BlockResendLimit = 3; // resends of one block the radio answered with 0A
@@ -87,7 +81,8 @@ bool SessionEngine::StartRead()
         return true;
     }
     link_.close();
-    if (ShowMsg(state_, MsgConfirmRead, PromptIcon::Question, PromptButtons::OkCancel) != PromptAnswer::Ok) {
+    if (ShowMsg(state_, Texts::Msg::ConfirmRead, PromptIcon::Question, PromptButtons::OkCancel) !=
+        PromptAnswer::Ok) {
         s.OperationType = OperationIdle;
         emit sessionFinished(OperationRead, false);
         return true;
@@ -119,7 +114,8 @@ void SessionEngine::onWaitSaveDataTimer()
         return;
     }
     link_.close();
-    if (ShowMsg(state_, MsgConfirmWrite, PromptIcon::Question, PromptButtons::OkCancel) != PromptAnswer::Ok) {
+    if (ShowMsg(state_, Texts::Msg::ConfirmWrite, PromptIcon::Question, PromptButtons::OkCancel) !=
+        PromptAnswer::Ok) {
         s.OperationType = OperationIdle;
         emit sessionFinished(OperationWrite, false);
         return;
@@ -154,7 +150,7 @@ void SessionEngine::beginExchange()
     progressShown_ = true;
     view_.sessionStarted(s.OperationType);
     if (!link_.isOpen() && !link_.open(device_)) {
-        ShowMsg(state_, MsgPortError, PromptIcon::Critical);
+        ShowMsg(state_, Texts::Msg::PortError, PromptIcon::Critical);
         CloseOperation(false);
         return;
     }
@@ -190,8 +186,8 @@ bool SessionEngine::OpenPort()
         QString detail = device_.isEmpty() ? QStringLiteral("port %1").arg(state_.settings.comPort) : device_;
         if (const QString reason = link_.openError(); !device_.isEmpty() && !reason.isEmpty())
             detail += QStringLiteral(": ") + reason;
-        ShowMsgText(state_, MsgPortError, GetLangText(state_, MsgPortError) + u'\n' + detail,
-                    PromptIcon::Critical);
+        ShowMsgText(state_, Texts::Msg::PortError,
+                    GetLangText(state_, Texts::Msg::PortError) + u'\n' + detail, PromptIcon::Critical);
         return false;
     }
     return true;
@@ -377,7 +373,8 @@ void SessionEngine::onResend()
     if (writingBlocks && ++refusals_ > BlockResendLimit) {
         {
             QuietWhileAsking quiet(s);
-            ShowMsgWith(state_, MsgBlockRefused, {QString::number(s.CurrentAddress)}, PromptIcon::Critical);
+            ShowMsgWith(state_, Texts::Msg::BlockRefused, {QString::number(s.CurrentAddress)},
+                        PromptIcon::Critical);
         }
         AbortOperation();
         return;
@@ -394,7 +391,9 @@ void SessionEngine::onIdentity(const QByteArray& reply)
     }
     ModComm::StoreIdentity(state_, reply);
     if (s.OperationType == OperationWrite) {
-        const int refusal = state_.CurCapFlags[0] == 1 ? MsgLocked : state_.CurCapFlags[1] == 1 ? MsgNotAccepted : 0;
+        const int refusal = state_.CurCapFlags[0] == 1   ? Texts::Msg::RadioLocked
+                            : state_.CurCapFlags[1] == 1 ? Texts::Msg::NotAccepted
+                                                         : 0;
         if (refusal != 0) {
             WaitTimer.stop();
             {
@@ -595,7 +594,8 @@ void SessionEngine::ConnectionLost()
     s.AwaitingReply = false;
     s.SendCount = 0;
     s.PasswordRetries = 3;
-    if (ShowMsg(state_, MsgNoAnswer, PromptIcon::Question, PromptButtons::OkCancel) == PromptAnswer::Ok) {
+    if (ShowMsg(state_, Texts::Msg::NoAnswer, PromptIcon::Question, PromptButtons::OkCancel) ==
+        PromptAnswer::Ok) {
         if (!reopenAfterHangUp())
             return;
         // The operation starts again from its first state; the block counters keep their values.
@@ -612,7 +612,8 @@ void SessionEngine::AskRetry()
 {
     SessionState& s = state_.session;
     s.AwaitingReply = false;
-    if (ShowMsg(state_, MsgNoAnswer, PromptIcon::Question, PromptButtons::RetryCancel) == PromptAnswer::Retry) {
+    if (ShowMsg(state_, Texts::Msg::NoAnswer, PromptIcon::Question, PromptButtons::RetryCancel) ==
+        PromptAnswer::Retry) {
         if (!reopenAfterHangUp())
             return;
         // Resume at the block that timed out: after the program request and the identity the
@@ -631,7 +632,7 @@ bool SessionEngine::reopenAfterHangUp()
 {
     if (link_.isOpen() || link_.open(device_))
         return true;
-    ShowMsg(state_, MsgPortError, PromptIcon::Critical);
+    ShowMsg(state_, Texts::Msg::PortError, PromptIcon::Critical);
     CloseOperation(false);
     return false;
 }
@@ -668,7 +669,7 @@ void SessionEngine::CloseOperation(bool success)
     s.ReadState = StateIdle;
     s.WriteState = StateIdle;
     if (success && (op == OperationRead || op == OperationWrite))
-        ShowMsg(state_, MsgNoAnswer + op); // 9009 after a read, 9010 after a write
+        ShowMsg(state_, Texts::Msg::NoAnswer + op); // 9009 after a read, 9010 after a write
     emit sessionFinished(op, success);
 }
 

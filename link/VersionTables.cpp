@@ -3,6 +3,7 @@
 #include "link/LinkState.h"
 #include "base/IniFile.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "data/ModelBand.h"
 #include "base/TextOps.h"
 
@@ -104,15 +105,16 @@ QString SoftwareForFirmware(const LinkState& state, const QString& firmware)
 
 QString VersionMessage(LinkState& state, const QString& release, const QString& firmware, int kind)
 {
-    const QString lineA = crlf + GetLangText(state, 9061) + u' ' + ShowVersion(release);
+    const QString lineA =
+        crlf + GetLangText(state, Texts::Msg::SoftwareVersion) + u' ' + ShowVersion(release);
     QString lineB;
     if (kind == 0)
-        lineB = crlf + GetLangText(state, 9060) + u' ' + ShowVersion(firmware);
+        lineB = crlf + GetLangText(state, Texts::Msg::FirmwareVersion) + u' ' + ShowVersion(firmware);
     else if (kind == 1)
-        lineB = crlf + GetLangText(state, 9064) + u' ' + ShowVersion(firmware);
+        lineB = crlf + GetLangText(state, Texts::Msg::DataFileVersion) + u' ' + ShowVersion(firmware);
     else
         lineB = ShowVersion(firmware);
-    return GetLangText(state, 9062) + lineB + lineA;
+    return GetLangText(state, Texts::Msg::OtherReleaseQuestion) + lineB + lineA;
 }
 
 bool LaunchSoftwareVersion(LinkState& state, const QString& firmware, const ProgramLauncher& launcher)
@@ -120,7 +122,7 @@ bool LaunchSoftwareVersion(LinkState& state, const QString& firmware, const Prog
     const QString release = SoftwareForFirmware(state, firmware);
     // Only a well-formed tag may become a folder name: nothing outside DataRoot/<tag>/ is started.
     if (release.isEmpty() || !IsVersionTag(release)) {
-        ShowMsg(state, 9063);
+        ShowMsg(state, Texts::Msg::NoReleaseServes);
         return false;
     }
     const QString program = QDir(state.settings.DataRoot).filePath(release + u'/' + programFileName());
@@ -129,8 +131,8 @@ bool LaunchSoftwareVersion(LinkState& state, const QString& firmware, const Prog
 
     // The release is listed but not installed where expected: say which program is missing.
     Prompt prompt;
-    prompt.text = GetLangText(state, 9063) + crlf + QDir::toNativeSeparators(program);
-    prompt.textNumber = 9063;
+    prompt.text = GetLangText(state, Texts::Msg::NoReleaseServes) + crlf + QDir::toNativeSeparators(program);
+    prompt.textNumber = Texts::Msg::NoReleaseServes;
     prompt.title = state.settings.ApplicationTitle;
     state.prompter.ask(prompt);
     return false;
@@ -170,7 +172,7 @@ CompatibilityResult CheckRadioCompatibility(LinkState& state, const QString& rad
         return CompatibilityResult::GoOn;
 
     if (state.model.CurrentModelCode != radioModel) {
-        ShowMsg(state, 9012);
+        ShowMsg(state, Texts::Msg::ModelMismatch);
         return CompatibilityResult::Stop;
     }
     if (!versionListed) {
@@ -181,11 +183,12 @@ CompatibilityResult CheckRadioCompatibility(LinkState& state, const QString& rad
                                                                      : CompatibilityResult::Stop;
     }
     if (BandFamilyMatches(currentBand, radioBand)) {
-        return ShowMsg(state, 9014, PromptIcon::Warning, PromptButtons::OkCancel) == PromptAnswer::Ok
+        return ShowMsg(state, Texts::Msg::BandDiffers, PromptIcon::Warning, PromptButtons::OkCancel) ==
+                       PromptAnswer::Ok
                    ? CompatibilityResult::GoOn
                    : CompatibilityResult::Stop;
     }
-    ShowMsg(state, 9030, PromptIcon::Warning);
+    ShowMsg(state, Texts::Msg::BandCannotTake, PromptIcon::Warning);
     return CompatibilityResult::Stop;
 }
 

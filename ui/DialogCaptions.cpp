@@ -1,6 +1,7 @@
 #include "ui/DialogCaptions.h"
 
 #include "base/LanguageTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "base/RunContext.h"
 
 #include <QAbstractButton>
@@ -18,14 +19,14 @@ void SetButtonText(QWidget* window, const char* name, const QString& text)
 
 void SetOkCancelCaptions(RunContext& state, QWidget* window)
 {
-    SetButtonText(window, "CommandOK", GetLangText(state, 9017));
-    SetButtonText(window, "CommandCancel", GetLangText(state, 9018));
+    SetButtonText(window, "CommandOK", GetLangText(state, Texts::Msg::Ok));
+    SetButtonText(window, "CommandCancel", GetLangText(state, Texts::Msg::Cancel));
 }
 
 void SetCloseHelpCaptions(RunContext& state, QWidget* window)
 {
-    SetButtonText(window, "CommandClose", GetLangText(state, 9023));
-    SetButtonText(window, "CommandHelp", GetLangText(state, 9025));
+    SetButtonText(window, "CommandClose", GetLangText(state, Texts::Msg::Close));
+    SetButtonText(window, "CommandHelp", GetLangText(state, Texts::Msg::Help));
 }
 
 } // namespace mk21::ModLang

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/ChannelEditingTexts.h"
 #include "channels/Preferences.h"
 
 #include <QCheckBox>
@@ -30,21 +31,22 @@ FrmHabits::FrmHabits(AppState& state, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     const std::array<bool*, 5> values = PreferencesOf(state_.preferences);
     for (std::size_t i = 0; i < Check1.size(); ++i) {
-        Check1[i] = new QCheckBox(GetLangText(state_, 28007 + static_cast<int>(i)), this);
+        Check1[i] = new QCheckBox(
+            GetLangText(state_, Texts::ChannelEditing::PreferenceBase + static_cast<int>(i)), this);
         Check1[i]->setObjectName(QStringLiteral("Check1(%1)").arg(i));
         Check1[i]->setChecked(*values[i]);
         layout->addWidget(Check1[i]);
     }
-    CommandOK = new QPushButton(GetLangText(state_, 28004), this);
+    CommandOK = new QPushButton(GetLangText(state_, Texts::ChannelEditing::Yes), this);
     CommandOK->setObjectName(QStringLiteral("CommandOK"));
-    CommandCancel = new QPushButton(GetLangText(state_, 28005), this);
+    CommandCancel = new QPushButton(GetLangText(state_, Texts::ChannelEditing::No), this);
     CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(CommandOK);
     buttons->addWidget(CommandCancel);
     layout->addLayout(buttons);
-    setWindowTitle(GetLangText(state_, 28006));
+    setWindowTitle(GetLangText(state_, Texts::ChannelEditing::PreferencesCaption));
 
     connect(CommandOK, &QPushButton::clicked, this, &FrmHabits::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);

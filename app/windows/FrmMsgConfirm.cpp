@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "channels/ConfirmAnswer.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/ChannelEditingTexts.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -20,11 +21,11 @@ FrmMsgConfirm::FrmMsgConfirm(AppState& state, QWidget* parent)
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
-    Check1 = new QCheckBox(GetLangText(state_, 28003), this);
+    Check1 = new QCheckBox(GetLangText(state_, Texts::ChannelEditing::DoNotAskAgain), this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    CommandOK = new QPushButton(GetLangText(state_, 28004), this);
+    CommandOK = new QPushButton(GetLangText(state_, Texts::ChannelEditing::Yes), this);
     CommandOK->setObjectName(QStringLiteral("CommandOK"));
-    CommandCancel = new QPushButton(GetLangText(state_, 28005), this);
+    CommandCancel = new QPushButton(GetLangText(state_, Texts::ChannelEditing::No), this);
     CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
 
     auto* layout = new QVBoxLayout(this);
@@ -35,7 +36,7 @@ FrmMsgConfirm::FrmMsgConfirm(AppState& state, QWidget* parent)
     buttons->addWidget(CommandOK);
     buttons->addWidget(CommandCancel);
     layout->addLayout(buttons);
-    setWindowTitle(GetLangText(state_, 28000));
+    setWindowTitle(GetLangText(state_, Texts::ChannelEditing::ConfirmCaption));
     setMode(ConfirmAnswer::PasteMode);
 
     connect(CommandOK, &QPushButton::clicked, this, [this] {
@@ -51,7 +52,9 @@ FrmMsgConfirm::FrmMsgConfirm(AppState& state, QWidget* parent)
 void FrmMsgConfirm::setMode(int mode)
 {
     mode_ = mode;
-    Label1->setText(GetLangText(state_, mode == ConfirmAnswer::DeleteMode ? 28002 : 28001));
+    Label1->setText(GetLangText(state_, mode == ConfirmAnswer::DeleteMode
+                                            ? Texts::ChannelEditing::DeleteQuestion
+                                            : Texts::ChannelEditing::InsertQuestion));
 }
 
 void FrmMsgConfirm::done(int result)

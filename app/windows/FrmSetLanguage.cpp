@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/LanguageChoice.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/LanguageDialogTexts.h"
 #include "ui/DialogCaptions.h"
 #include "ui/EnterMovesFocus.h"
 #include "ui/ListHelpers.h"
@@ -35,12 +36,12 @@ FrmSetLanguage::FrmSetLanguage(AppState& state, QWidget* parent)
     layout->addWidget(CommandCancel, 1, 2);
     layout->setColumnStretch(0, 1);
 
-    setWindowTitle(GetLangText(state_, 23000));
-    Label1->setText(GetLangText(state_, 23001));
+    setWindowTitle(GetLangText(state_, Texts::Language::Caption));
+    Label1->setText(GetLangText(state_, Texts::Language::Label));
     ModLang::SetOkCancelCaptions(state_, this);
     Combo1->clear();
-    Combo1->addItem(GetLangText(state_, 23002));
-    Combo1->addItem(GetLangText(state_, 23003));
+    Combo1->addItem(GetLangText(state_, Texts::Language::English));
+    Combo1->addItem(GetLangText(state_, Texts::Language::Chinese));
     ModFun::SelectListIndex(Combo1, state_.settings.CurrentLanguage - 1);
     EnterMovesFocus::Install(Combo1);
 

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/MainWindowTexts.h"
 
 #include <QAction>
 #include <QIcon>
@@ -24,26 +25,26 @@ struct ButtonRow {
 };
 
 const ButtonRow buttons[MainToolBar::Positions] = {
-    {"NewFile", 11000, "document-new", QStyle::SP_FileIcon},
-    {"OpenFile", 11001, "document-open", QStyle::SP_DialogOpenButton},
-    {"SaveFile", 11002, "document-save", QStyle::SP_DialogSaveButton},
+    {"NewFile", Texts::ToolBar::NewFile, "document-new", QStyle::SP_FileIcon},
+    {"OpenFile", Texts::ToolBar::OpenFile, "document-open", QStyle::SP_DialogOpenButton},
+    {"SaveFile", Texts::ToolBar::SaveFile, "document-save", QStyle::SP_DialogSaveButton},
     {},
-    {"Print", 11003, "document-print", QStyle::SP_FileDialogDetailedView},
+    {"Print", Texts::ToolBar::Print, "document-print", QStyle::SP_FileDialogDetailedView},
     {},
-    {"ReadRadio", 11004, "go-down", QStyle::SP_ArrowDown},
-    {"CommSet", 11005, "preferences-system", QStyle::SP_ComputerIcon},
-    {"WriteRadio", 11006, "go-up", QStyle::SP_ArrowUp},
+    {"ReadRadio", Texts::ToolBar::ReadRadio, "go-down", QStyle::SP_ArrowDown},
+    {"CommSet", Texts::ToolBar::CommSet, "preferences-system", QStyle::SP_ComputerIcon},
+    {"WriteRadio", Texts::ToolBar::WriteRadio, "go-up", QStyle::SP_ArrowUp},
     {},
-    {"BtnCHCut", 11010, "edit-cut", {}, ":/toolbar/edit-cut.png"},
-    {"BtnCHCopy", 11011, "edit-copy", {}, ":/toolbar/edit-copy.png"},
-    {"BtnCHPaste", 11012, "edit-paste", {}, ":/toolbar/edit-paste.png"},
+    {"BtnCHCut", Texts::ToolBar::ChannelCut, "edit-cut", {}, ":/toolbar/edit-cut.png"},
+    {"BtnCHCopy", Texts::ToolBar::ChannelCopy, "edit-copy", {}, ":/toolbar/edit-copy.png"},
+    {"BtnCHPaste", Texts::ToolBar::ChannelPaste, "edit-paste", {}, ":/toolbar/edit-paste.png"},
     {},
-    {"BtnCHInsert", 11013, "list-add", QStyle::SP_FileDialogListView},
-    {"BtnCHDelete", 11014, "list-remove", QStyle::SP_TrashIcon},
-    {"BtnCHMoveUp", 11015, "go-up", QStyle::SP_ArrowUp},
-    {"BtnCHMoveDown", 11016, "go-down", QStyle::SP_ArrowDown},
+    {"BtnCHInsert", Texts::ToolBar::ChannelInsert, "list-add", QStyle::SP_FileDialogListView},
+    {"BtnCHDelete", Texts::ToolBar::ChannelDelete, "list-remove", QStyle::SP_TrashIcon},
+    {"BtnCHMoveUp", Texts::ToolBar::ChannelMoveUp, "go-up", QStyle::SP_ArrowUp},
+    {"BtnCHMoveDown", Texts::ToolBar::ChannelMoveDown, "go-down", QStyle::SP_ArrowDown},
     {},
-    {"About", 11007, "help-about", QStyle::SP_MessageBoxInformation},
+    {"About", Texts::ToolBar::About, "help-about", QStyle::SP_MessageBoxInformation},
 };
 
 } // namespace

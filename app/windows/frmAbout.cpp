@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/AboutTexts.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -28,7 +29,7 @@ frmAbout::frmAbout(AppState& state, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
-    setWindowTitle(GetLangText(state, 24000));
+    setWindowTitle(GetLangText(state, Texts::About::Caption));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -38,14 +39,14 @@ frmAbout::frmAbout(AppState& state, QWidget* parent)
     Image1->setPixmap(icon.pixmap(32, 32));
     Image1->setAlignment(Qt::AlignTop);
 
-    lblTitle = NamedLabel(this, "lblTitle", GetLangText(state, 24001));
+    lblTitle = NamedLabel(this, "lblTitle", GetLangText(state, Texts::About::Title));
     QFont titleFont = lblTitle->font();
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    lblVersion = NamedLabel(this, "lblVersion", GetLangText(state, 24002));
-    lblDescription = NamedLabel(this, "lblDescription", GetLangText(state, 24003));
-    lblDisclaimer = NamedLabel(this, "lblDisclaimer", GetLangText(state, 24004));
-    cmdOK = new QPushButton(GetLangText(state, 24005), this);
+    lblVersion = NamedLabel(this, "lblVersion", GetLangText(state, Texts::About::Version));
+    lblDescription = NamedLabel(this, "lblDescription", GetLangText(state, Texts::About::Description));
+    lblDisclaimer = NamedLabel(this, "lblDisclaimer", GetLangText(state, Texts::About::Disclaimer));
+    cmdOK = new QPushButton(GetLangText(state, Texts::About::Ok), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
 

@@ -3,6 +3,8 @@
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/MainWindowTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "app/Startup.h"
 #include "app/windows/MainBackground.h"
 #include "app/windows/FileDialogs.h"
@@ -30,12 +32,6 @@ namespace mk21
 
 namespace
 {
-
-constexpr int MainTitle = 12000;
-constexpr int MainPortLabel = 12008;
-constexpr int MainFileLabel = 12009;
-constexpr int MsgFileType = 9001;
-constexpr int MsgSaveChanges = 9006;
 
 bool IsChannelTable(const QMdiSubWindow* sub)
 {
@@ -152,8 +148,9 @@ void frmMain::SetSaveEditData()
 
 void frmMain::SetMainTexts()
 {
-    dialogFilter_ = GetLangText(state_, MsgFileType) + QStringLiteral(" (*.dat)");
-    sbStatusBar->setPort(GetLangText(state_, MainPortLabel) + QString::number(state_.settings.comPort));
+    dialogFilter_ = GetLangText(state_, Texts::Msg::FileType) + QStringLiteral(" (*.dat)");
+    sbStatusBar->setPort(GetLangText(state_, Texts::Main::PortLabel) +
+                         QString::number(state_.settings.comPort));
     sbStatusBar->setModelBand(ModelBandTable::DisplayNameOfModelCode(state_.model.CurrentModelCode) +
                               QLatin1Char('[') + state_.model.CurrentBandText + QLatin1Char(']'));
     ShowMainTxt();
@@ -165,10 +162,10 @@ void frmMain::SetMainTexts()
 void frmMain::ShowMainTxt()
 {
     const QString model = ModelBandTable::DisplayNameOfModelCode(state_.model.CurrentModelCode);
-    setWindowTitle(GetLangText(state_, MainTitle) + QLatin1Char('[') + model + QLatin1Char(':') +
-                   state_.model.CurrentBandText + QStringLiteral("][") + GetLangText(state_, MainFileLabel) +
-                   QLatin1Char(':') + ModFun::FileNameOfPath(state_.document.DocumentPath) +
-                   QLatin1Char(']'));
+    setWindowTitle(GetLangText(state_, Texts::Main::ApplicationTitle) + QLatin1Char('[') + model +
+                   QLatin1Char(':') + state_.model.CurrentBandText + QStringLiteral("][") +
+                   GetLangText(state_, Texts::Main::FileLabel) + QLatin1Char(':') +
+                   ModFun::FileNameOfPath(state_.document.DocumentPath) + QLatin1Char(']'));
     Picture1->setModelName(model);
 }
 
@@ -251,7 +248,7 @@ void frmMain::closeEvent(QCloseEvent* event)
         storePlacement();
     if (ModDocument::IsConfigurationChanged(state_)) {
         const PromptAnswer answer =
-            ShowMsg(state_, MsgSaveChanges, PromptIcon::Warning, PromptButtons::YesNoCancel);
+            ShowMsg(state_, Texts::Msg::SaveChanges, PromptIcon::Warning, PromptButtons::YesNoCancel);
         // Cancel, or a save that did not complete (dialog or question cancelled, write failed),
         // keeps us open; the child windows have closed, so the document is shown again.
         if (answer == PromptAnswer::Cancel || (answer == PromptAnswer::Yes && !mnuFileSave_Click())) {

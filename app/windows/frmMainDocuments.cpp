@@ -5,6 +5,7 @@
 #include "app/ConfigurationChange.h"
 #include "app/Documents.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "app/windows/FileDialogs.h"
 #include "app/NewConfiguration.h"
 #include "channels/windows/frmCommChInfo.h"
@@ -17,24 +18,15 @@
 namespace mk21
 {
 
-namespace
-{
-
-constexpr int MsgSaveChanges = 9006;
-constexpr int MsgSaveConfirm = 9007;
-constexpr int MsgNewConfirm = 9026;
-
-} // namespace
-
 void frmMain::mnuFileNew_Click()
 {
     // Edits the user chose to keep are never dropped: a save that does not complete stops the New.
     const bool keepGoing = !ModDocument::IsConfigurationChanged(state_) ||
-                           ShowMsg(state_, MsgSaveChanges, PromptIcon::Warning, PromptButtons::YesNoCancel) !=
-                               PromptAnswer::Yes ||
+                           ShowMsg(state_, Texts::Msg::SaveChanges, PromptIcon::Warning,
+                                   PromptButtons::YesNoCancel) != PromptAnswer::Yes ||
                            SaveBeforeReplacing();
-    if (keepGoing &&
-        ShowMsg(state_, MsgNewConfirm, PromptIcon::Warning, PromptButtons::OkCancel) == PromptAnswer::Ok)
+    if (keepGoing && ShowMsg(state_, Texts::Msg::NewConfirm, PromptIcon::Warning, PromptButtons::OkCancel) ==
+                         PromptAnswer::Ok)
         LoadNewDoc();
     else
         state_.document.InitRequested = false; // it was meant for the new document only
@@ -50,7 +42,7 @@ void frmMain::mnuFileOpen_Click()
 {
     if (ModDocument::IsConfigurationChanged(state_)) {
         const PromptAnswer answer =
-            ShowMsg(state_, MsgSaveChanges, PromptIcon::Warning, PromptButtons::YesNoCancel);
+            ShowMsg(state_, Texts::Msg::SaveChanges, PromptIcon::Warning, PromptButtons::YesNoCancel);
         if (answer == PromptAnswer::Cancel)
             return;
         if (answer == PromptAnswer::Yes && !SaveBeforeReplacing())
@@ -86,7 +78,7 @@ bool frmMain::mnuFileSave_Click()
     if (state_.document.IsUntitled)
         return mnuFileSaveAs_Click();
     const QString question = QLatin1Char('"') + ModFun::FileNameOfPath(state_.document.DocumentPath) +
-                             QLatin1Char('"') + GetLangText(state_, MsgSaveConfirm);
+                             QLatin1Char('"') + GetLangText(state_, Texts::Msg::SaveConfirm);
     if (ShowText(state_, question, PromptIcon::Question, PromptButtons::OkCancel) != PromptAnswer::Ok)
         return false;
     return SaveDocument();

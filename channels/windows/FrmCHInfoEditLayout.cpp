@@ -2,6 +2,8 @@
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/ChannelEditTexts.h"
+#include "base/texts/ChannelTableTexts.h"
 #include "data/ToneList.h"
 #include "ui/DialogCaptions.h"
 #include "ui/EnterMovesFocus.h"
@@ -45,11 +47,13 @@ constexpr int IdLength = 10;
 constexpr std::array<int, FrmCHInfoEdit::ListCount> ListRows{0, 1, 2, 3, 4, 5, 6, 7, 9, 8, 10};
 
 // Label texts of the lists; the two auto-dial labels add their number.
-constexpr std::array<int, FrmCHInfoEdit::ListCount> ListLabels{15005, 15006, 15007, 15008, 15009, 15010,
-                                                               15011, 15012, 15013, 15022, 15013};
-constexpr int CheckCaptionBase = 15014;
-constexpr int NoToneText = 15030;
-constexpr int NoAutoDialText = 14013;
+constexpr std::array<int, FrmCHInfoEdit::ListCount> ListLabels{
+    Texts::ChannelEdit::DecodeLabel,   Texts::ChannelEdit::EncodeLabel,
+    Texts::ChannelEdit::PowerLabel,    Texts::ChannelEdit::SignallingLabel,
+    Texts::ChannelEdit::PttIdLabel,    Texts::ChannelEdit::SpacingLabel,
+    Texts::ChannelEdit::BusyLockLabel, Texts::ChannelEdit::ReverseLabel,
+    Texts::ChannelEdit::AutoDialLabel, Texts::ChannelEdit::SignallingRelationLabel,
+    Texts::ChannelEdit::AutoDialLabel};
 
 template <class T>
 T* Named(QWidget* parent, const QString& name)
@@ -64,7 +68,7 @@ QString Indexed(const char* name, std::size_t i)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
 }
 
-QStringList Texts(AppState& state, std::initializer_list<int> numbers)
+QStringList ListEntries(AppState& state, std::initializer_list<int> numbers)
 {
     QStringList texts;
     for (int n : numbers)
@@ -174,41 +178,48 @@ void FrmCHInfoEdit::PlaceLabels()
 
 void FrmCHInfoEdit::ChangShowByLanguage()
 {
-    setWindowTitle(GetLangText(state_, 15000));
-    Label4->setText(GetLangText(state_, 15029));
-    Label1->setText(GetLangText(state_, 15001));
-    Label2[0]->setText(GetLangText(state_, 15002));
-    Label2[1]->setText(GetLangText(state_, state_.preferences.OffSetShowMode ? 15100 : 15003));
-    Label2[2]->setText(GetLangText(state_, 15004));
-    Label2[3]->setText(GetLangText(state_, 15021));
+    setWindowTitle(GetLangText(state_, Texts::ChannelEdit::Caption));
+    Label4->setText(GetLangText(state_, Texts::ChannelEdit::GroupLabel));
+    Label1->setText(GetLangText(state_, Texts::ChannelEdit::ChannelLabel));
+    Label2[0]->setText(GetLangText(state_, Texts::ChannelEdit::ReceiveLabel));
+    Label2[1]->setText(GetLangText(state_, state_.preferences.OffSetShowMode
+                                               ? Texts::ChannelEdit::OffsetLabel
+                                               : Texts::ChannelEdit::TransmitLabel));
+    Label2[2]->setText(GetLangText(state_, Texts::ChannelEdit::NameLabel));
+    Label2[3]->setText(GetLangText(state_, Texts::ChannelEdit::IdCodeLabel));
     for (std::size_t i = 0; i < Label3.size(); ++i)
         Label3[i]->setText(GetLangText(state_, ListLabels[i]));
     Label3[8]->setText(Label3[8]->text() + QStringLiteral(" 1"));
     Label3[10]->setText(Label3[10]->text() + QStringLiteral(" 2"));
     for (std::size_t j = 0; j < Check1.size(); ++j)
-        Check1[j]->setText(GetLangText(state_, CheckCaptionBase + static_cast<int>(j)));
+        Check1[j]->setText(GetLangText(state_, Texts::ChannelEdit::CheckCaptionBase + static_cast<int>(j)));
     ModLang::SetCloseHelpCaptions(state_, this);
 
-    const QStringList tones = ToneList::ToneTexts(GetLangText(state_, NoToneText));
+    const QStringList tones = ToneList::ToneTexts(GetLangText(state_, Texts::ChannelEdit::Off));
     entries_ = {tones,
                 tones,
-                Texts(state_, {15044, 15045, 15046}),
-                Texts(state_, {15030, 15043}),
-                Texts(state_, {15030, 15037, 15038, 15039}),
-                Texts(state_, {15040, 15041, 15042}),
-                Texts(state_, {15030, 15031, 15032}),
-                Texts(state_, {15034, 15035}),
+                ListEntries(state_, {Texts::ChannelEdit::PowerLow, Texts::ChannelEdit::PowerMedium,
+                                     Texts::ChannelEdit::PowerHigh}),
+                ListEntries(state_, {Texts::ChannelEdit::Off, Texts::ChannelEdit::SignallingDtmf}),
+                ListEntries(state_, {Texts::ChannelEdit::Off, Texts::ChannelEdit::PttIdBot,
+                                     Texts::ChannelEdit::PttIdEot, Texts::ChannelEdit::PttIdBoth}),
+                ListEntries(state_, {Texts::ChannelEdit::Spacing12_5, Texts::ChannelEdit::Spacing20,
+                                     Texts::ChannelEdit::Spacing25}),
+                ListEntries(state_, {Texts::ChannelEdit::Off, Texts::ChannelEdit::BusyCarrier,
+                                     Texts::ChannelEdit::BusyTone}),
+                ListEntries(state_, {Texts::ChannelEdit::Reverse, Texts::ChannelEdit::Talkaround}),
                 DtmfCodeEntries(),
-                Texts(state_, {15050, 15051}),
+                ListEntries(state_, {Texts::ChannelEdit::RelationAnd, Texts::ChannelEdit::RelationOr}),
                 DtmfCodeEntries()};
     Combo3->clear();
-    Combo3->addItems(Texts(state_, {15030, 15031, 15032, 15033}));
+    Combo3->addItems(ListEntries(state_, {Texts::ChannelEdit::Off, Texts::ChannelEdit::BusyCarrier,
+                                          Texts::ChannelEdit::BusyTone, Texts::ChannelEdit::BusySignalling}));
     PlaceLabels();
 }
 
 QStringList FrmCHInfoEdit::DtmfCodeEntries() const
 {
-    QStringList entries{GetLangText(state_, NoAutoDialText)};
+    QStringList entries{GetLangText(state_, Texts::ChannelTable::NoneEntry)};
     const auto& memories = state_.WorkingConfiguration.Features.Dtmf.DtmfMemory;
     for (std::size_t i = 0; i < memories.size(); ++i) {
         if (memories[i].Length > 0)

@@ -2,6 +2,8 @@
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/MessageTexts.h"
+#include "base/texts/ModelTexts.h"
 #include "data/ModelBand.h"
 #include "data/ModelBandChoice.h"
 #include "ui/DialogCaptions.h"
@@ -43,9 +45,9 @@ FrmModelInfo::FrmModelInfo(AppState& state, QWidget* parent)
     layout->addWidget(CommandOK, 2, 1);
     layout->addWidget(CommandCancel, 2, 2);
 
-    setWindowTitle(GetLangText(state_, 13000));
-    Label1[0]->setText(GetLangText(state_, 13001));
-    Label1[1]->setText(GetLangText(state_, 13002));
+    setWindowTitle(GetLangText(state_, Texts::Model::Caption));
+    Label1[0]->setText(GetLangText(state_, Texts::Model::ModelLabel));
+    Label1[1]->setText(GetLangText(state_, Texts::Model::BandLabel));
     ModLang::SetOkCancelCaptions(state_, this);
 
     Combo1->addItems(ModelBandTable::ModelDisplayNames());
@@ -71,9 +73,9 @@ void FrmModelInfo::CommandOK_Click()
     const QString band = Combo2->currentText();
     if (ModelBandChoice::Differs(state_.model, model, band)) {
         Prompt question;
-        question.text = GetLangText(state_, 9016);
-        question.textNumber = 9016;
-        question.title = GetLangText(state_, 9019);
+        question.text = GetLangText(state_, Texts::Msg::ModelChangeQuestion);
+        question.textNumber = Texts::Msg::ModelChangeQuestion;
+        question.title = GetLangText(state_, Texts::Msg::ModelChangeTitle);
         question.icon = PromptIcon::Warning;
         question.buttons = PromptButtons::OkCancel;
         if (state_.prompter.ask(question) == PromptAnswer::Ok) {

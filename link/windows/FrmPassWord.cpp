@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/LanguageDialogTexts.h"
 #include "base/FixedText.h"
 #include "ui/DialogCaptions.h"
 #include "ui/Twips.h"
@@ -17,8 +18,6 @@ namespace mk21
 namespace
 {
 
-constexpr int PasswordCaption = 23100;
-constexpr int PasswordLabel = 23101;
 constexpr int LabelGapTwips = 50;
 
 } // namespace
@@ -47,8 +46,8 @@ FrmPassWord::FrmPassWord(AppState& state, QWidget* parent) : QDialog(parent), st
     layout->addWidget(CommandOK, 1, 1);
     layout->addWidget(CommandCancel, 1, 2);
 
-    setWindowTitle(GetLangText(state_, PasswordCaption));
-    Label1->setText(GetLangText(state_, PasswordLabel));
+    setWindowTitle(GetLangText(state_, Texts::Password::Caption));
+    Label1->setText(GetLangText(state_, Texts::Password::Label));
     ModLang::SetOkCancelCaptions(state_, this);
     Text1->setText(state_.session.EnteredPassword);
     Text1->selectAll();

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
@@ -16,8 +17,6 @@ namespace mk21
 namespace
 {
 
-constexpr int MsgTitleBase = 9026; // + 1 read, + 2 write
-constexpr int MsgProgressLabel = 9029;
 constexpr int LabelGapTwips = 10;
 
 QString PercentText(int value)
@@ -53,8 +52,8 @@ FrmProgress::FrmProgress(AppState& state, int operationType, QWidget* parent) : 
     layout->addWidget(ProgressBar1);
     setMinimumWidth(Twips::ToPixelsX(5000, *this));
 
-    setWindowTitle(GetLangText(state, MsgTitleBase + operationType));
-    Label1->setText(GetLangText(state, MsgProgressLabel));
+    setWindowTitle(GetLangText(state, Texts::Msg::ProgressTitleBase + operationType));
+    Label1->setText(GetLangText(state, Texts::Msg::ProgressLabel));
     SetProgressValue(0);
 }
 

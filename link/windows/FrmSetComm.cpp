@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/PortTexts.h"
 #include "link/PortChoice.h"
 #include "ui/DialogCaptions.h"
 
@@ -19,10 +20,6 @@ namespace mk21
 namespace
 {
 
-constexpr int PortCaption = 22000;
-constexpr int FrameCaption = 22001;
-constexpr int OptionPrefix = 22002;
-constexpr int SimulatedRadioMark = 22003;
 constexpr int OptionRows = 8;
 
 } // namespace
@@ -54,8 +51,8 @@ FrmSetComm::FrmSetComm(AppState& state, QWidget* parent) : QDialog(parent), stat
     layout->addWidget(Frame1);
     layout->addLayout(buttons);
 
-    setWindowTitle(GetLangText(state_, PortCaption));
-    Frame1->setTitle(GetLangText(state_, FrameCaption));
+    setWindowTitle(GetLangText(state_, Texts::Port::Caption));
+    Frame1->setTitle(GetLangText(state_, Texts::Port::Frame));
     ModLang::SetOkCancelCaptions(state_, this);
     EnableOptions();
     // A port number outside 1..16 (a hand-edited file) selects nothing; OK then keeps it.
@@ -73,8 +70,8 @@ FrmSetComm::FrmSetComm(AppState& state, QWidget* parent) : QDialog(parent), stat
 
 void FrmSetComm::EnableOptions()
 {
-    const QString prefix = GetLangText(state_, OptionPrefix);
-    const QString simulated = GetLangText(state_, SimulatedRadioMark);
+    const QString prefix = GetLangText(state_, Texts::Port::OptionPrefix);
+    const QString simulated = GetLangText(state_, Texts::Port::SimulatedRadioMark);
     for (const ModPorts::PortOption& option : ModPorts::PortOptions(state_)) {
         QRadioButton* button = Option1.at(static_cast<std::size_t>(option.port - 1));
         QString caption = prefix + QString::number(option.port) + QStringLiteral("  ") + option.device;

@@ -4,6 +4,7 @@
 #include "base/IniFile.h"
 #include "app/LanguageCatalogue.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/AllTexts.h"
 #include "tests/support/StagedState.h"
 
 #include <QDir>
@@ -40,6 +41,11 @@ QByteArray ReadBytes(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+QString ReadText(const QString& path)
+{
+    return QString::fromUtf8(ReadBytes(path));
 }
 
 bool WriteBytes(const QString& path, const QByteArray& bytes)
@@ -179,8 +185,8 @@ TEST_P(ShippedFile, EntriesOfOneListDiffer)
         {27034, 27035},               {27037, 27038},
     };
     QList<int> keyFunctions;
-    for (int code = 0; code < LanguageCatalogue::KeyFunctionCount; ++code)
-        keyFunctions.append(LanguageCatalogue::KeyFunctionBase + code);
+    for (int code = 0; code < Texts::Key::FunctionCount; ++code)
+        keyFunctions.append(Texts::Key::FunctionBase + code);
     lists.append(keyFunctions);
 
     for (const QList<int>& list : lists) {
@@ -317,28 +323,74 @@ TEST(LanguageCatalogue, NoNumberFallsOutsideTheNamedSections)
 TEST(LanguageCatalogue, HoldsTheComputedNumbers)
 {
     // Bases plus the list indexes the windows add to them.
-    for (int i = 0; i <= 11; ++i)
-        EXPECT_TRUE(LanguageCatalogue::Contains(LanguageCatalogue::OptionLabelBase + i)) << i;
-    for (int j = 0; j <= 5; ++j)
-        EXPECT_TRUE(LanguageCatalogue::Contains(LanguageCatalogue::OptionCheckBase + j)) << j;
-    for (int i = 0; i <= 4; ++i)
-        EXPECT_TRUE(LanguageCatalogue::Contains(LanguageCatalogue::DtmfTimingLabelBase + i)) << i;
+    for (int i = 0; i < Texts::Option::LabelCount; ++i)
+        EXPECT_TRUE(LanguageCatalogue::Contains(Texts::Option::LabelBase + i)) << i;
+    for (int j = 0; j < Texts::Option::CheckCount; ++j)
+        EXPECT_TRUE(LanguageCatalogue::Contains(Texts::Option::CheckBase + j)) << j;
+    for (int i = 0; i < Texts::Dtmf::TimingLabelCount; ++i)
+        EXPECT_TRUE(LanguageCatalogue::Contains(Texts::Dtmf::TimingLabelBase + i)) << i;
     for (int j : {1, 4, 5})
-        EXPECT_TRUE(LanguageCatalogue::Contains(LanguageCatalogue::DtmfDecodeLabelBase + j)) << j;
-    for (int k = 0; k <= 3; ++k)
-        EXPECT_TRUE(LanguageCatalogue::Contains(LanguageCatalogue::DtmfCodeLabelBase + k)) << k;
-    for (int c = 0; c < LanguageCatalogue::KeyFunctionCount; ++c)
-        EXPECT_TRUE(LanguageCatalogue::Contains(LanguageCatalogue::KeyFunctionBase + c)) << c;
-    for (int i = 0; i <= 10; ++i)
-        EXPECT_TRUE(LanguageCatalogue::Contains(LanguageCatalogue::AlertLabelBase + i)) << i;
+        EXPECT_TRUE(LanguageCatalogue::Contains(Texts::Dtmf::DecodeLabelBase + j)) << j;
+    for (int k = 0; k < Texts::Dtmf::CodeLabelCount; ++k)
+        EXPECT_TRUE(LanguageCatalogue::Contains(Texts::Dtmf::CodeLabelBase + k)) << k;
+    for (int c = 0; c < Texts::Key::FunctionCount; ++c)
+        EXPECT_TRUE(LanguageCatalogue::Contains(Texts::Key::FunctionBase + c)) << c;
+    for (int i = 0; i < Texts::Alert::LabelCount; ++i)
+        EXPECT_TRUE(LanguageCatalogue::Contains(Texts::Alert::LabelBase + i)) << i;
+    for (int j = 0; j <= 6; ++j)
+        EXPECT_TRUE(LanguageCatalogue::Contains(Texts::ChannelEdit::CheckCaptionBase + j)) << j;
+    for (int j = 0; j <= 4; ++j)
+        EXPECT_TRUE(LanguageCatalogue::Contains(Texts::ChannelEditing::PreferenceBase + j)) << j;
     // Read and write finished, and the progress titles: base plus the operation type.
     for (int n : {9008 + 1, 9008 + 2, 9026 + 1, 9026 + 2})
         EXPECT_TRUE(LanguageCatalogue::Contains(n)) << n;
     EXPECT_FALSE(LanguageCatalogue::Contains(9011));
-    EXPECT_FALSE(LanguageCatalogue::Contains(25062));
+    EXPECT_FALSE(LanguageCatalogue::Contains(Texts::Key::FunctionBase + Texts::Key::FunctionCount));
     const QList<int> all = LanguageCatalogue::AllNumbers();
     EXPECT_EQ(QSet<int>(all.begin(), all.end()).size(), all.size());
     EXPECT_TRUE(std::is_sorted(all.begin(), all.end()));
+}
+
+// ---------------------------------------------------------------------------------------------
+// The named text numbers of base/texts.
+
+TEST(NamedTexts, EachNamesACataloguedNumberOfItsSectionThatBothFilesDefine)
+{
+    const IniDocument files[] = {IniDocument::load(ShippedLanguageFile(QStringLiteral("english.ini"))),
+                                 IniDocument::load(ShippedLanguageFile(QStringLiteral("chinese.ini")))};
+    int named = 0;
+    for (const Texts::SectionTexts& section : Texts::AllSections) {
+        ASSERT_FALSE(section.texts.empty()) << section.section;
+        for (const Texts::NamedText& text : section.texts) {
+            ++named;
+            const std::string what =
+                std::string(section.section) + "::" + text.name + " (" + std::to_string(text.number) + ")";
+            EXPECT_TRUE(LanguageCatalogue::Contains(text.number)) << what << " is not catalogued";
+            EXPECT_EQ(SectionOfNumber(text.number), QLatin1String(section.section)) << what;
+            for (const IniDocument& file : files) {
+                EXPECT_FALSE(file.value(QLatin1String(section.section), QString::number(text.number))
+                                 .value_or(QString())
+                                 .isEmpty())
+                    << what << " has no text in a shipped file";
+            }
+        }
+    }
+    EXPECT_GT(named, 300);
+}
+
+// Every header of base/texts reaches the table above through AllTexts.h.
+TEST(NamedTexts, AllTextsIncludesEveryHeader)
+{
+    const QString folder = SourceFile(QStringLiteral("base/texts"));
+    const QString all = ReadText(folder + QStringLiteral("/AllTexts.h"));
+    const QStringList headers = QDir(folder).entryList({QStringLiteral("*Texts.h")}, QDir::Files);
+    ASSERT_GT(headers.size(), 10);
+    for (const QString& header : headers) {
+        if (header == QStringLiteral("AllTexts.h"))
+            continue;
+        EXPECT_TRUE(all.contains(QStringLiteral("#include \"base/texts/") + header + u'"'))
+            << header.toStdString() << " is missing from AllTexts.h";
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -359,7 +411,7 @@ int LineOf(const QString& text, qsizetype offset)
 QStringList ProgramSources()
 {
     QStringList files;
-    for (const char* folder : {"app", "data", "channels", "link", "features", "ui", "tools"}) {
+    for (const char* folder : {"app", "base", "data", "channels", "link", "features", "ui", "tools"}) {
         QDirIterator it(SourceFile(QString::fromLatin1(folder)), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
                         QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext())
@@ -367,11 +419,6 @@ QStringList ProgramSources()
     }
     files.sort();
     return files;
-}
-
-QString ReadText(const QString& path)
-{
-    return QString::fromUtf8(ReadBytes(path));
 }
 
 // Lookups whose text-number argument is (or starts with) a literal: GetLangText(state, 9021),

@@ -2,6 +2,8 @@
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/LanguageDialogTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "data/ModelBand.h"
 
 #include <QCommandLineParser>
@@ -16,14 +18,6 @@ namespace mk21::ctl
 namespace
 {
 
-constexpr int MsgUnknownCommand = 9073;
-constexpr int MsgCommandNeeds = 9074;
-constexpr int MsgInvalidValue = 9075;
-constexpr int MsgIsDataFile = 9077;
-constexpr int MsgIsRadioImage = 9078;
-constexpr int MsgUnexpectedArgument = 9079;
-constexpr int LangEnglish = 23002;
-constexpr int LangChinese = 23003;
 constexpr qint64 DataFileSize = 8595;
 
 // One command's form: how many file arguments follow it and the options it cannot do without.
@@ -54,12 +48,12 @@ QString optionName(const char* usage)
 
 QString needs(AppState& state, const QString& command, const QString& what)
 {
-    return FillTextArgs(GetLangText(state, MsgCommandNeeds), {command, what});
+    return FillTextArgs(GetLangText(state, Texts::Msg::CommandNeeds), {command, what});
 }
 
 QString invalidValue(AppState& state, const QString& value, const QString& option, const QString& valid)
 {
-    return FillTextArgs(GetLangText(state, MsgInvalidValue), {value, option, valid});
+    return FillTextArgs(GetLangText(state, Texts::Msg::InvalidValue), {value, option, valid});
 }
 
 QString validBands()
@@ -116,8 +110,9 @@ QString CanonicalModelCode(const QString& text)
 
 QString LanguageProblem(AppState& state, const QString& value)
 {
-    const QString valid = QStringLiteral("1 (%1), 2 (%2)")
-                              .arg(GetLangText(state, LangEnglish), GetLangText(state, LangChinese));
+    const QString valid =
+        QStringLiteral("1 (%1), 2 (%2)")
+            .arg(GetLangText(state, Texts::Language::English), GetLangText(state, Texts::Language::Chinese));
     return invalidValue(state, value, QStringLiteral("--lang"), valid);
 }
 
@@ -128,13 +123,13 @@ QString CommandLineProblem(AppState& state, const QCommandLineParser& parser)
     const auto form = std::find_if(forms.begin(), forms.end(),
                                    [&](const CommandForm& f) { return command == QLatin1String(f.name); });
     if (form == forms.end())
-        return FillTextArgs(GetLangText(state, MsgUnknownCommand), {command});
+        return FillTextArgs(GetLangText(state, Texts::Msg::UnknownCommand), {command});
 
     const qsizetype wanted = form->file ? 2 : 1;
     if (args.size() < wanted)
         return needs(state, command, QString::fromLatin1(form->file));
     if (args.size() > wanted)
-        return FillTextArgs(GetLangText(state, MsgUnexpectedArgument), {args.at(wanted)});
+        return FillTextArgs(GetLangText(state, Texts::Msg::UnexpectedArgument), {args.at(wanted)});
     for (const char* option : form->options) {
         if (option && !parser.isSet(optionName(option)))
             return needs(state, command, QString::fromLatin1(option));
@@ -161,9 +156,9 @@ QString WrongFileKind(AppState& state, const QString& command, const QString& fi
     if (!info.isFile())
         return {};
     if (command == QLatin1String("decode") && info.size() == DataFileSize)
-        return FillTextArgs(GetLangText(state, MsgIsDataFile), {file, QStringLiteral("encode")});
+        return FillTextArgs(GetLangText(state, Texts::Msg::IsDataFile), {file, QStringLiteral("encode")});
     if (command == QLatin1String("encode") && info.size() == RadioImageSize)
-        return FillTextArgs(GetLangText(state, MsgIsRadioImage), {file, QStringLiteral("decode")});
+        return FillTextArgs(GetLangText(state, Texts::Msg::IsRadioImage), {file, QStringLiteral("decode")});
     return {};
 }
 

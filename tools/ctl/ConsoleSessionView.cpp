@@ -2,6 +2,8 @@
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/LanguageDialogTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "base/FixedText.h"
 
 #include <QTextStream>
@@ -13,15 +15,13 @@ namespace mk21::ctl {
 namespace {
 
 constexpr int BarWidth = 30;
-constexpr int MsgProgressTitle = 9026; // + the operation type
-constexpr int LangPassword = 23101;
 constexpr int PasswordLength = 4;
 
 } // namespace
 
 void ConsoleSessionView::sessionStarted(int operationType)
 {
-    title_ = GetLangText(state_, MsgProgressTitle + operationType);
+    title_ = GetLangText(state_, Texts::Msg::ProgressTitleBase + operationType);
     draw(0);
 }
 
@@ -45,7 +45,7 @@ std::optional<QString> ConsoleSessionView::askPassword(const QString&)
         err << '\n';
     if (!askOnTerminal_)
         return std::nullopt;
-    err << GetLangText(state_, LangPassword) << ' ';
+    err << GetLangText(state_, Texts::Password::Label) << ' ';
     err.flush();
     QTextStream in(stdin);
     QString line;

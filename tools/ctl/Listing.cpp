@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/ChannelTableTexts.h"
 #include "channels/ChannelList.h"
 #include "channels/ChannelListTexts.h"
 #include "data/FrequencyCodec.h"
@@ -57,7 +58,11 @@ void writeColumns(QTextStream& out, const QList<QStringList>& rows)
 QStringList channelHeader(AppState& state)
 {
     QStringList header{QStringLiteral("pos")};
-    for (int number : {14001, 14002, 14003, 14005, 14006, 14007, 14008, 14009, 14010})
+    for (int number : {Texts::ChannelTable::ChannelHeader, Texts::ChannelTable::ReceiveHeader,
+                       Texts::ChannelTable::TransmitHeader, Texts::ChannelTable::ReceiveToneHeader,
+                       Texts::ChannelTable::TransmitToneHeader, Texts::ChannelTable::PowerHeader,
+                       Texts::ChannelTable::ScanHeader, Texts::ChannelTable::SignalHeader,
+                       Texts::ChannelTable::SpacingHeader})
         header.append(GetLangText(state, number));
     header << QStringLiteral("busy") << QStringLiteral("pttid") << QStringLiteral("dial1")
            << QStringLiteral("dial2") << QStringLiteral("flags");
@@ -66,7 +71,7 @@ QStringList channelHeader(AppState& state)
 
 QStringList channelRow(AppState& state, int position, const ChannelRecord& ch)
 {
-    const QString noTone = GetLangText(state, 14013);
+    const QString noTone = GetLangText(state, Texts::ChannelTable::NoneEntry);
     QStringList flags;
     const std::initializer_list<Field> switches = {
         {"txinhibit", ch.TxInhibit},   {"revtalk", ch.RevTalkSelect},   {"encrypt", ch.Encryption},

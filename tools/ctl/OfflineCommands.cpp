@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/Documents.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "app/NewConfiguration.h"
 #include "data/ConfigurationOps.h"
 #include "base/FileRead.h"
@@ -18,8 +19,6 @@ namespace mk21::ctl {
 
 namespace {
 
-constexpr int MsgWrongLength = 9033;
-constexpr int MsgNotARadioImage = 9069;
 constexpr qsizetype DataFileSize = 8595;
 
 void usageError(const QString& text)
@@ -42,14 +41,14 @@ bool decodeImageFile(AppState& state, const QString& path)
     QByteArray bytes;
     FileResult read = ModFileRead::ReadFront(path, RadioImageSize + 1, bytes);
     if (read.ok() && bytes.size() != RadioImageSize)
-        read = FileResult::Failed(MsgWrongLength, path);
+        read = FileResult::Failed(Texts::Msg::WrongLength, path);
     if (!read.ok()) {
         ShowFileResult(state, read);
         return false;
     }
     std::copy(bytes.begin(), bytes.end(), state.RadioImage.begin());
     if (!ModImage::HasKnownIdentity(state)) {
-        ShowFileResult(state, FileResult::Failed(MsgNotARadioImage, path));
+        ShowFileResult(state, FileResult::Failed(Texts::Msg::NotARadioImage, path));
         return false;
     }
     ModImage::DecodeImage(state);

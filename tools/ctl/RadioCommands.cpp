@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/Documents.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/RadioInfoTexts.h"
 #include "data/DataFile.h"
 #include "base/FileWrite.h"
 #include "base/FixedText.h"
@@ -176,12 +177,19 @@ int InfoCommand(AppState& state, const RadioOptions& options)
 
     const RadioDetails& d = state.Details;
     const std::initializer_list<std::pair<int, QString>> rows = {
-        {21002, d.SalesAreaCode},       {21003, d.BatchNumber.text()},  {21004, d.CustomerCode.text()},
-        {21007, d.SerialNumber.text()}, {21008, d.ProductionDate.text()}, {21009, d.RepairDate.text()},
-        {21011, d.RepairReason.text()}, {21013, d.DealerCode.text()},   {21014, d.StockInDate.text()},
-        {21015, d.SalesDate.text()},    {21016, d.HandledBy.text()}};
+        {Texts::RadioInfo::SalesAreaCode, d.SalesAreaCode},
+        {Texts::RadioInfo::BatchNumber, d.BatchNumber.text()},
+        {Texts::RadioInfo::CustomerCode, d.CustomerCode.text()},
+        {Texts::RadioInfo::SerialNumber, d.SerialNumber.text()},
+        {Texts::RadioInfo::ProductionDate, d.ProductionDate.text()},
+        {Texts::RadioInfo::RepairDate, d.RepairDate.text()},
+        {Texts::RadioInfo::RepairReason, d.RepairReason.text()},
+        {Texts::RadioInfo::DealerCode, d.DealerCode.text()},
+        {Texts::RadioInfo::StockInDate, d.StockInDate.text()},
+        {Texts::RadioInfo::SalesDate, d.SalesDate.text()},
+        {Texts::RadioInfo::HandledBy, d.HandledBy.text()}};
     QTextStream out(stdout);
-    out << GetLangText(state, 21000) << '\n';
+    out << GetLangText(state, Texts::RadioInfo::Title) << '\n';
     for (const auto& [number, value] : rows)
         out << "  " << GetLangText(state, number) << ": " << value << '\n';
     return ExitOk;

@@ -1,6 +1,7 @@
 // mk21ctl: the program's engine without windows, for scripts.
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "app/ProgramFolders.h"
 #include "app/Startup.h"
 #include "tools/ctl/CommandLine.h"
@@ -22,9 +23,6 @@ namespace {
 
 using namespace mk21::ctl;
 
-constexpr int MsgNoAnswer = 9008;
-constexpr int MsgCancelled = 9076;
-constexpr int MsgUnexpectedArgument = 9079;
 constexpr int RetriesWithYes = 3; // --yes restarts a silent session this often, then gives up
 
 const char* const usage =
@@ -143,7 +141,7 @@ int main(int argc, char** argv)
     else if (radio && isatty(STDIN_FILENO))
         mode = ConsolePrompter::Mode::AskOnTerminal;
     ConsolePrompter console(mode);
-    RetryLimitPrompter limited(console, MsgNoAnswer, RetriesWithYes);
+    RetryLimitPrompter limited(console, mk21::Texts::Msg::NoAnswer, RetriesWithYes);
     mk21::Prompter& prompter = mode == ConsolePrompter::Mode::AnswerYes ? static_cast<mk21::Prompter&>(limited)
                                                                         : console;
     OncePerKindPrompter once(prompter);
@@ -154,10 +152,11 @@ int main(int argc, char** argv)
 
     if (!parsed) {
         const QStringList unknown = parser.unknownOptionNames();
-        return usageError(unknown.isEmpty()
-                              ? parser.errorText()
-                              : mk21::FillTextArgs(mk21::GetLangText(state, MsgUnexpectedArgument),
-                                                   {writtenOption(unknown.front())}));
+        return usageError(
+            unknown.isEmpty()
+                ? parser.errorText()
+                : mk21::FillTextArgs(mk21::GetLangText(state, mk21::Texts::Msg::UnexpectedArgument),
+                                     {writtenOption(unknown.front())}));
     }
     if (!language)
         return usageError(LanguageProblem(state, parser.value(lang)));
@@ -167,6 +166,6 @@ int main(int argc, char** argv)
         return usageError(problem);
     const int result = runCommand(state, parser, mode == ConsolePrompter::Mode::AskOnTerminal);
     if (result == ExitFailed && console.declined())
-        complain(mk21::GetLangText(state, MsgCancelled));
+        complain(mk21::GetLangText(state, mk21::Texts::Msg::Cancelled));
     return result;
 }
