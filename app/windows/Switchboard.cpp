@@ -1,6 +1,7 @@
 #include "app/windows/Switchboard.h"
 
 #include "app/windows/frmMain.h"
+#include "base/texts/MainWindowTexts.h"
 #include "channels/windows/ChannelWindows.h"
 #include "channels/windows/FrmCHInfoEdit.h"
 #include "channels/windows/frmCommChInfo.h"
@@ -13,17 +14,17 @@ std::span<const ChildWindowRow> Switchboard::rows()
     using M = MainMenus;
     using S = Switchboard;
     static constexpr ChildWindowRow table[] = {
-        {frmCommChInfo::FormName, "N1", 12001, &M::mnuChannelInfo, &S::makeChannelTable},
-        {"FrmOptFeatures", "N2", 12002, &M::mnuOptFeature},
+        {frmCommChInfo::FormName, "N1", Texts::Main::NodeChannels, &M::mnuChannelInfo, &S::makeChannelTable},
+        {"FrmOptFeatures", "N2", Texts::Main::NodeOptionalFeatures, &M::mnuOptFeature},
         {"FrmRadio", "N3", 0, &M::MnuRadioFre},
-        {"FrmDTMF", "N4", 12004, &M::MnuDTMF},
+        {"FrmDTMF", "N4", Texts::Main::NodeDtmf, &M::MnuDTMF},
         {"FrmTestFre", "N5", 0, &M::MnuTestFre},
-        {"FrmKey", "N8", 12010, &M::MnuKey},
-        {"FrmScan", "N9", 12011, &M::MnuScan},
-        {"FrmAlert", "N10", 12012, &M::MnuAlert},
-        {"FrmEmbMsg", "N6", 12006, &M::mnuEmbeddedMsg},
+        {"FrmKey", "N8", Texts::Main::NodeKeys, &M::MnuKey},
+        {"FrmScan", "N9", Texts::Main::NodeScan, &M::MnuScan},
+        {"FrmAlert", "N10", Texts::Main::NodeAlert, &M::MnuAlert},
+        {"FrmEmbMsg", "N6", Texts::Main::NodeEmbeddedMessage, &M::mnuEmbeddedMsg},
         // The radio's information is read anew; its window opens when the read ends.
-        {RadioInfoForm, "N7", 12007, &M::MnuLocalInfo, nullptr, &frmMain::MnuLocalInfo_Click},
+        {RadioInfoForm, "N7", Texts::Main::NodeRadioInformation, &M::MnuLocalInfo, nullptr, &frmMain::MnuLocalInfo_Click},
         {FrmCHInfoEdit::FormName, nullptr, 0, nullptr, &S::makeChannelEditWindow},
     };
     return table;

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/ChannelEditTexts.h"
 #include "channels/BusyLockRule.h"
 #include "channels/ChannelList.h"
 #include "data/FrequencyCodec.h"
@@ -218,7 +219,7 @@ void FrmCHInfoEdit::ReShowBusyLock(int number)
 
 void FrmCHInfoEdit::ReShowEditTxFre(bool rOffSet)
 {
-    Label2[1]->setText(GetLangText(state_, rOffSet ? 15100 : 15003));
+    Label2[1]->setText(GetLangText(state_, rOffSet ? Texts::ChannelEdit::OffsetLabel : Texts::ChannelEdit::TransmitLabel));
     PlaceLabels();
     SetGridEditData(false);
 }

@@ -1,5 +1,6 @@
 // The channel table window: loading, language texts, the group selector, drawing and closing.
 #include "channels/windows/frmCommChInfo.h"
+#include "base/texts/ChannelTableTexts.h"
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
@@ -166,10 +167,10 @@ void frmCommChInfo::ChangShowByLanguage()
 {
     redrawing_ = true;
     state_.channelCursor.CaptionRow = std::max(1, MSFlexGrid1->Row());
-    Label1->setText(GetLangText(state_, 14050));
-    setCaption(14050);
+    Label1->setText(GetLangText(state_, Texts::ChannelTable::GroupLabel));
+    setCaption(Texts::ChannelTable::GroupLabel);
     for (int col = 0; col < ChannelGrid::Columns; ++col) {
-        const int number = col == TxColumn && state_.preferences.OffSetShowMode ? 14100 : 14001 + col;
+        const int number = col == TxColumn && state_.preferences.OffSetShowMode ? Texts::ChannelTable::OffsetHeader : Texts::ChannelTable::ChannelHeader + col;
         MSFlexGrid1->setCellText(0, col, GetLangText(state_, number));
     }
     MSFlexGrid1->setHeaderTextColor(HeaderText);
@@ -181,7 +182,7 @@ void frmCommChInfo::ChangShowByLanguage()
     }
     redrawing_ = false;
     fillLists();
-    CommandCHInfoEdit->setText(GetLangText(state_, 14023));
+    CommandCHInfoEdit->setText(GetLangText(state_, Texts::ChannelTable::EditButton));
     ModLang::SetCloseHelpCaptions(state_, this);
 }
 
@@ -192,7 +193,7 @@ void frmCommChInfo::fillLists()
         list->clear();
         list->addItems(texts);
     };
-    fill(listEditors_[0], ToneList::ToneTexts(GetLangText(state_, 14013)));
+    fill(listEditors_[0], ToneList::ToneTexts(GetLangText(state_, Texts::ChannelTable::NoneEntry)));
     fill(listEditors_[1], ModCHEdit::ListTexts(state_, ModCHEdit::PowerTexts));
     fill(listEditors_[2], ModCHEdit::ListTexts(state_, ModCHEdit::ScanTexts));
     fill(listEditors_[3], ModCHEdit::ListTexts(state_, ModCHEdit::SignallingTexts));
@@ -202,7 +203,7 @@ void frmCommChInfo::fillLists()
 void frmCommChInfo::setCaption(int firstWordNumber)
 {
     setWindowTitle(GetLangText(state_, firstWordNumber) + QLatin1Char(' ') + QString::number(group_ + 1) +
-                   QStringLiteral(" --- ") + GetLangText(state_, 14012) + QLatin1Char(' ') +
+                   QStringLiteral(" --- ") + GetLangText(state_, Texts::ChannelTable::ChannelWord) + QLatin1Char(' ') +
                    QString::number(state_.channelCursor.CaptionRow) + QLatin1Char(']'));
 }
 
@@ -221,7 +222,7 @@ void frmCommChInfo::Combo7_Click()
 {
     group_ = std::max(0, Combo7->currentIndex());
     state_.channelCursor.SharedGroup = group_;
-    setCaption(14012);
+    setCaption(Texts::ChannelTable::ChannelWord);
     for (int row = 1; row <= ChannelGrid::DataRows; ++row)
         clearRow(row);
     reShowAllGrid();
@@ -290,7 +291,7 @@ void frmCommChInfo::reShowGrid(int rRow)
 
 void frmCommChInfo::ReShowAllTxFre(bool rOffSet)
 {
-    MSFlexGrid1->setCellText(0, TxColumn, GetLangText(state_, rOffSet ? 14100 : 14003));
+    MSFlexGrid1->setCellText(0, TxColumn, GetLangText(state_, rOffSet ? Texts::ChannelTable::OffsetHeader : Texts::ChannelTable::TransmitHeader));
     const RadioConfiguration& config = state_.WorkingConfiguration;
     const int used = ModCHEdit::UsedChannels(config);
     for (int i = 0; i < used; ++i) {

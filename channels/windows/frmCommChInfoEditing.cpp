@@ -1,5 +1,6 @@
 // The channel table's in-place editing: an editor laid over the cursor cell, its keys, Enter
 // moving on cell by cell, and every commit through the channel list model.
+#include "base/texts/ChannelTableTexts.h"
 #include "channels/windows/frmCommChInfo.h"
 
 #include "app/AppState.h"
@@ -106,7 +107,7 @@ void frmCommChInfo::Grid_EnterCell()
     }
     cursor.CaptionRow = cursorRow();
     group_ = std::max(0, Combo7->currentIndex());
-    setCaption(14012);
+    setCaption(Texts::ChannelTable::ChannelWord);
     MSFlexGrid1->setFocus();
     cursor.PreviousRow = cursor.CurrentRow;
     cursor.PreviousCol = cursor.CurrentCol;
