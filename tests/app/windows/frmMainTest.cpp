@@ -354,6 +354,7 @@ TEST(MainWindow, PlacementIsRestoredAndStoredInTwips)
 TEST(MainWindow, ChannelCommandsRunFromTheirTimer)
 {
     MainWindowHarness h;
+    h.state.ChClipboard.full = true; // so that paste is offered from the start
     h.open();
     h.clickNode("N1");
     QSignalSpy due(h.window.get(), &frmMain::channelCommandDue);
