@@ -9,8 +9,7 @@ namespace {
 AppState* currentState = nullptr;
 } // namespace
 
-AppState::AppState(Prompter& prompterIn)
-    : LinkState(prompterIn), previous_(currentState)
+AppState::AppState(Prompter& prompterIn) : LinkState(prompterIn), previous_(currentState)
 {
     currentState = this;
 }

@@ -33,10 +33,10 @@ bool channelDiffers(const ChannelRecord& a, const ChannelRecord& b)
     if (a.RxFreq.raw() != b.RxFreq.raw() || a.Offset.text() != b.Offset.text() || a.OffsetDir != b.OffsetDir)
         return true;
     const auto words = [](const ChannelRecord& c) {
-        return std::array{c.DecodeTone, c.EncodeTone, c.RxStepCode, c.TxStepCode, c.TxInhibit,
-                          c.RevTalkSelect, c.Encryption, c.BusyLock, c.Talkaround, c.SignalRelation,
-                          c.Whisper, c.PttId, c.Bandwidth, c.OptSignal, c.Compander,
-                          c.Reverse, c.TxPower, c.AutoDial1, c.AutoDial2, c.ScanSkip};
+        return std::array{c.DecodeTone,    c.EncodeTone, c.RxStepCode, c.TxStepCode, c.TxInhibit,
+                          c.RevTalkSelect, c.Encryption, c.BusyLock,   c.Talkaround, c.SignalRelation,
+                          c.Whisper,       c.PttId,      c.Bandwidth,  c.OptSignal,  c.Compander,
+                          c.Reverse,       c.TxPower,    c.AutoDial1,  c.AutoDial2,  c.ScanSkip};
     };
     return words(a) != words(b);
 }
@@ -70,8 +70,8 @@ bool codeDiffers(const DtmfCode& a, const DtmfCode& b)
 bool dtmfDiffers(const DtmfSettings& a, const DtmfSettings& b)
 {
     const auto words = [](const DtmfSettings& d) {
-        return std::array{d.DtmfRate, d.FirstDigitTime, d.FirstDigitDelay, d.StarHashTime, d.DKeySetting,
-                          d.SideTone, d.CallAlertMode, d.GroupCode, d.AutoResetTime, d.IdLength};
+        return std::array{d.DtmfRate, d.FirstDigitTime, d.FirstDigitDelay, d.StarHashTime,  d.DKeySetting,
+                          d.SideTone, d.CallAlertMode,  d.GroupCode,       d.AutoResetTime, d.IdLength};
     };
     if (words(a) != words(b) || idText(a) != idText(b))
         return true;

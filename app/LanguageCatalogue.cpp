@@ -6,17 +6,18 @@ namespace {
 
 constexpr TextRange ranges[] = {
     // Msg
-    {9001, 9010},   // file filter, file, port, read/write and connection messages; read/write finished
-    {9012, 9012},   // radio model does not fit
-    {9014, 9014},   // radio band differs, go on?
-    {9016, 9019},   // model change question, OK, Cancel, model change title
-    {9021, 9021},   // frequency outside the band
-    {9023, 9023},   // Close button
-    {9025, 9033},   // Help button, New question, progress titles and label, band family, capability, file length
-    {9060, 9069},   // version message parts, missing release, malformed version tag, insert refused,
-                    // invalid data file content, side file not written, not a radio image
-    {9070, 9079},   // refused write block, damaged language file and version table, mk21ctl's messages
-    {9080, 9087},   // what is wrong with a data file's content, file reasons the system has no words for
+    {9001, 9010}, // file filter, file, port, read/write and connection messages; read/write finished
+    {9012, 9012}, // radio model does not fit
+    {9014, 9014}, // radio band differs, go on?
+    {9016, 9019}, // model change question, OK, Cancel, model change title
+    {9021, 9021}, // frequency outside the band
+    {9023, 9023}, // Close button
+    {9025,
+     9033}, // Help button, New question, progress titles and label, band family, capability, file length
+    {9060, 9069}, // version message parts, missing release, malformed version tag, insert refused,
+                  // invalid data file content, side file not written, not a radio image
+    {9070, 9079}, // refused write block, damaged language file and version table, mk21ctl's messages
+    {9080, 9087}, // what is wrong with a data file's content, file reasons the system has no words for
     // Menu
     {10000, 10006}, // File menu
     {10100, 10101}, // Model menu

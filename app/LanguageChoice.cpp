@@ -1,8 +1,8 @@
 #include "app/LanguageChoice.h"
 
 #include "app/AppState.h"
-#include "base/IniFile.h"
 #include "app/Startup.h"
+#include "base/IniFile.h"
 
 namespace mk21::ModLanguage {
 
@@ -19,8 +19,8 @@ bool ChooseLanguage(AppState& state, int language)
         settings.CurrentLanguage = static_cast<Integer>(language);
         settings.LanguageFileName = LanguageFileOf(language);
     }
-    return WriteProfileString(MySetupPath(state), QStringLiteral("language"), QStringLiteral("CurrentLanguage"),
-                              QString::number(settings.CurrentLanguage));
+    return WriteProfileString(MySetupPath(state), QStringLiteral("language"),
+                              QStringLiteral("CurrentLanguage"), QString::number(settings.CurrentLanguage));
 }
 
 } // namespace mk21::ModLanguage

@@ -1,15 +1,15 @@
 #include "app/Startup.h"
 
 #include "app/AppState.h"
-#include "data/CapabilityRecord.h"
+#include "app/NewConfiguration.h"
 #include "base/IniFile.h"
 #include "base/LanguageTexts.h"
+#include "base/TextOps.h"
 #include "base/texts/MainWindowTexts.h"
 #include "channels/Preferences.h"
-#include "link/VersionTables.h"
-#include "app/NewConfiguration.h"
+#include "data/CapabilityRecord.h"
 #include "data/ConfigurationOps.h"
-#include "base/TextOps.h"
+#include "link/VersionTables.h"
 
 #include <QDir>
 #include <QLocale>
@@ -97,7 +97,6 @@ StartupEnvironment DetectStartupEnvironment()
         system.language() == QLocale::Chinese && system.territory() == QLocale::China;
     return environment;
 }
-
 
 QList<StartupNote> RunStartup(AppState& state, const StartupEnvironment& environment)
 {

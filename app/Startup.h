@@ -31,5 +31,4 @@ QList<StartupNote> RunToolStartup(AppState& state, int language);
 // The counterpart at exit, after the port is closed: writes Setting.ini.
 void CompleteSettingsAtExit(AppState& state);
 
-
 } // namespace mk21

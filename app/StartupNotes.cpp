@@ -1,9 +1,9 @@
 #include "app/StartupNotes.h"
 
 #include "app/AppState.h"
+#include "app/LanguageCatalogue.h"
 #include "base/BuiltinTexts.h"
 #include "base/IniFile.h"
-#include "app/LanguageCatalogue.h"
 #include "base/LanguageTexts.h"
 #include "base/texts/MessageTexts.h"
 #include "link/VersionTables.h"
@@ -11,8 +11,7 @@
 #include <QDir>
 #include <QFile>
 
-namespace mk21
-{
+namespace mk21 {
 
 std::optional<StartupNote> CheckLanguageFile(AppState& state)
 {

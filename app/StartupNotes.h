@@ -5,8 +5,7 @@
 
 #include <optional>
 
-namespace mk21
-{
+namespace mk21 {
 
 class AppState;
 

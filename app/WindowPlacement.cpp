@@ -2,11 +2,9 @@
 
 #include <QSettings>
 
-namespace mk21
-{
+namespace mk21 {
 
-namespace
-{
+namespace {
 
 const QString section = QStringLiteral("Settings");
 

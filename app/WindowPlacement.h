@@ -2,8 +2,7 @@
 
 #include <QString>
 
-namespace mk21
-{
+namespace mk21 {
 
 // The main window's position and size in twips, as the per-user settings store keeps them.
 struct WindowPlacement {

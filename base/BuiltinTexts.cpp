@@ -1,7 +1,6 @@
 #include "base/BuiltinTexts.h"
 
-namespace mk21
-{
+namespace mk21 {
 
 const IniDocument& BuiltinEnglish()
 {

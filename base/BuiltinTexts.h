@@ -4,8 +4,7 @@
 
 #include <QByteArrayView>
 
-namespace mk21
-{
+namespace mk21 {
 
 // The English language file as shipped, compiled into the program at build time.
 QByteArrayView BuiltinEnglishFile();

@@ -9,11 +9,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace mk21::ModFileRead
-{
+namespace mk21::ModFileRead {
 
-namespace
-{
+namespace {
 
 FileResult failure(const QString& path, const QString& reason)
 {

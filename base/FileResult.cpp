@@ -5,8 +5,7 @@
 
 #include <cstring>
 
-namespace mk21
-{
+namespace mk21 {
 
 QString SystemReason(int error)
 {

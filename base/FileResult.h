@@ -3,8 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace mk21
-{
+namespace mk21 {
 
 class RunContext;
 

@@ -7,11 +7,9 @@
 
 #include <cerrno>
 
-namespace mk21::ModFileWrite
-{
+namespace mk21::ModFileWrite {
 
-namespace
-{
+namespace {
 
 FileResult failure(const QString& path, const QString& reason)
 {

@@ -4,12 +4,10 @@
 
 #include <QByteArray>
 
-namespace mk21
-{
+namespace mk21 {
 
 // Writes every file the programs produce: complete or not at all.
-namespace ModFileWrite
-{
+namespace ModFileWrite {
 
 // `bytes` as the whole new content of the file. The old file is replaced only once the new one
 // is completely on disk; otherwise it stays as it was. A failure carries Msg 9002 and the reason.

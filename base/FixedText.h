@@ -13,15 +13,22 @@ QString TrimNul(const QString& text);
 
 // A fixed-length text of exactly N single-byte characters, as the radio record stores it.
 // Assignment pads with spaces or cuts to N; text() reads it through TrimNul.
-template <std::size_t N>
-class FixedText final {
+template <std::size_t N> class FixedText final {
 public:
     FixedText() { bytes_.fill(' '); }
-    FixedText(const QString& text) { assign(text); }           // NOLINT: behaves like the record field
+    FixedText(const QString& text) { assign(text); } // NOLINT: behaves like the record field
     FixedText(const char* text) { assign(QString::fromLatin1(text)); } // NOLINT
 
-    FixedText& operator=(const QString& text) { assign(text); return *this; }
-    FixedText& operator=(const char* text) { assign(QString::fromLatin1(text)); return *this; }
+    FixedText& operator=(const QString& text)
+    {
+        assign(text);
+        return *this;
+    }
+    FixedText& operator=(const char* text)
+    {
+        assign(QString::fromLatin1(text));
+        return *this;
+    }
 
     // Characters outside Latin-1 cannot be stored in one byte; they become '?'.
     void assign(const QString& text)

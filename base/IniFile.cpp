@@ -123,15 +123,14 @@ QString ReadProfileString(const QString& path, const QString& section, const QSt
     return IniDocument::load(path).value(section, key).value_or(defaultValue);
 }
 
-bool WriteProfileString(const QString& path, const QString& section, const QString& key,
-                        const QString& value)
+bool WriteProfileString(const QString& path, const QString& section, const QString& key, const QString& value)
 {
     bool existed = false;
     const QByteArray bytes = readAll(path, &existed);
     bool wasGbk = false;
     const QString text = DecodeTextFile(bytes, &wasGbk);
     const QString eol = text.contains(QStringLiteral("\r\n")) || text.isEmpty() ? QStringLiteral("\r\n")
-                                                                                  : QStringLiteral("\n");
+                                                                                : QStringLiteral("\n");
     QStringList lines = text.split(eol);
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast(); // the text ended with a line break

@@ -14,11 +14,11 @@ QString SectionOfNumber(int number)
 {
     // The first row whose upper bound the number does not exceed.
     static constexpr std::array<std::pair<int, const char*>, 21> table{{
-        {8999, "OTHER"},   {9999, "Msg"},      {10999, "Menu"},     {11999, "ToolBar"},
-        {12999, "Main"},   {13999, "Model"},   {14999, "ChannelInfo"}, {15999, "ChannelEdit"},
-        {16999, "Option"}, {17999, "Radio"},   {18999, "DTMF"},     {19999, "TestFre"},
-        {20999, "EMG"},    {21999, "Local"},   {22999, "Port"},     {23999, "Lang"},
-        {24999, "About"},  {25999, "KeySet"},  {26999, "ScanSet"},  {27999, "AlertSet"},
+        {8999, "OTHER"},   {9999, "Msg"},     {10999, "Menu"},        {11999, "ToolBar"},
+        {12999, "Main"},   {13999, "Model"},  {14999, "ChannelInfo"}, {15999, "ChannelEdit"},
+        {16999, "Option"}, {17999, "Radio"},  {18999, "DTMF"},        {19999, "TestFre"},
+        {20999, "EMG"},    {21999, "Local"},  {22999, "Port"},        {23999, "Lang"},
+        {24999, "About"},  {25999, "KeySet"}, {26999, "ScanSet"},     {27999, "AlertSet"},
         {28999, "CHEdit"},
     }};
     for (const auto& [upper, name] : table) {
@@ -70,8 +70,7 @@ QString FillTextArgs(const QString& text, const QStringList& args)
     return out;
 }
 
-namespace
-{
+namespace {
 
 PromptAnswer ask(RunContext& state, const QString& text, int number, PromptIcon icon, PromptButtons buttons)
 {

@@ -1,6 +1,5 @@
 #include "base/TextOps.h"
 
-
 #include <QLocale>
 
 #include <algorithm>

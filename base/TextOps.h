@@ -8,7 +8,6 @@
 
 namespace mk21 {
 
-
 // The small text conversions the editors share.
 namespace ModFun {
 

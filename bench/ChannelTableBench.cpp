@@ -3,8 +3,8 @@
 // the median of many redraws, held against the bound of 5 ms.
 #include "app/AppState.h"
 #include "channels/ChannelList.h"
-#include "channels/windows/frmCommChInfo.h"
 #include "channels/windows/ChannelGrid.h"
+#include "channels/windows/frmCommChInfo.h"
 #include "tests/support/StagedState.h"
 
 #include <QApplication>
@@ -26,8 +26,10 @@ void FillTwoGroups(mk21::AppState& state)
 {
     for (int number = 1; number <= 32; ++number) {
         const bool first = number <= 16;
-        mk21::ModCHEdit::AddChannel(state, number, QStringLiteral("%1.12500").arg(first ? 430 + number : 460 + number));
-        mk21::ChannelRecord& channel = state.WorkingConfiguration.Channels[static_cast<std::size_t>(number - 1)];
+        mk21::ModCHEdit::AddChannel(state, number,
+                                    QStringLiteral("%1.12500").arg(first ? 430 + number : 460 + number));
+        mk21::ChannelRecord& channel =
+            state.WorkingConfiguration.Channels[static_cast<std::size_t>(number - 1)];
         channel.Offset = first ? "0500000" : "0060000";
         channel.OffsetDir = first ? 1 : 2;
         channel.DecodeTone = static_cast<mk21::Integer>(first ? number : 100 + number);
@@ -78,8 +80,8 @@ int main(int argc, char** argv)
     });
     QTextStream out(stdout);
     out << "full group redraw (" << Redraws << " times, every cell changed): median "
-        << QString::number(cells, 'f', 3) << " ms; ratio to the 5 ms bound " << QString::number(cells / BoundMs, 'f', 3)
-        << Qt::endl;
+        << QString::number(cells, 'f', 3) << " ms; ratio to the 5 ms bound "
+        << QString::number(cells / BoundMs, 'f', 3) << Qt::endl;
     out << "full group redraw and paint: median " << QString::number(painted, 'f', 3)
         << " ms; ratio to the 5 ms bound " << QString::number(painted / BoundMs, 'f', 3) << Qt::endl;
     return 0;

@@ -24,10 +24,10 @@ constexpr double TargetRatio = 1.10;
 // One session's exchanges read off the tap: the window from the first "PROGRAM" to the last
 // bytes read (the acknowledge of "END"), and what the engine's reply timeouts took of it.
 struct Window {
-    double seconds = 0;      // window less the timed-out exchanges
-    double waitSeconds = 0;  // timed-out exchanges: from their request to the request after the timeout
+    double seconds = 0;     // window less the timed-out exchanges
+    double waitSeconds = 0; // timed-out exchanges: from their request to the request after the timeout
     int timeouts = 0;
-    qint64 lineBytes = 0;    // sent and answered in the exchanges that were not timed out, echo excluded
+    qint64 lineBytes = 0; // sent and answered in the exchanges that were not timed out, echo excluded
     int exchanges = 0;
 };
 
@@ -86,8 +86,8 @@ bool RunSession(bool write, bool echo, bool paced, Window& window)
     QList<int> retryWrites;
     QObject::connect(&s.engine.WaitTimer, &QTimer::timeout, &s.engine,
                      [&] { retryWrites.append(static_cast<int>(s.link.events().size()) - 1); });
-    const bool ended = s.runCommand(sim.device(), write ? &SessionEngine::StartWrite : &SessionEngine::StartRead,
-                                    false, 120000);
+    const bool ended = s.runCommand(
+        sim.device(), write ? &SessionEngine::StartWrite : &SessionEngine::StartRead, false, 120000);
     if (!ended || !s.success)
         return false;
     window = Measure(s.link.events(), retryWrites, echo);
@@ -97,18 +97,20 @@ bool RunSession(bool write, bool echo, bool paced, Window& window)
 void PrintPaced(const char* what, bool echo, const Window& w)
 {
     const double bound = w.lineBytes * BitsPerByte / Baud;
-    std::printf("%s paced echo=%s: %.3f s, bound %.3f s, ratio %.3f (target <= %.2f)\n", what, echo ? "on" : "off",
-                w.seconds, bound, w.seconds / bound, TargetRatio);
+    std::printf("%s paced echo=%s: %.3f s, bound %.3f s, ratio %.3f (target <= %.2f)\n", what,
+                echo ? "on" : "off", w.seconds, bound, w.seconds / bound, TargetRatio);
 }
 
 void PrintUnpaced(const char* what, bool echo, std::vector<Window> runs)
 {
-    std::sort(runs.begin(), runs.end(), [](const Window& a, const Window& b) { return a.seconds < b.seconds; });
+    std::sort(runs.begin(), runs.end(),
+              [](const Window& a, const Window& b) { return a.seconds < b.seconds; });
     const Window& median = runs[runs.size() / 2];
     const auto perExchange = [](const Window& w) { return w.seconds * 1000.0 / w.exchanges; };
-    std::printf("%s unpaced echo=%s: %.3f s, %d exchanges, %.3f ms per exchange (median of %zu, %.3f..%.3f)\n", what,
-                echo ? "on" : "off", median.seconds, median.exchanges, perExchange(median), runs.size(),
-                perExchange(runs.front()), perExchange(runs.back()));
+    std::printf(
+        "%s unpaced echo=%s: %.3f s, %d exchanges, %.3f ms per exchange (median of %zu, %.3f..%.3f)\n", what,
+        echo ? "on" : "off", median.seconds, median.exchanges, perExchange(median), runs.size(),
+        perExchange(runs.front()), perExchange(runs.back()));
 }
 
 // What the figures above leave out.
@@ -116,8 +118,8 @@ void PrintAside(const Window& w)
 {
     std::printf("    %lld bytes on the line", static_cast<long long>(w.lineBytes));
     if (w.timeouts > 0)
-        std::printf("; left out: %d WaitTimer expir%s while the cable's echo was searched, %.3f s", w.timeouts,
-                    w.timeouts == 1 ? "y" : "ies", w.waitSeconds);
+        std::printf("; left out: %d WaitTimer expir%s while the cable's echo was searched, %.3f s",
+                    w.timeouts, w.timeouts == 1 ? "y" : "ies", w.waitSeconds);
     std::printf("\n");
     std::fflush(stdout);
 }
@@ -131,8 +133,9 @@ int main(int argc, char** argv)
     const QStringList args = QCoreApplication::arguments();
     const qsizetype option = args.indexOf(QStringLiteral("--unpaced-runs"));
     const int unpacedRuns = option > 0 ? std::max(1, args.value(option + 1).toInt()) : 5;
-    std::printf("each from the first \"PROGRAM\" to the acknowledge of \"END\"; WaitSaveDataTimer (before) and "
-                "ReadOKTimer (after) lie outside\n");
+    std::printf(
+        "each from the first \"PROGRAM\" to the acknowledge of \"END\"; WaitSaveDataTimer (before) and "
+        "ReadOKTimer (after) lie outside\n");
     int failures = 0;
     for (const bool paced : {true, false}) {
         for (const bool write : {false, true}) {

@@ -22,8 +22,7 @@
 #include <cstring>
 #include <vector>
 
-namespace
-{
+namespace {
 
 constexpr int Runs = 7;
 constexpr double BoundMs = 500.0;

@@ -1,7 +1,7 @@
 #include "channels/BusyLockRule.h"
 
-#include "channels/ChannelState.h"
 #include "channels/ChannelList.h"
+#include "channels/ChannelState.h"
 
 #include <cstddef>
 

@@ -1,10 +1,10 @@
 #include "channels/ChannelCommands.h"
 
-#include "channels/ChannelState.h"
-#include "channels/ConfirmAnswer.h"
 #include "base/LanguageTexts.h"
 #include "base/texts/MessageTexts.h"
 #include "channels/ChannelList.h"
+#include "channels/ChannelState.h"
+#include "channels/ConfirmAnswer.h"
 
 #include <cstddef>
 #include <optional>
@@ -110,8 +110,8 @@ bool InsertCh(ChannelState& state, ChannelCommandView& view, int row, int group)
     const int lastMoved = ChannelsPerGroup - 1;
     // The channel from position 15 would land on the one at 16, which does not move: two
     // channels with one number. Refuse rather than lose either.
-    if (row <= lastMoved && FindChannel(config, NumberAt(lastMoved, group))
-        && FindChannel(config, NumberAt(ChannelsPerGroup, group))) {
+    if (row <= lastMoved && FindChannel(config, NumberAt(lastMoved, group)) &&
+        FindChannel(config, NumberAt(ChannelsPerGroup, group))) {
         ShowMsg(state, Texts::Msg::InsertBlockedByLastPosition, PromptIcon::Information);
         return false;
     }

@@ -21,12 +21,16 @@ public:
     virtual void MoveTableCursor(int row) = 0;
 };
 
-inline constexpr int CutCommand = 1, CopyCommand = 2, PasteCommand = 3, InsertCommand = 4,
-                     DeleteCommand = 5, MoveUpCommand = 6, MoveDownCommand = 7;
+inline constexpr int CutCommand = 1, CopyCommand = 2, PasteCommand = 3, InsertCommand = 4, DeleteCommand = 5,
+                     MoveUpCommand = 6, MoveDownCommand = 7;
 
 // Enabled states of the commands for the channel under the table's cursor (insert, delete and
 // the moves are always enabled).
-struct ChannelCommandStates { bool cut = false; bool copy = false; bool paste = false; };
+struct ChannelCommandStates {
+    bool cut = false;
+    bool copy = false;
+    bool paste = false;
+};
 ChannelCommandStates SetCHEditEnabled(const ChannelState& state, int number);
 
 // The commands act on position `row` (1..16) of group `group` (0..7); anything outside does

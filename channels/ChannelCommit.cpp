@@ -60,8 +60,8 @@ void SetChannelData(ChannelState& state, int group, int position, int code, cons
         return;
 
     QString v = value;
-    const bool isFrequency = code == ChannelField::RxFreq
-                             || (code == ChannelField::Transmit && !state.preferences.OffSetShowMode);
+    const bool isFrequency =
+        code == ChannelField::RxFreq || (code == ChannelField::Transmit && !state.preferences.OffSetShowMode);
     if (!v.isEmpty() && isFrequency)
         v = ModShowFreFun::LimitFreText(state, v);
 

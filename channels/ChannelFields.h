@@ -5,8 +5,8 @@ namespace mk21::ModCHEdit {
 // Field codes of a channel: the channel table's column numbers, used alike by the edit window.
 namespace ChannelField {
 inline constexpr int RxFreq = 1;
-inline constexpr int Transmit = 2;      // transmit frequency, or the signed offset in offset display mode
-inline constexpr int HiddenColumn = 3;  // accepted and ignored
+inline constexpr int Transmit = 2;     // transmit frequency, or the signed offset in offset display mode
+inline constexpr int HiddenColumn = 3; // accepted and ignored
 inline constexpr int DecodeTone = 4;
 inline constexpr int EncodeTone = 5;
 inline constexpr int TxPower = 6;

@@ -1,9 +1,9 @@
 #include "channels/ChannelList.h"
 
+#include "base/TextOps.h"
 #include "channels/ChannelState.h"
 #include "data/FrequencyCodec.h"
 #include "data/ToneList.h"
-#include "base/TextOps.h"
 
 #include <array>
 #include <cmath>
@@ -86,9 +86,9 @@ bool SetReceiveFrequency(ChannelState& state, ChannelRecord& channel, const QStr
 bool SetTransmit(ChannelState& state, ChannelRecord& channel, const QString& value)
 {
     Byte direction = channel.OffsetDir;
-    const QString offset = ModShowFreFun::GetOffSetData(state, channel.RxFreq.raw(), value,
-                                                        state.preferences.OffSetShowMode, channel.Offset.raw(),
-                                                        direction);
+    const QString offset =
+        ModShowFreFun::GetOffSetData(state, channel.RxFreq.raw(), value, state.preferences.OffSetShowMode,
+                                     channel.Offset.raw(), direction);
     SetOffset(channel, offset, direction);
     ModShowFreFun::AdjustChStep(state, channel);
     return true;
@@ -113,10 +113,8 @@ bool SetPlainField(ChannelRecord& channel, int code, const QString& value)
 bool SetChannelItem(ChannelState& state, ChannelRecord& channel, int code, const QString& value)
 {
     switch (code) {
-    case ChannelField::RxFreq:
-        return SetReceiveFrequency(state, channel, value);
-    case ChannelField::Transmit:
-        return SetTransmit(state, channel, value);
+    case ChannelField::RxFreq: return SetReceiveFrequency(state, channel, value);
+    case ChannelField::Transmit: return SetTransmit(state, channel, value);
     case ChannelField::DecodeTone: {
         const std::optional<Integer> tone = FieldValue(value, ToneList::LastPosition);
         if (!tone)
@@ -148,8 +146,7 @@ bool SetChannelItem(ChannelState& state, ChannelRecord& channel, int code, const
         if (channel.DecodeTone == 0 && channel.BusyLock > 1)
             channel.BusyLock = 1;
         return true;
-    default:
-        return SetPlainField(channel, code, value);
+    default: return SetPlainField(channel, code, value);
     }
 }
 

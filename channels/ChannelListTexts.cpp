@@ -3,8 +3,7 @@
 #include "base/LanguageTexts.h"
 #include "channels/ChannelState.h"
 
-namespace mk21::ModCHEdit
-{
+namespace mk21::ModCHEdit {
 
 QStringList ListTexts(ChannelState& state, std::span<const int> numbers)
 {

@@ -8,13 +8,11 @@
 #include <array>
 #include <span>
 
-namespace mk21
-{
+namespace mk21 {
 
 class ChannelState;
 
-namespace ModCHEdit
-{
+namespace ModCHEdit {
 
 // The entries of the channel table's list columns, by language-text number, in list order: a
 // stored value is the position of its entry.

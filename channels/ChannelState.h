@@ -23,8 +23,8 @@ public:
     using ConfigurationState::ConfigurationState;
 
     EditingPreferences preferences;
-    ChannelCursor channelCursor;   // cursor, shared group, which windows are open
-    ChannelClipboard ChClipboard;  // the channel commands' clipboard
+    ChannelCursor channelCursor;  // cursor, shared group, which windows are open
+    ChannelClipboard ChClipboard; // the channel commands' clipboard
 
     // The open windows that show channels; null while none is open. Not owned.
     ChannelViews* channelViews = nullptr;

@@ -1,7 +1,7 @@
 #include "channels/Preferences.h"
 
-#include "channels/ChannelState.h"
 #include "base/FileWrite.h"
+#include "channels/ChannelState.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,8 +15,7 @@ namespace mk21 {
 namespace {
 
 // The fields in their stored order (const or not, as the record is).
-template <typename Record>
-auto fieldsOf(Record& p)
+template <typename Record> auto fieldsOf(Record& p)
 {
     return std::array{std::ref(p.NoPasteQuestion), std::ref(p.PasteInserts), std::ref(p.NoDeleteQuestion),
                       std::ref(p.DeleteRemovesChannels), std::ref(p.OffSetShowMode)};

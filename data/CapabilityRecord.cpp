@@ -1,7 +1,7 @@
 #include "data/CapabilityRecord.h"
 
-#include "data/ConfigurationState.h"
 #include "base/FileWrite.h"
+#include "data/ConfigurationState.h"
 
 #include <QDir>
 #include <QFile>

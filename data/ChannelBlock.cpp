@@ -97,15 +97,15 @@ void Encode(ConfigurationState& state, const ChannelRecord& ch, std::uint32_t rx
     const ToneBits encode = ToneToImage(ch.EncodeTone);
     block[8] = decode.low;
     block[9] = encode.low;
-    block[10] = static_cast<Byte>(Place(decode.flag, 7, 1) | Place(ch.TxInhibit, 6, 1)
-                                  | Place(ch.RevTalkSelect, 5, 1) | Place(ch.Encryption, 4, 1)
-                                  | Place(ch.BusyLock, 2, 2) | Place(ch.RxStepCode, 0, 2));
-    block[11] = static_cast<Byte>(Place(encode.flag, 7, 1) | Place(ch.Talkaround, 6, 1)
-                                  | Place(ch.SignalRelation, 5, 1) | Place(ch.Whisper, 4, 1)
-                                  | Place(ch.PttId, 2, 2) | Place(ch.TxStepCode, 0, 2));
-    block[12] = static_cast<Byte>(Place(ch.Bandwidth, 6, 2) | Place(ch.OptSignal, 4, 2)
-                                  | Place(ch.Compander, 3, 1) | Place(ch.Reverse, 2, 1)
-                                  | Place(ch.TxPower, 0, 2));
+    block[10] = static_cast<Byte>(Place(decode.flag, 7, 1) | Place(ch.TxInhibit, 6, 1) |
+                                  Place(ch.RevTalkSelect, 5, 1) | Place(ch.Encryption, 4, 1) |
+                                  Place(ch.BusyLock, 2, 2) | Place(ch.RxStepCode, 0, 2));
+    block[11] = static_cast<Byte>(Place(encode.flag, 7, 1) | Place(ch.Talkaround, 6, 1) |
+                                  Place(ch.SignalRelation, 5, 1) | Place(ch.Whisper, 4, 1) |
+                                  Place(ch.PttId, 2, 2) | Place(ch.TxStepCode, 0, 2));
+    block[12] =
+        static_cast<Byte>(Place(ch.Bandwidth, 6, 2) | Place(ch.OptSignal, 4, 2) | Place(ch.Compander, 3, 1) |
+                          Place(ch.Reverse, 2, 1) | Place(ch.TxPower, 0, 2));
     block[13] = ImageBytes::Low8(ch.AutoDial1);
     block[14] = ImageBytes::Low8(ch.AutoDial2);
     block[15] = Place(ch.OffsetDir, 4, 4);
@@ -126,9 +126,11 @@ std::optional<ChannelRecord> Decode(ConfigurationState& state, int number, bool 
 
     // A transmit number too large for the stored form leaves the channel simplex.
     const std::uint32_t txNumber = ImageBytes::Get32(block.subspan<4, 4>());
-    const QString tx = ModShowFreFun::ShowFre(state, StoredText(txNumber <= MaxStoredFrequency ? txNumber : rx));
+    const QString tx =
+        ModShowFreFun::ShowFre(state, StoredText(txNumber <= MaxStoredFrequency ? txNumber : rx));
     Byte direction = 0;
-    ch.Offset = ModShowFreFun::GetOffSetData(state, ch.RxFreq.raw(), tx, false, QStringLiteral("0"), direction);
+    ch.Offset =
+        ModShowFreFun::GetOffSetData(state, ch.RxFreq.raw(), tx, false, QStringLiteral("0"), direction);
     ch.OffsetDir = direction;
 
     const Byte b10 = block[10];

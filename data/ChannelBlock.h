@@ -32,7 +32,8 @@ Integer ToneFromImage(Byte low, bool flag);
 std::optional<std::uint32_t> ReceiveNumber(const ChannelRecord& channel);
 
 // Fills the block of a present channel whose receive number is `rx`.
-void Encode(ConfigurationState& state, const ChannelRecord& channel, std::uint32_t rx, std::span<Byte, 16> block);
+void Encode(ConfigurationState& state, const ChannelRecord& channel, std::uint32_t rx,
+            std::span<Byte, 16> block);
 
 // The channel that a present block describes; nothing when its receive frequency does not fit the
 // eight-digit stored form (such a block holds no usable channel).

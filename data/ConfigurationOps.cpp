@@ -92,9 +92,11 @@ void resetFrequencies(ConfigurationState& state)
     config.TestFrequencies[0].TestFreqB = "43510000";
 
     // Test frequencies 12..16 as (TestFreqB, TestFreqA).
-    static constexpr const char* extra[ExtraTestFrequencyCount][2] = {
-        {"40010000", "40000000"}, {"42060000", "42050000"}, {"44010000", "44000000"},
-        {"46060000", "47050000"}, {"47990000", "48000000"}};
+    static constexpr const char* extra[ExtraTestFrequencyCount][2] = {{"40010000", "40000000"},
+                                                                      {"42060000", "42050000"},
+                                                                      {"44010000", "44000000"},
+                                                                      {"46060000", "47050000"},
+                                                                      {"47990000", "48000000"}};
     for (int i = 0; i < ExtraTestFrequencyCount; ++i) {
         state.ExtraTestFreqs[i].TestFreqB = extra[i][0];
         state.ExtraTestFreqs[i].TestFreqA = extra[i][1];

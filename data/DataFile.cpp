@@ -1,12 +1,12 @@
 #include "data/DataFile.h"
 
-#include "data/ConfigurationState.h"
-#include "data/ConfigurationOps.h"
 #include "base/FileRead.h"
 #include "base/FileWrite.h"
+#include "base/texts/MessageTexts.h"
+#include "data/ConfigurationOps.h"
+#include "data/ConfigurationState.h"
 #include "data/RecordCodec.h"
 #include "data/RecordValidation.h"
-#include "base/texts/MessageTexts.h"
 
 #include <QFileInfo>
 

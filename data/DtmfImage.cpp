@@ -1,7 +1,7 @@
 #include "data/DtmfImage.h"
 
-#include "data/ImageBytes.h"
 #include "base/TextOps.h"
+#include "data/ImageBytes.h"
 
 namespace mk21::DtmfImage {
 

@@ -40,8 +40,7 @@ struct Identity {
 
 // The one description of the DTMF block, walked by an ImageFields::Writer or Reader. D is
 // DtmfSettings, const when writing.
-template <class Io, class D>
-void Fields(Io& io, D& d)
+template <class Io, class D> void Fields(Io& io, D& d)
 {
     using ImageFields::BitField;
     namespace L = ImageLayout;

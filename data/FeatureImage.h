@@ -23,8 +23,7 @@ struct MessageLine {
 
 // The one description of the feature blocks, walked by an ImageFields::Writer or Reader. F is
 // FeatureSettings and M the side record's alarm mode, both const when writing.
-template <class Io, class F, class M>
-void Fields(Io& io, F& f, M& alarmMode)
+template <class Io, class F, class M> void Fields(Io& io, F& f, M& alarmMode)
 {
     using ImageFields::BitField;
     namespace L = ImageLayout;

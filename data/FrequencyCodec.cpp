@@ -1,9 +1,9 @@
 #include "data/FrequencyCodec.h"
 
-#include "data/ConfigurationState.h"
 #include "base/LanguageTexts.h"
-#include "base/texts/MessageTexts.h"
 #include "base/TextOps.h"
+#include "base/texts/MessageTexts.h"
+#include "data/ConfigurationState.h"
 
 #include <QLocale>
 
@@ -80,8 +80,8 @@ std::optional<Units> UnitsOfText(const QString& text)
     const std::optional<DecimalParts> parts = SplitNumeric(text);
     if (!parts || parts->integer.size() > MaxIntegerDigits)
         return std::nullopt;
-    Units value = DigitsValue(parts->integer) * UnitsPerMHz
-                  + DigitsValue(parts->fraction.left(FractionDigits).leftJustified(FractionDigits, u'0'));
+    Units value = DigitsValue(parts->integer) * UnitsPerMHz +
+                  DigitsValue(parts->fraction.left(FractionDigits).leftJustified(FractionDigits, u'0'));
     if (parts->fraction.size() > FractionDigits && parts->fraction[FractionDigits] >= u'5')
         ++value;
     return parts->negative ? -value : value;
@@ -91,8 +91,8 @@ std::optional<Units> UnitsOfText(const QString& text)
 QString FormatUnits(Units value)
 {
     const Units magnitude = value < 0 ? -value : value;
-    const QString text = QString::number(magnitude / UnitsPerMHz) + u'.'
-                         + QString::number(magnitude % UnitsPerMHz).rightJustified(FractionDigits, u'0');
+    const QString text = QString::number(magnitude / UnitsPerMHz) + u'.' +
+                         QString::number(magnitude % UnitsPerMHz).rightJustified(FractionDigits, u'0');
     return value < 0 ? u'-' + text : text;
 }
 
@@ -194,8 +194,8 @@ QString GetFreData(const QString& text, double bandLow)
     if (parts->integer.size() > 3)
         return StoredOfUnits(MaxStoredFrequency);
     // Extra decimals are cut off, not rounded.
-    return parts->integer.rightJustified(3, u'0')
-           + parts->fraction.left(FractionDigits).leftJustified(FractionDigits, u'0');
+    return parts->integer.rightJustified(3, u'0') +
+           parts->fraction.left(FractionDigits).leftJustified(FractionDigits, u'0');
 }
 
 QString ShowFre(ConfigurationState& state, const QString& stored)
@@ -214,7 +214,7 @@ QString ShowFre(ConfigurationState& state, const QString& stored)
 QString ShowOffSet(const QString& storedOffset, int direction)
 {
     const QString o = TrimNul(storedOffset);
-    const QString sign = direction == DirMinus ? QStringLiteral("-")
+    const QString sign = direction == DirMinus  ? QStringLiteral("-")
                          : direction == DirPlus ? QStringLiteral("+")
                                                 : QString();
     if (o.size() == 7 && AllDigits(o)) {
@@ -225,8 +225,8 @@ QString ShowOffSet(const QString& storedOffset, int direction)
     return sign + FormatUnits(0);
 }
 
-QString GridTxText(ConfigurationState& state, const QString& storedRx, const QString& storedOffset, int direction,
-                   bool offsetMode)
+QString GridTxText(ConfigurationState& state, const QString& storedRx, const QString& storedOffset,
+                   int direction, bool offsetMode)
 {
     const QString o = ShowOffSet(storedOffset, direction);
     if (offsetMode)
@@ -238,8 +238,8 @@ QString GridTxText(ConfigurationState& state, const QString& storedRx, const QSt
     return FormatUnits(tx < 0 ? -tx : tx);
 }
 
-QString EditTxText(ConfigurationState& state, const QString& storedRx, const QString& storedOffset, int direction,
-                   bool offsetMode)
+QString EditTxText(ConfigurationState& state, const QString& storedRx, const QString& storedOffset,
+                   int direction, bool offsetMode)
 {
     const QString o = ShowOffSet(storedOffset, direction);
     const QString r = ShowFre(state, storedRx);
@@ -253,8 +253,8 @@ QString EditTxText(ConfigurationState& state, const QString& storedRx, const QSt
     return FormatUnits(*rx + UnitsOfText(o).value_or(0));
 }
 
-QString GetOffSetData(ConfigurationState& state, const QString& storedRx, const QString& typed, bool offsetMode,
-                      const QString& storedOffset, Byte& direction)
+QString GetOffSetData(ConfigurationState& state, const QString& storedRx, const QString& typed,
+                      bool offsetMode, const QString& storedOffset, Byte& direction)
 {
     Units magnitude = std::abs(UnitsOfText(ShowOffSet(storedOffset, direction)).value_or(0));
     const QString r = ShowFre(state, storedRx);

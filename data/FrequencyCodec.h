@@ -27,16 +27,16 @@ QString ShowFre(ConfigurationState& state, const QString& stored);
 QString ShowOffSet(const QString& storedOffset, int direction);
 
 // The channel table's transmit column: the transmit frequency, or in offset mode the signed offset.
-QString GridTxText(ConfigurationState& state, const QString& storedRx, const QString& storedOffset, int direction,
-                   bool offsetMode);
+QString GridTxText(ConfigurationState& state, const QString& storedRx, const QString& storedOffset,
+                   int direction, bool offsetMode);
 
 // The edit window's transmit field (also the "unchanged value" test of the channel model).
-QString EditTxText(ConfigurationState& state, const QString& storedRx, const QString& storedOffset, int direction,
-                   bool offsetMode);
+QString EditTxText(ConfigurationState& state, const QString& storedRx, const QString& storedOffset,
+                   int direction, bool offsetMode);
 
 // A typed transmit frequency (or, in offset mode, signed offset) -> new stored offset; sets direction.
-QString GetOffSetData(ConfigurationState& state, const QString& storedRx, const QString& typed, bool offsetMode,
-                      const QString& storedOffset, Byte& direction);
+QString GetOffSetData(ConfigurationState& state, const QString& storedRx, const QString& typed,
+                      bool offsetMode, const QString& storedOffset, Byte& direction);
 
 // Clamps into [BandLow, BandHigh]; a value outside shows the warning Msg 9021 with the band and
 // the value it was clamped to.

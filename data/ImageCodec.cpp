@@ -1,9 +1,9 @@
 #include "data/ImageCodec.h"
 
-#include "data/ConfigurationState.h"
 #include "data/CapabilityRecord.h"
 #include "data/ChannelBlock.h"
 #include "data/ConfigurationOps.h"
+#include "data/ConfigurationState.h"
 #include "data/FeatureImage.h"
 #include "data/ImageBytes.h"
 #include "data/ImageLayout.h"
@@ -96,7 +96,8 @@ void DecodeChannels(ConfigurationState& state, ConstImage image)
 QString TestFrequencyDigits(const FixedText<8>& text)
 {
     const QString t = text.text();
-    const bool hex = std::all_of(t.begin(), t.end(), [](QChar c) { return ImageBytes::HexValue(c).has_value(); });
+    const bool hex =
+        std::all_of(t.begin(), t.end(), [](QChar c) { return ImageBytes::HexValue(c).has_value(); });
     if (t.isEmpty() || !hex)
         return QStringLiteral("FFFFFFFF");
     return t.leftJustified(8, u'0');
@@ -227,8 +228,8 @@ void DecodeRadioDetails(ConfigurationState& state)
 {
     const std::array<Byte, InfoAreaSize>& info = state.InfoArea;
     RadioDetails& d = state.Details;
-    d.SalesAreaCode = ImageBytes::TextBeforeEnd(std::span<const Byte>(info).subspan(
-        L::SalesAreaCode.offset, L::SalesAreaCode.size));
+    d.SalesAreaCode = ImageBytes::TextBeforeEnd(
+        std::span<const Byte>(info).subspan(L::SalesAreaCode.offset, L::SalesAreaCode.size));
     SetDetail(d.BatchNumber, info, L::BatchNumber);
     SetDetail(d.CustomerCode, info, L::CustomerCode);
     SetDetail(d.SerialNumber, info, L::SerialNumber);

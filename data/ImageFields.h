@@ -33,8 +33,7 @@ public:
     explicit Writer(Image image) : image_(image) {}
 
     // A byte's first field writes the whole byte, so bits no row holds go out as 0.
-    template <class V>
-    void operator()(const BitField& at, const V& value)
+    template <class V> void operator()(const BitField& at, const V& value)
     {
         Byte& byte = image_[at.offset];
         if (!written_.test(at.offset)) {
@@ -44,8 +43,7 @@ public:
         byte = static_cast<Byte>(byte | ImageBytes::Place(value, at.low, at.width));
     }
 
-    template <class Row, class... V>
-    void operator()(const Row& row, const V&... fields)
+    template <class Row, class... V> void operator()(const Row& row, const V&... fields)
     {
         row.Put(image_, fields...);
     }
@@ -59,14 +57,12 @@ class Reader final {
 public:
     explicit Reader(ConstImage image) : image_(image) {}
 
-    template <class V>
-    void operator()(const BitField& at, V& value)
+    template <class V> void operator()(const BitField& at, V& value)
     {
         value = static_cast<V>(ImageBytes::Bits(image_[at.offset], at.low, at.bitsRead()));
     }
 
-    template <class Row, class... V>
-    void operator()(const Row& row, V&... fields)
+    template <class Row, class... V> void operator()(const Row& row, V&... fields)
     {
         row.Take(image_, fields...);
     }

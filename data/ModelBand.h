@@ -17,11 +17,11 @@ inline constexpr const char* ModelZR750G = "ZR750G"; // shown as "MK-21"
 QStringList BandTexts();
 QList<int> BandNumbers();
 
-QString BandTextOfNumber(int number);          // "" for a number without a row
-int BandNumberOfText(const QString& text);     // 0 for a text without a row
+QString BandTextOfNumber(int number);      // "" for a number without a row
+int BandNumberOfText(const QString& text); // 0 for a text without a row
 QString ModelCodeOfDisplayName(const QString& name);
 QString DisplayNameOfModelCode(const QString& code);
-QStringList ModelDisplayNames();               // "MK-21", "MK-21G"
+QStringList ModelDisplayNames(); // "MK-21", "MK-21G"
 bool IsKnownModelCode(const QString& code);
 
 } // namespace ModelBandTable

@@ -1,9 +1,9 @@
 #include "data/ModelBandChoice.h"
 
-#include "data/ConfigurationState.h"
-#include "data/ConfigurationOps.h"
-#include "data/ModelBand.h"
 #include "base/TextOps.h"
+#include "data/ConfigurationOps.h"
+#include "data/ConfigurationState.h"
+#include "data/ModelBand.h"
 
 namespace mk21::ModelBandChoice {
 

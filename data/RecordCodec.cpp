@@ -18,8 +18,7 @@ public:
         out_.append(static_cast<char>(bits >> 8));
     }
     void operator()(Byte value) { out_.append(static_cast<char>(value)); }
-    template <std::size_t N>
-    void operator()(const FixedText<N>& text)
+    template <std::size_t N> void operator()(const FixedText<N>& text)
     {
         out_.append(text.bytes().data(), static_cast<qsizetype>(N));
     }
@@ -46,8 +45,7 @@ public:
         if (take(1))
             value = static_cast<Byte>(in_[pos_ - 1]);
     }
-    template <std::size_t N>
-    void operator()(FixedText<N>& text)
+    template <std::size_t N> void operator()(FixedText<N>& text)
     {
         if (!take(static_cast<qsizetype>(N)))
             return;
@@ -75,8 +73,7 @@ private:
 
 // The one statement of the layouts: both directions walk the fields through these. R is the
 // record type, const when writing.
-template <class Io, class R>
-void channelFields(Io& io, R& c)
+template <class Io, class R> void channelFields(Io& io, R& c)
 {
     io(c.ChannelNo);
     io(c.ChannelVoid);
@@ -105,8 +102,7 @@ void channelFields(Io& io, R& c)
     io(c.ScanSkip);
 }
 
-template <class Io, class R>
-void optionalFeatureFields(Io& io, R& o)
+template <class Io, class R> void optionalFeatureFields(Io& io, R& o)
 {
     io(o.SquelchLevel);
     io(o.VoicePrompt);
@@ -128,8 +124,7 @@ void optionalFeatureFields(Io& io, R& o)
     io(o.ChannelGroup);
 }
 
-template <class Io, class R>
-void dtmfFields(Io& io, R& d)
+template <class Io, class R> void dtmfFields(Io& io, R& d)
 {
     io(d.DtmfRate);
     io(d.FirstDigitTime);
@@ -154,8 +149,7 @@ void dtmfFields(Io& io, R& d)
         code(memory);
 }
 
-template <class Io, class R>
-void keyFields(Io& io, R& k)
+template <class Io, class R> void keyFields(Io& io, R& k)
 {
     io(k.LongPressTime);
     io(k.EmgLongPressTime);
@@ -165,8 +159,7 @@ void keyFields(Io& io, R& k)
     io(k.Pf2Short);
 }
 
-template <class Io, class R>
-void alertFields(Io& io, R& a)
+template <class Io, class R> void alertFields(Io& io, R& a)
 {
     io(a.EmgAlarmType);
     io(a.EmgIdType);
@@ -180,8 +173,7 @@ void alertFields(Io& io, R& a)
     io(a.AlarmCycles);
 }
 
-template <class Io, class R>
-void scanFields(Io& io, R& s)
+template <class Io, class R> void scanFields(Io& io, R& s)
 {
     io(s.ScanMode);
     io(s.PriorityMode);
@@ -197,8 +189,7 @@ void scanFields(Io& io, R& s)
     io(s.Pri2Channel);
 }
 
-template <class Io, class R>
-void recordFields(Io& io, R& r)
+template <class Io, class R> void recordFields(Io& io, R& r)
 {
     io(r.DataVersion);
     io(r.ChannelCount);
@@ -223,8 +214,7 @@ void recordFields(Io& io, R& r)
     scanFields(io, r.Features.ScanSettings);
 }
 
-template <class Io, class R>
-void sideFields(Io& io, R& side)
+template <class Io, class R> void sideFields(Io& io, R& side)
 {
     io(side.SideVersion);
     io(side.AlarmMode);

@@ -1,8 +1,8 @@
 #include "data/RecordValidation.h"
 
+#include "base/texts/MessageTexts.h"
 #include "data/ModelBand.h"
 #include "data/ToneList.h"
-#include "base/texts/MessageTexts.h"
 
 #include <algorithm>
 #include <bitset>
@@ -11,8 +11,7 @@ namespace mk21::ModRecordCheck {
 
 namespace {
 
-template <class T>
-void keepWithin(T& value, int low, int high)
+template <class T> void keepWithin(T& value, int low, int high)
 {
     if (value < low || value > high)
         value = 0;

@@ -1,11 +1,10 @@
 #include "link/PortChoice.h"
 
-#include "link/LinkState.h"
 #include "base/IniFile.h"
+#include "link/LinkState.h"
 #include "link/PortMap.h"
 
-namespace mk21::ModPorts
-{
+namespace mk21::ModPorts {
 
 QList<PortOption> PortOptions(const LinkState& state)
 {

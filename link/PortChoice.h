@@ -3,14 +3,12 @@
 #include <QList>
 #include <QString>
 
-namespace mk21
-{
+namespace mk21 {
 
 class LinkState;
 
 // What the port dialog offers and what its OK stores.
-namespace ModPorts
-{
+namespace ModPorts {
 
 // One of the sixteen port numbers as the dialog shows it.
 struct PortOption {

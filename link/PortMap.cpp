@@ -1,7 +1,7 @@
 #include "link/PortMap.h"
 
-#include "link/LinkState.h"
 #include "base/IniFile.h"
+#include "link/LinkState.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
 #include "link/Protocol.h"
 
-#include "link/LinkState.h"
 #include "data/CapabilityRecord.h"
 #include "data/ImageLayout.h"
+#include "link/LinkState.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -11,10 +11,10 @@ namespace mk21::ModComm {
 
 namespace {
 
-constexpr char WriteMark = 0x57;   // 'W': leads every block frame in both directions
-constexpr char ReadMark = 0x52;    // 'R'
+constexpr char WriteMark = 0x57;    // 'W': leads every block frame in both directions
+constexpr char ReadMark = 0x52;     // 'R'
 constexpr char IdentityMark = 0x50; // 'P'
-constexpr int MinBlockFrame = 22;  // a frame of a 16-byte block
+constexpr int MinBlockFrame = 22;   // a frame of a 16-byte block
 constexpr int ModelOffset = 1;
 constexpr int ModelLength = 7;
 constexpr int BandOffset = 8;
@@ -128,25 +128,26 @@ bool IsResend(const QByteArray& reply, int echoSkip)
 
 bool IsProgramAccepted(const QByteArray& reply, int echoSkip)
 {
-    return echoSkip >= 0 && reply.size() == echoSkip + ProgramAcceptedLength && reply.at(echoSkip) == 'Z'
-           && reply.at(echoSkip + 1) == 'R' && reply.at(echoSkip + 2) == AckByte;
+    return echoSkip >= 0 && reply.size() == echoSkip + ProgramAcceptedLength && reply.at(echoSkip) == 'Z' &&
+           reply.at(echoSkip + 1) == 'R' && reply.at(echoSkip + 2) == AckByte;
 }
 
 bool IsIdentity(const QByteArray& reply, int echoSkip)
 {
-    return echoSkip >= 0 && reply.size() == echoSkip + IdentityLength && reply.at(echoSkip) == IdentityMark
-           && reply.back() == AckByte;
+    return echoSkip >= 0 && reply.size() == echoSkip + IdentityLength && reply.at(echoSkip) == IdentityMark &&
+           reply.back() == AckByte;
 }
 
 bool IsPasswordBlock(const QByteArray& reply, int echoSkip, bool inPasswordState)
 {
-    return inPasswordState && isBlockFrame(reply, echoSkip) && frameAddress(reply, echoSkip) == PasswordAddress;
+    return inPasswordState && isBlockFrame(reply, echoSkip) &&
+           frameAddress(reply, echoSkip) == PasswordAddress;
 }
 
 bool IsDataBlock(const QByteArray& reply, int echoSkip, int currentAddress, int blockSize)
 {
-    return isBlockFrame(reply, echoSkip) && frameAddress(reply, echoSkip) == currentAddress
-           && at(reply, echoSkip + 3) == blockSize;
+    return isBlockFrame(reply, echoSkip) && frameAddress(reply, echoSkip) == currentAddress &&
+           at(reply, echoSkip + 3) == blockSize;
 }
 
 Reply MatchReply(const QByteArray& reply, const ReplyContext& c)

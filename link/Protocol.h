@@ -14,10 +14,10 @@ class LinkState;
 namespace ModComm {
 
 inline constexpr int BlockSize = 16;
-inline constexpr int ReadEndAddress = 2831;    // last address of a read or a write
-inline constexpr int InfoStartAddress = 2832;  // first address of the information area
-inline constexpr int InfoEndAddress = 3327;    // last address of a radio information read
-inline constexpr int PasswordAddress = 2864;   // the block carrying the radio's password
+inline constexpr int ReadEndAddress = 2831;   // last address of a read or a write
+inline constexpr int InfoStartAddress = 2832; // first address of the information area
+inline constexpr int InfoEndAddress = 3327;   // last address of a radio information read
+inline constexpr int PasswordAddress = 2864;  // the block carrying the radio's password
 inline constexpr char AckByte = 0x06;
 inline constexpr char ResendByte = 0x0A;
 
@@ -25,7 +25,7 @@ inline constexpr char ResendByte = 0x0A;
 inline constexpr int AckReplyLength = 1;
 inline constexpr int ProgramAcceptedLength = 3;
 inline constexpr int IdentityLength = 16;
-inline constexpr int DataBlockOverhead = 6;    // 'W', address high and low, length, checksum, 06
+inline constexpr int DataBlockOverhead = 6; // 'W', address high and low, length, checksum, 06
 
 QByteArray ProgramRequest();
 QByteArray IdentifyRequest();
@@ -64,9 +64,9 @@ Reply MatchReply(const QByteArray& reply, const ReplyContext& context);
 
 // The fields of an identity reply.
 struct RadioIdentity {
-    QString model;     // up to the first 00
+    QString model; // up to the first 00
     int band = 0;
-    QString firmware;  // up to the first 00
+    QString firmware; // up to the first 00
     Byte capability = 0;
 };
 RadioIdentity ParseIdentity(const QByteArray& reply, int echoSkip);

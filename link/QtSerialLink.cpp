@@ -2,8 +2,7 @@
 
 namespace mk21 {
 
-QtSerialLink::QtSerialLink(QObject* parent)
-    : SerialLink(parent), port_(new QSerialPort(this))
+QtSerialLink::QtSerialLink(QObject* parent) : SerialLink(parent), port_(new QSerialPort(this))
 {
     connect(port_, &QSerialPort::readyRead, this, &QtSerialLink::onReadyRead);
     connect(port_, &QSerialPort::errorOccurred, this, &QtSerialLink::onError);

@@ -21,7 +21,7 @@ public:
     void setReceiveThreshold(int bytes) override;
     QString openError() const override { return openError_; }
 
-  private:
+private:
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
 

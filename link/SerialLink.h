@@ -27,7 +27,7 @@ public:
     // Why the last open failed, in the system's words; empty when not known.
     virtual QString openError() const { return {}; }
 
-  signals:
+signals:
     // At least the threshold of bytes is waiting.
     void received();
 };

@@ -1,10 +1,10 @@
 #include "link/SessionEngine.h"
 
-#include "link/LinkState.h"
+#include "base/FixedText.h"
 #include "base/LanguageTexts.h"
 #include "base/texts/MessageTexts.h"
-#include "base/FixedText.h"
 #include "data/ImageCodec.h"
+#include "link/LinkState.h"
 #include "link/PortMap.h"
 #include "link/Protocol.h"
 #include "link/SerialLink.h"
@@ -61,8 +61,8 @@ SessionEngine::SessionEngine(LinkState& state, SerialLink& link, SessionView& vi
 
 bool SessionEngine::busy() const
 {
-    return state_.session.OperationType != OperationIdle || WaitSaveDataTimer.isActive()
-           || ReadOKTimer.isActive();
+    return state_.session.OperationType != OperationIdle || WaitSaveDataTimer.isActive() ||
+           ReadOKTimer.isActive();
 }
 
 // ---- starting a session -------------------------------------------------------------------------
@@ -328,8 +328,8 @@ void SessionEngine::OnReceived()
             onConfirmBlock(reply);
         return;
     }
-    const bool inPasswordState = (s.OperationType == OperationRead || s.OperationType == OperationWrite)
-                                 && operationState() == StateAwaitPassword;
+    const bool inPasswordState = (s.OperationType == OperationRead || s.OperationType == OperationWrite) &&
+                                 operationState() == StateAwaitPassword;
     const ModComm::ReplyContext context{s.EchoSkip, s.CurrentAddress, s.BlockSize, inPasswordState};
     switch (ModComm::MatchReply(reply, context)) {
     case ModComm::Reply::Ack:
@@ -340,27 +340,20 @@ void SessionEngine::OnReceived()
         }
         Advance();
         break;
-    case ModComm::Reply::ProgramAccepted:
-        Advance();
-        break;
+    case ModComm::Reply::ProgramAccepted: Advance(); break;
     case ModComm::Reply::Resend:
         WaitTimer.stop();
         onResend();
         break;
-    case ModComm::Reply::Identity:
-        onIdentity(reply);
-        break;
-    case ModComm::Reply::PasswordBlock:
-        onPasswordBlock(reply);
-        break;
+    case ModComm::Reply::Identity: onIdentity(reply); break;
+    case ModComm::Reply::PasswordBlock: onPasswordBlock(reply); break;
     case ModComm::Reply::DataBlock:
         ModComm::StoreDataBlock(state_, reply);
         if (s.OperationType == OperationRead)
             updateProgress();
         Advance();
         break;
-    case ModComm::Reply::None:
-        break; // the reply timeout deals with it
+    case ModComm::Reply::None: break; // the reply timeout deals with it
     }
 }
 
@@ -452,9 +445,7 @@ void SessionEngine::checkCompatibility()
             ReadNextBlock();
         }
         break;
-    case ModVersion::CompatibilityResult::Stop:
-        AbortOperation();
-        break;
+    case ModVersion::CompatibilityResult::Stop: AbortOperation(); break;
     case ModVersion::CompatibilityResult::Launch:
         // The radio is taken out of programming mode before this program ends.
         AbortOperation();
@@ -482,9 +473,7 @@ void SessionEngine::Advance()
             setOperationState(StateAwaitPassword);
             SendPasswordRead();
             return;
-        case StateAwaitPassword:
-            checkCompatibility();
-            return;
+        case StateAwaitPassword: checkCompatibility(); return;
         case StateReadBlocks:
             if (!write) {
                 ReadNextBlock();
@@ -497,11 +486,8 @@ void SessionEngine::Advance()
                 return;
             }
             break;
-        case StateEnding:
-            CloseOperation(true);
-            return;
-        default:
-            break;
+        case StateEnding: CloseOperation(true); return;
+        default: break;
         }
         break;
     }
@@ -516,15 +502,11 @@ void SessionEngine::Advance()
             s.ReadState = StateReadBlocks;
             ReadNextBlock();
             return;
-        case StateEnding:
-            CloseOperation(true);
-            return;
-        default:
-            break;
+        case StateEnding: CloseOperation(true); return;
+        default: break;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     AbortOperation();
 }

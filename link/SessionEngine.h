@@ -23,10 +23,10 @@ inline constexpr int OperationRadioInfo = 3;
 inline constexpr int StateIdle = 0;
 inline constexpr int StateAwaitProgram = 1;
 inline constexpr int StateAwaitIdentity = 2;
-inline constexpr int StateAwaitPassword = 3;   // a radio information read awaits the identity here
+inline constexpr int StateAwaitPassword = 3; // a radio information read awaits the identity here
 inline constexpr int StateWriteBlocks = 4;
 inline constexpr int StateReadBlocks = 5;
-inline constexpr int StateEnding = 69;         // 'E'
+inline constexpr int StateEnding = 69; // 'E'
 
 inline constexpr int WaitTimerInterval = 150;
 inline constexpr int ReadOKTimerInterval = 500;

@@ -11,8 +11,8 @@ namespace mk21 {
 // end of every session. EchoMode, PasswordRetries and EnteredPassword deliberately outlive a session.
 struct SessionState {
     // Protocol
-    bool EchoMode = false;        // false: the cable echoes every request before the reply
-    int EchoSkip = 0;             // leading received bytes that are the echo of the current request
+    bool EchoMode = false; // false: the cable echoes every request before the reply
+    int EchoSkip = 0;      // leading received bytes that are the echo of the current request
     int BlockSize = 16;
     int CurrentAddress = 0;
     int EndAddress = 0;
@@ -25,7 +25,7 @@ struct SessionState {
     QString IdentVersion;
 
     // Session
-    Integer OperationType = 0;    // 0 idle, 1 read, 2 write, 3 radio information read
+    Integer OperationType = 0; // 0 idle, 1 read, 2 write, 3 radio information read
     Integer ReadState = 0;
     Integer WriteState = 0;
     Integer SendCount = 0;

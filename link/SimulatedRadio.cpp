@@ -9,11 +9,9 @@
 #include <csignal>
 #include <sys/prctl.h>
 
-namespace mk21
-{
+namespace mk21 {
 
-namespace
-{
+namespace {
 
 constexpr int StartTimeoutMs = 5000;
 constexpr int StopTimeoutMs = 3000;

@@ -6,17 +6,15 @@
 #include <QString>
 #include <QStringList>
 
-namespace mk21
-{
+namespace mk21 {
 
 class LinkState;
 
 // The program's own simulated radio: an mk21sim from the program folder, run as a child process
 // on a pseudo-terminal that a spare port number stands for during this run. Stopped with the
 // object (it saves its memory on the way out) and when this program dies.
-class SimulatedRadio final
-{
-  public:
+class SimulatedRadio final {
+public:
     static constexpr const char* ProgramName = "mk21sim";
     static constexpr const char* MemoryFileName = "simulated-radio.mem";
 
@@ -38,7 +36,7 @@ class SimulatedRadio final
     static int SparePort(const QMap<int, QString>& overrides, const QMap<int, QString>& explicitMap,
                          const QList<int>& presentPorts);
 
-  private:
+private:
     QProcess process_;
     QString device_;
     int port_ = 0;

@@ -1,11 +1,11 @@
 #include "link/VersionTables.h"
 
-#include "link/LinkState.h"
 #include "base/IniFile.h"
 #include "base/LanguageTexts.h"
+#include "base/TextOps.h"
 #include "base/texts/MessageTexts.h"
 #include "data/ModelBand.h"
-#include "base/TextOps.h"
+#include "link/LinkState.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -167,8 +167,8 @@ CompatibilityResult CheckRadioCompatibility(LinkState& state, const QString& rad
     const int currentBand = ModelBandTable::BandNumberOfText(state.model.CurrentBandText);
     const bool versionListed = IsVersionPairListed(state, release, radioFirmware);
 
-    if (ModelMatches(state.model.CurrentModelCode, radioModel, sessionKind)
-        && BandMatches(currentBand, radioBand, sessionKind) && versionListed)
+    if (ModelMatches(state.model.CurrentModelCode, radioModel, sessionKind) &&
+        BandMatches(currentBand, radioBand, sessionKind) && versionListed)
         return CompatibilityResult::GoOn;
 
     if (state.model.CurrentModelCode != radioModel) {

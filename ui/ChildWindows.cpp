@@ -67,7 +67,8 @@ QWidget* ShowChildForm(QMdiArea* area, std::unique_ptr<QWidget> window)
 
 bool IsLoadedChild(const QWidget* window)
 {
-    const auto* sub = window != nullptr ? qobject_cast<const QMdiSubWindow*>(window->parentWidget()) : nullptr;
+    const auto* sub =
+        window != nullptr ? qobject_cast<const QMdiSubWindow*>(window->parentWidget()) : nullptr;
     return sub != nullptr && sub->mdiArea() != nullptr && IsLoaded(sub);
 }
 

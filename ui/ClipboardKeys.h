@@ -8,7 +8,8 @@ namespace mk21 {
 // characters ever reach a stored value.
 inline bool IsClipboardKey(const QKeyEvent* key)
 {
-    if (key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste))
+    if (key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) ||
+        key->matches(QKeySequence::Paste))
         return true;
     const bool control = key->modifiers().testFlag(Qt::ControlModifier);
     return control && (key->key() == Qt::Key_X || key->key() == Qt::Key_C || key->key() == Qt::Key_V);

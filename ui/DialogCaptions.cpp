@@ -1,8 +1,8 @@
 #include "ui/DialogCaptions.h"
 
 #include "base/LanguageTexts.h"
-#include "base/texts/MessageTexts.h"
 #include "base/RunContext.h"
+#include "base/texts/MessageTexts.h"
 
 #include <QAbstractButton>
 #include <QWidget>

@@ -21,8 +21,7 @@
 namespace mk21::ModFun {
 
 // A value above 1 becomes 0 in the variable; the box is ticked for 1 only. Emits no clicked().
-template <std::integral T>
-void SetCheckValue(QCheckBox* box, T& value)
+template <std::integral T> void SetCheckValue(QCheckBox* box, T& value)
 {
     if (value > 1)
         value = 0;
@@ -30,8 +29,7 @@ void SetCheckValue(QCheckBox* box, T& value)
 }
 
 // The variable takes the selected position; with nothing selected it keeps its value.
-template <std::integral T>
-void GetListIndex(const QComboBox* list, T& variable)
+template <std::integral T> void GetListIndex(const QComboBox* list, T& variable)
 {
     if (list->currentIndex() >= 0)
         variable = static_cast<T>(list->currentIndex());

@@ -20,9 +20,21 @@ inline int FromPixels(int pixels, double dotsPerInch)
 }
 
 // Horizontal and vertical resolution may differ; each direction uses its own.
-inline int ToPixelsX(double twips, const QPaintDevice& device) { return ToPixels(twips, device.logicalDpiX()); }
-inline int ToPixelsY(double twips, const QPaintDevice& device) { return ToPixels(twips, device.logicalDpiY()); }
-inline int FromPixelsX(int pixels, const QPaintDevice& device) { return FromPixels(pixels, device.logicalDpiX()); }
-inline int FromPixelsY(int pixels, const QPaintDevice& device) { return FromPixels(pixels, device.logicalDpiY()); }
+inline int ToPixelsX(double twips, const QPaintDevice& device)
+{
+    return ToPixels(twips, device.logicalDpiX());
+}
+inline int ToPixelsY(double twips, const QPaintDevice& device)
+{
+    return ToPixels(twips, device.logicalDpiY());
+}
+inline int FromPixelsX(int pixels, const QPaintDevice& device)
+{
+    return FromPixels(pixels, device.logicalDpiX());
+}
+inline int FromPixelsY(int pixels, const QPaintDevice& device)
+{
+    return FromPixels(pixels, device.logicalDpiY());
+}
 
 } // namespace mk21::Twips

@@ -2,11 +2,9 @@
 
 #include <QFileDialog>
 
-namespace mk21
-{
+namespace mk21 {
 
-namespace
-{
+namespace {
 
 std::optional<QString> run(QFileDialog& dialog)
 {

@@ -23,8 +23,7 @@ std::array<bool*, 5> PreferencesOf(EditingPreferences& p)
 }
 } // namespace
 
-FrmHabits::FrmHabits(AppState& state, QWidget* parent)
-    : QDialog(parent), state_(state)
+FrmHabits::FrmHabits(AppState& state, QWidget* parent) : QDialog(parent), state_(state)
 {
     setObjectName(QStringLiteral("FrmHabits"));
     setModal(true);

@@ -1,9 +1,9 @@
 #include "app/windows/FrmMsgConfirm.h"
 
 #include "app/AppState.h"
-#include "channels/ConfirmAnswer.h"
 #include "base/LanguageTexts.h"
 #include "base/texts/ChannelEditingTexts.h"
+#include "channels/ConfirmAnswer.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -13,8 +13,7 @@
 
 namespace mk21 {
 
-FrmMsgConfirm::FrmMsgConfirm(AppState& state, QWidget* parent)
-    : QDialog(parent), state_(state)
+FrmMsgConfirm::FrmMsgConfirm(AppState& state, QWidget* parent) : QDialog(parent), state_(state)
 {
     setObjectName(QStringLiteral("FrmMsgConfirm"));
     setModal(true);

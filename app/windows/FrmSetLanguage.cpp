@@ -15,8 +15,7 @@
 
 namespace mk21 {
 
-FrmSetLanguage::FrmSetLanguage(AppState& state, QWidget* parent)
-    : QDialog(parent), state_(state)
+FrmSetLanguage::FrmSetLanguage(AppState& state, QWidget* parent) : QDialog(parent), state_(state)
 {
     setObjectName(QStringLiteral("FrmSetLanguage"));
     setModal(true);

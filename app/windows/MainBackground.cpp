@@ -5,8 +5,7 @@
 #include <QDir>
 #include <QImage>
 
-namespace mk21
-{
+namespace mk21 {
 
 QString BackgroundPicturePath(const AppSettings& settings)
 {

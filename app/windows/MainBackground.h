@@ -3,8 +3,7 @@
 #include <QPixmap>
 #include <QString>
 
-namespace mk21
-{
+namespace mk21 {
 
 struct AppSettings;
 

@@ -11,11 +11,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
-namespace mk21
-{
+namespace mk21 {
 
-namespace
-{
+namespace {
 
 // One row of the menu bar in display order: a menu, or an item of the menu above it.
 struct MenuRow {
@@ -38,7 +36,10 @@ const MenuRow rows[] = {
     {.item = &M::mnuFileOpen, .name = "mnuFileOpen", .text = Texts::Menu::FileOpen, .shortcut = "Ctrl+O"},
     {.item = &M::mnuFileSave, .name = "mnuFileSave", .text = Texts::Menu::FileSave, .shortcut = "Ctrl+S"},
     {.item = &M::mnuFileSaveAs, .name = "mnuFileSaveAs", .text = Texts::Menu::FileSaveAs},
-    {.item = &M::mnuFilePrint, .name = "mnuFilePrint", .text = Texts::Menu::FilePrint, .separatorBefore = true},
+    {.item = &M::mnuFilePrint,
+     .name = "mnuFilePrint",
+     .text = Texts::Menu::FilePrint,
+     .separatorBefore = true},
     {.item = &M::mnuFileExit, .name = "mnuFileExit", .text = Texts::Menu::FileExit, .separatorBefore = true},
     {.menu = &M::mnuModel, .name = "mnuModel", .text = Texts::Menu::Model},
     {.item = &M::mnuModelInfo, .name = "mnuModelInfo", .text = Texts::Menu::ModelInfo},
@@ -57,7 +58,10 @@ const MenuRow rows[] = {
      .text = Texts::Menu::ChannelMoveUp,
      .shortcut = "Ctrl+U",
      .separatorBefore = true},
-    {.item = &M::MnuCHMoveDown, .name = "MnuCHMoveDown", .text = Texts::Menu::ChannelMoveDown, .shortcut = "Ctrl+D"},
+    {.item = &M::MnuCHMoveDown,
+     .name = "MnuCHMoveDown",
+     .text = Texts::Menu::ChannelMoveDown,
+     .shortcut = "Ctrl+D"},
     {.menu = &M::mnuEdit, .name = "mnuEdit", .text = Texts::Menu::Edit},
     {.item = &M::mnuChannelInfo, .name = "mnuChannelInfo", .text = Texts::Menu::EditChannels},
     {.item = &M::mnuOptFeature, .name = "mnuOptFeature", .text = Texts::Menu::EditOptionalFeatures},
@@ -66,12 +70,24 @@ const MenuRow rows[] = {
     {.item = &M::MnuKey, .name = "MnuKey", .text = Texts::Menu::EditKeys},
     {.item = &M::MnuScan, .name = "MnuScan", .text = Texts::Menu::EditScan},
     {.item = &M::MnuAlert, .name = "MnuAlert", .text = Texts::Menu::EditAlert},
-    {.item = &M::MnuTestFre, .name = "MnuTestFre", .text = Texts::Menu::EditTestFrequencies, .visible = false},
+    {.item = &M::MnuTestFre,
+     .name = "MnuTestFre",
+     .text = Texts::Menu::EditTestFrequencies,
+     .visible = false},
     {.item = &M::mnuEmbeddedMsg, .name = "mnuEmbeddedMsg", .text = Texts::Menu::EditEmbeddedMessage},
-    {.item = &M::MnuLocalInfo, .name = "MnuLocalInfo", .text = Texts::Menu::EditRadioInformation, .separatorBefore = true},
+    {.item = &M::MnuLocalInfo,
+     .name = "MnuLocalInfo",
+     .text = Texts::Menu::EditRadioInformation,
+     .separatorBefore = true},
     {.menu = &M::mnuProgram, .name = "mnuProgram", .text = Texts::Menu::Program},
-    {.item = &M::mnuReadFromRadio, .name = "mnuReadFromRadio", .text = Texts::Menu::ProgramRead, .shortcut = "Ctrl+R"},
-    {.item = &M::mnuWriteToRadio, .name = "mnuWriteToRadio", .text = Texts::Menu::ProgramWrite, .shortcut = "Ctrl+W"},
+    {.item = &M::mnuReadFromRadio,
+     .name = "mnuReadFromRadio",
+     .text = Texts::Menu::ProgramRead,
+     .shortcut = "Ctrl+R"},
+    {.item = &M::mnuWriteToRadio,
+     .name = "mnuWriteToRadio",
+     .text = Texts::Menu::ProgramWrite,
+     .shortcut = "Ctrl+W"},
     {.item = &M::MnuProPassWord,
      .name = "MnuProPassWord",
      .text = Texts::Menu::ProgramPassword,
@@ -80,12 +96,21 @@ const MenuRow rows[] = {
     {.menu = &M::mnuSet, .name = "mnuSet", .text = Texts::Menu::Settings},
     {.item = &M::mnuComm, .name = "mnuComm", .text = Texts::Menu::SettingsPort},
     {.item = &M::mnuLanguage, .name = "mnuLanguage", .text = Texts::Menu::SettingsLanguage},
-    {.item = &M::MnuInit, .name = "MnuInit", .text = Texts::Menu::SettingsInitialize, .separatorBefore = true},
-    {.item = &M::MnuCHHabits, .name = "MnuCHHabits", .text = Texts::Menu::ChannelPreferences, .shortcut = "Ctrl+H"},
+    {.item = &M::MnuInit,
+     .name = "MnuInit",
+     .text = Texts::Menu::SettingsInitialize,
+     .separatorBefore = true},
+    {.item = &M::MnuCHHabits,
+     .name = "MnuCHHabits",
+     .text = Texts::Menu::ChannelPreferences,
+     .shortcut = "Ctrl+H"},
     {.menu = &M::mnuView, .name = "mnuView", .text = Texts::Menu::View},
     {.item = &M::mnuTreeView, .name = "mnuTreeView", .text = Texts::Menu::ViewTree, .checked = true},
     {.item = &M::mnuViewToolbar, .name = "mnuViewToolbar", .text = Texts::Menu::ViewToolBar, .checked = true},
-    {.item = &M::mnuViewStatusBar, .name = "mnuViewStatusBar", .text = Texts::Menu::ViewStatusBar, .checked = true},
+    {.item = &M::mnuViewStatusBar,
+     .name = "mnuViewStatusBar",
+     .text = Texts::Menu::ViewStatusBar,
+     .checked = true},
     {.menu = &M::mnuWindow, .name = "mnuWindow", .text = Texts::Menu::Window},
     {.item = &M::mnuWindowCascade, .name = "mnuWindowCascade", .text = Texts::Menu::WindowCascade},
     {.item = &M::mnuWindowTileHorizontal,
@@ -103,7 +128,10 @@ const MenuRow rows[] = {
     {.item = &M::mnuCloseAll, .name = "mnuCloseAll", .text = Texts::Menu::WindowCloseAll},
     {.menu = &M::mnuHelp, .name = "mnuHelp", .text = Texts::Menu::Help},
     {.item = &M::mnuHelpTopic, .name = "mnuHelpTopic", .text = Texts::Menu::HelpTopics, .visible = false},
-    {.item = &M::mnuHelpAbout, .name = "mnuHelpAbout", .text = Texts::Menu::HelpAbout, .separatorBefore = true},
+    {.item = &M::mnuHelpAbout,
+     .name = "mnuHelpAbout",
+     .text = Texts::Menu::HelpAbout,
+     .separatorBefore = true},
 };
 
 } // namespace

@@ -7,16 +7,14 @@ class QMainWindow;
 class QMdiArea;
 class QMenu;
 
-namespace mk21
-{
+namespace mk21 {
 
 class AppState;
 
 // The main window's menu bar: every menu and item by its control name, with its shortcut, its
 // visibility at load and its language text.
-class MainMenus final
-{
-  public:
+class MainMenus final {
+public:
     // Builds the menus into the window's menu bar; the window owns them.
     void build(QMainWindow& window);
     // Sets every text, in display order; the few literal items keep their literals.
@@ -75,7 +73,7 @@ class MainMenus final
     QAction* mnuHelpTopic = nullptr;
     QAction* mnuHelpAbout = nullptr;
 
-  private:
+private:
     QList<QAction*> windowList_; // the listed child windows, rebuilt each time the menu opens
 };
 

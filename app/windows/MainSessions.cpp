@@ -13,8 +13,7 @@
 #include <QApplication>
 #include <QMdiArea>
 
-namespace mk21
-{
+namespace mk21 {
 
 MainSessions::MainSessions(AppState& state, frmMain& window)
     : state_(state), window_(window), engine_(state, link_, *this)

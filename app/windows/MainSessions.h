@@ -1,25 +1,23 @@
 #pragma once
 
-#include "link/windows/FrmProgress.h"
 #include "link/QtSerialLink.h"
 #include "link/SessionEngine.h"
 #include "link/SessionView.h"
+#include "link/windows/FrmProgress.h"
 
 #include <QObject>
 #include <QPointer>
 
-namespace mk21
-{
+namespace mk21 {
 
 class AppState;
 class frmMain;
 
 // The main window's part of the radio sessions: owns the port and the session engine, shows the
 // progress and password windows, and brings the main window up to date after a session.
-class MainSessions final : public QObject, public SessionView
-{
+class MainSessions final : public QObject, public SessionView {
     Q_OBJECT
-  public:
+public:
     MainSessions(AppState& state, frmMain& window);
     ~MainSessions() override;
 
@@ -41,7 +39,7 @@ class MainSessions final : public QObject, public SessionView
     void sessionEnded(int operationType, bool success) override;
     std::optional<QString> askPassword(const QString& enteredPassword) override;
 
-  private:
+private:
     void commitEdits(int operationType);
     void showReadConfiguration();
 

@@ -4,11 +4,9 @@
 #include <QLabel>
 #include <QLocale>
 
-namespace mk21
-{
+namespace mk21 {
 
-namespace
-{
+namespace {
 
 QLabel* addPanel(QStatusBar& bar, const char* name, int stretch)
 {

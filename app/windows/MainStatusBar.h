@@ -5,21 +5,19 @@
 
 class QLabel;
 
-namespace mk21
-{
+namespace mk21 {
 
 // The main window's status bar sbStatusBar: panel 2 model and band, panel 3 the port, then the
 // current date and time, kept up to date by a clock.
-class MainStatusBar final : public QStatusBar
-{
+class MainStatusBar final : public QStatusBar {
     Q_OBJECT
-  public:
+public:
     explicit MainStatusBar(QWidget* parent = nullptr);
 
     void setModelBand(const QString& text);
     void setPort(const QString& text);
 
-  private:
+private:
     void showDateTime();
 
     QLabel* Panel1 = nullptr;

@@ -8,11 +8,9 @@
 #include <QIcon>
 #include <QStyle>
 
-namespace mk21
-{
+namespace mk21 {
 
-namespace
-{
+namespace {
 
 // One position of the toolbar; a null key is a separator.
 struct ButtonRow {

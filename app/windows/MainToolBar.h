@@ -5,17 +5,15 @@
 
 class QAction;
 
-namespace mk21
-{
+namespace mk21 {
 
 class AppState;
 
 // The main toolbar tbToolBar: twenty positions, each button named by its key, with the language
 // tooltip; positions 11 to 19 (the channel buttons) are shown only while the channel table is active.
-class MainToolBar final : public QToolBar
-{
+class MainToolBar final : public QToolBar {
     Q_OBJECT
-  public:
+public:
     static constexpr int Positions = 20;
     static constexpr int FirstChannelPosition = 11;
     static constexpr int LastChannelPosition = 19;
@@ -27,11 +25,11 @@ class MainToolBar final : public QToolBar
     // The button or separator at a 1-based position.
     QAction* at(int position) const { return buttons_.at(position - 1); }
 
-  signals:
+signals:
     // A button was pressed; `key` is its key ("NewFile", "BtnCHCut", ...).
     void buttonClicked(const QString& key);
 
-  private:
+private:
     QList<QAction*> buttons_;
 };
 

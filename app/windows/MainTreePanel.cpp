@@ -16,11 +16,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace mk21
-{
+namespace mk21 {
 
-namespace
-{
+namespace {
 
 constexpr int KeyRole = Qt::UserRole;
 constexpr int SplitterBarPixels = 5;
@@ -118,15 +116,12 @@ bool MainTreePanel::eventFilter(QObject* watched, QEvent* event)
         DraggingSplitter = true;
         pressOffset_ = static_cast<QMouseEvent*>(event)->position().toPoint().x();
         return true;
-    case QEvent::MouseButtonRelease:
-        DraggingSplitter = false;
-        return true;
+    case QEvent::MouseButtonRelease: DraggingSplitter = false; return true;
     case QEvent::MouseMove:
         if (DraggingSplitter)
             dragSplitterBy(static_cast<QMouseEvent*>(event)->position().toPoint().x() - pressOffset_);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -8,17 +8,15 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace mk21
-{
+namespace mk21 {
 
 class AppState;
 
 // The main window's left-hand panel Picture1: the tree of the configuration's parts under the
 // model name, a title bar with a close button, and the splitter bar CommandMove at its right edge.
-class MainTreePanel final : public QWidget
-{
+class MainTreePanel final : public QWidget {
     Q_OBJECT
-  public:
+public:
     static constexpr int InitialWidthTwips = 2700;
     static constexpr int MinimumWidthTwips = 300;
 
@@ -31,16 +29,16 @@ class MainTreePanel final : public QWidget
 
     bool DraggingSplitter = false;
 
-  signals:
+signals:
     // A node other than the root was clicked or chosen with the keyboard.
     void nodeClicked(const QString& key);
     // The title bar's close button ("删除") was pressed.
     void closeClicked();
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void nodeChosen(QTreeWidgetItem* item);
     void dragSplitterBy(int offset);
 

@@ -6,8 +6,7 @@
 #include "channels/windows/FrmCHInfoEdit.h"
 #include "channels/windows/frmCommChInfo.h"
 
-namespace mk21
-{
+namespace mk21 {
 
 std::span<const ChildWindowRow> Switchboard::rows()
 {
@@ -24,7 +23,8 @@ std::span<const ChildWindowRow> Switchboard::rows()
         {"FrmAlert", "N10", Texts::Main::NodeAlert, &M::MnuAlert},
         {"FrmEmbMsg", "N6", Texts::Main::NodeEmbeddedMessage, &M::mnuEmbeddedMsg},
         // The radio's information is read anew; its window opens when the read ends.
-        {RadioInfoForm, "N7", Texts::Main::NodeRadioInformation, &M::MnuLocalInfo, nullptr, &frmMain::MnuLocalInfo_Click},
+        {RadioInfoForm, "N7", Texts::Main::NodeRadioInformation, &M::MnuLocalInfo, nullptr,
+         &frmMain::MnuLocalInfo_Click},
         {FrmCHInfoEdit::FormName, nullptr, 0, nullptr, &S::makeChannelEditWindow},
     };
     return table;

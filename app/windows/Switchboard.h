@@ -14,8 +14,7 @@
 class QMdiArea;
 class QWidget;
 
-namespace mk21
-{
+namespace mk21 {
 
 class AppState;
 class ChannelWindows;
@@ -33,15 +32,14 @@ struct ChildWindowRow {
     int treeText = 0;                        // the node's language text; 0: no node is shown
     QAction* MainMenus::*menuItem = nullptr; // the menu item that opens it, or none
     std::unique_ptr<QWidget> (Switchboard::*make)() = nullptr;
-    void (frmMain::*command)() = nullptr;    // what node and item run instead of opening it
+    void (frmMain::*command)() = nullptr; // what node and item run instead of opening it
 };
 
 // The main window's child windows: which there are, opening each once, and the links between
 // them. Makes every window it opens, connects its signals and owns the channel windows' links.
-class Switchboard final : public QObject
-{
+class Switchboard final : public QObject {
     Q_OBJECT
-  public:
+public:
     // Every child window, in the tree's order.
     static std::span<const ChildWindowRow> rows();
     static const ChildWindowRow* rowOfForm(const QString& form);
@@ -61,7 +59,7 @@ class Switchboard final : public QObject
 
     ChannelWindows& channelWindows() { return *channels_; }
 
-  signals:
+signals:
     // The channel table's cursor is on channel `number`: the channel commands follow it.
     void channelCursorMoved(int number);
     // The channel command menu opens here (screen coordinates).
@@ -69,7 +67,7 @@ class Switchboard final : public QObject
     // The tree shows the document again.
     void treeReloadWanted();
 
-  private:
+private:
     std::unique_ptr<QWidget> makeChannelTable();
     std::unique_ptr<QWidget> makeChannelEditWindow();
     // An editor without links to other windows.

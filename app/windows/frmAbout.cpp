@@ -24,8 +24,7 @@ QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text)
 }
 } // namespace
 
-frmAbout::frmAbout(AppState& state, QWidget* parent)
-    : QDialog(parent)
+frmAbout::frmAbout(AppState& state, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);

@@ -2,22 +2,22 @@
 
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
-#include "base/LanguageTexts.h"
-#include "base/texts/MainWindowTexts.h"
-#include "base/texts/MessageTexts.h"
 #include "app/Startup.h"
-#include "app/windows/MainBackground.h"
-#include "app/windows/FileDialogs.h"
 #include "app/WindowPlacement.h"
+#include "app/windows/FileDialogs.h"
+#include "app/windows/MainBackground.h"
 #include "app/windows/MainSessions.h"
 #include "app/windows/MainStatusBar.h"
 #include "app/windows/MainToolBar.h"
 #include "app/windows/MainTreePanel.h"
 #include "app/windows/Switchboard.h"
+#include "base/LanguageTexts.h"
+#include "base/TextOps.h"
+#include "base/texts/MainWindowTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "channels/windows/ChannelWindows.h"
 #include "channels/windows/frmCommChInfo.h"
 #include "data/ModelBand.h"
-#include "base/TextOps.h"
 #include "link/SerialLink.h"
 #include "ui/Twips.h"
 
@@ -27,11 +27,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 
-namespace mk21
-{
+namespace mk21 {
 
-namespace
-{
+namespace {
 
 bool IsChannelTable(const QMdiSubWindow* sub)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/VersionTables.h"
 #include "app/windows/MainMenus.h"
+#include "link/VersionTables.h"
 #include "ui/ChildWindows.h"
 
 #include <QBrush>
@@ -14,8 +14,7 @@
 class QDockWidget;
 class QMdiArea;
 
-namespace mk21
-{
+namespace mk21 {
 
 class AppState;
 class ChannelWindows;
@@ -30,10 +29,9 @@ class Switchboard;
 
 // The program's only top-level working window: the parent of every editor window, with the menus,
 // the toolbar, the tree panel and the status bar, and the commands they run.
-class frmMain final : public QMainWindow
-{
+class frmMain final : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     static constexpr int NewDocInterval = 100;
     static constexpr int ChannelCommandInterval = 20;
     static constexpr int HabitsCommand = 8; // the channel command that opens the preferences
@@ -101,16 +99,16 @@ class frmMain final : public QMainWindow
     QTimer NewDocTimer;
     int PendingChannelCommand = 0;
 
-  signals:
+signals:
     // TimerCHEdit is due with a channel command from 1 to 7.
     void channelCommandDue(int code);
 
-  protected:
+protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void buildWindow();
     void connectCommands();
     void restorePlacement();

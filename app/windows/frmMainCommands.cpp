@@ -4,12 +4,12 @@
 #include "app/AppState.h"
 #include "app/windows/FrmHabits.h"
 #include "app/windows/FrmSetLanguage.h"
-#include "app/windows/frmAbout.h"
 #include "app/windows/MainSessions.h"
 #include "app/windows/MainStatusBar.h"
 #include "app/windows/MainToolBar.h"
 #include "app/windows/MainTreePanel.h"
 #include "app/windows/Switchboard.h"
+#include "app/windows/frmAbout.h"
 #include "channels/ChannelList.h"
 #include "channels/windows/ChannelWindows.h"
 #include "channels/windows/frmCommChInfo.h"
@@ -25,8 +25,7 @@
 #include <functional>
 #include <utility>
 
-namespace mk21
-{
+namespace mk21 {
 
 void frmMain::connectCommands()
 {

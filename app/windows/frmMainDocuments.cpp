@@ -4,19 +4,18 @@
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
 #include "app/Documents.h"
-#include "base/LanguageTexts.h"
-#include "base/texts/MessageTexts.h"
-#include "app/windows/FileDialogs.h"
 #include "app/NewConfiguration.h"
+#include "app/windows/FileDialogs.h"
+#include "base/LanguageTexts.h"
+#include "base/TextOps.h"
+#include "base/texts/MessageTexts.h"
 #include "channels/windows/frmCommChInfo.h"
 #include "data/ConfigurationOps.h"
-#include "base/TextOps.h"
 
 #include <QCoreApplication>
 #include <QMdiArea>
 
-namespace mk21
-{
+namespace mk21 {
 
 void frmMain::mnuFileNew_Click()
 {
@@ -65,9 +64,7 @@ void frmMain::mnuFileOpen_Click()
         // Nothing was loaded: the document still belongs to its old file.
         state_.document.DocumentPath = previous;
         break;
-    case ModDocument::DocumentResult::EndProgram:
-        EndAtOnce();
-        break;
+    case ModDocument::DocumentResult::EndProgram: EndAtOnce(); break;
     case ModDocument::DocumentResult::SavedWithoutSideFile: // only a save ends so
         break;
     }

@@ -23,12 +23,13 @@
 namespace mk21::Texts {
 
 inline constexpr SectionTexts AllSections[] = {
-    Msg::Section,          Menu::Section,          ToolBar::Section,  Main::Section,
-    Model::Section,        ChannelTable::Section,  ChannelEdit::Section, Option::Section,
-    FmRadio::Section,      Dtmf::Section,          TestFrequency::Section, EmbeddedMessage::Section,
-    RadioInfo::Section,    Port::Section,          Language::Section, Password::Section,
-    About::Section,        Key::Section,           Scan::Section,     Alert::Section,
-    ChannelEditing::Section,
+    Msg::Section,         Menu::Section,          ToolBar::Section,
+    Main::Section,        Model::Section,         ChannelTable::Section,
+    ChannelEdit::Section, Option::Section,        FmRadio::Section,
+    Dtmf::Section,        TestFrequency::Section, EmbeddedMessage::Section,
+    RadioInfo::Section,   Port::Section,          Language::Section,
+    Password::Section,    About::Section,         Key::Section,
+    Scan::Section,        Alert::Section,         ChannelEditing::Section,
 };
 
 } // namespace mk21::Texts

@@ -4,8 +4,7 @@
 
 // The embedded message window.
 
-#define MK21_EMBEDDED_MESSAGE_TEXTS(X)                                                             \
-    X(Title, 20000)
+#define MK21_EMBEDDED_MESSAGE_TEXTS(X) X(Title, 20000)
 
 namespace mk21::Texts::EmbeddedMessage {
 MK21_SECTION_TEXTS("EMG", MK21_EMBEDDED_MESSAGE_TEXTS)

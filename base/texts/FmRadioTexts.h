@@ -4,9 +4,9 @@
 
 // The FM radio window.
 
-#define MK21_FM_RADIO_TEXTS(X)                                                                     \
-    X(Title, 17000)                                                                                \
-    X(ChannelHeader, 17001)                                                                        \
+#define MK21_FM_RADIO_TEXTS(X)                                                                               \
+    X(Title, 17000)                                                                                          \
+    X(ChannelHeader, 17001)                                                                                  \
     X(FrequencyHeader, 17002)
 
 namespace mk21::Texts::FmRadio {

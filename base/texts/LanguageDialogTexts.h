@@ -4,10 +4,10 @@
 
 // The language dialog and the password window.
 
-#define MK21_LANGUAGE_TEXTS(X)                                                                     \
-    X(Caption, 23000)                                                                              \
-    X(Label, 23001)                                                                                \
-    X(English, 23002)                                                                              \
+#define MK21_LANGUAGE_TEXTS(X)                                                                               \
+    X(Caption, 23000)                                                                                        \
+    X(Label, 23001)                                                                                          \
+    X(English, 23002)                                                                                        \
     X(Chinese, 23003)
 
 namespace mk21::Texts::Language {
@@ -16,8 +16,8 @@ MK21_SECTION_TEXTS("Lang", MK21_LANGUAGE_TEXTS)
 
 #undef MK21_LANGUAGE_TEXTS
 
-#define MK21_PASSWORD_TEXTS(X)                                                                     \
-    X(Caption, 23100)                                                                              \
+#define MK21_PASSWORD_TEXTS(X)                                                                               \
+    X(Caption, 23100)                                                                                        \
     X(Label, 23101)
 
 namespace mk21::Texts::Password {

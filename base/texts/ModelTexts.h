@@ -4,9 +4,9 @@
 
 // The model and band window.
 
-#define MK21_MODEL_TEXTS(X)                                                                        \
-    X(Caption, 13000)                                                                              \
-    X(ModelLabel, 13001)                                                                           \
+#define MK21_MODEL_TEXTS(X)                                                                                  \
+    X(Caption, 13000)                                                                                        \
+    X(ModelLabel, 13001)                                                                                     \
     X(BandLabel, 13002)
 
 namespace mk21::Texts::Model {

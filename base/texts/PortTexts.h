@@ -4,10 +4,10 @@
 
 // The communication port dialog.
 
-#define MK21_PORT_TEXTS(X)                                                                         \
-    X(Caption, 22000)                                                                              \
-    X(Frame, 22001)                                                                                \
-    X(OptionPrefix, 22002)                                                                         \
+#define MK21_PORT_TEXTS(X)                                                                                   \
+    X(Caption, 22000)                                                                                        \
+    X(Frame, 22001)                                                                                          \
+    X(OptionPrefix, 22002)                                                                                   \
     X(SimulatedRadioMark, 22003)
 
 namespace mk21::Texts::Port {

@@ -4,12 +4,12 @@
 
 // The test frequency window.
 
-#define MK21_TEST_FREQUENCY_TEXTS(X)                                                               \
-    X(Title, 19000)                                                                                \
-    X(GridLabel, 19001)                                                                            \
-    X(TuningLabel, 19002)                                                                          \
-    X(NumberHeader, 19003)                                                                         \
-    X(ReceiveHeader, 19004)                                                                        \
+#define MK21_TEST_FREQUENCY_TEXTS(X)                                                                         \
+    X(Title, 19000)                                                                                          \
+    X(GridLabel, 19001)                                                                                      \
+    X(TuningLabel, 19002)                                                                                    \
+    X(NumberHeader, 19003)                                                                                   \
+    X(ReceiveHeader, 19004)                                                                                  \
     X(TransmitHeader, 19005)
 
 namespace mk21::Texts::TestFrequency {

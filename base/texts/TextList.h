@@ -23,6 +23,6 @@ struct SectionTexts {
 #define MK21_TEXT_ENTRY(name, number) NamedText{#name, number},
 
 // The constants of one section and its table, inside the section's namespace.
-#define MK21_SECTION_TEXTS(sectionName, list)                                                      \
-    list(MK21_TEXT_CONSTANT) inline constexpr NamedText Named[] = {list(MK21_TEXT_ENTRY)};          \
+#define MK21_SECTION_TEXTS(sectionName, list)                                                                \
+    list(MK21_TEXT_CONSTANT) inline constexpr NamedText Named[] = {list(MK21_TEXT_ENTRY)};                   \
     inline constexpr SectionTexts Section{sectionName, Named};

@@ -7,8 +7,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-namespace mk21
-{
+namespace mk21 {
 
 ChannelGrid::ChannelGrid(QWidget* parent) : QTableWidget(DataRows, Columns, parent)
 {

@@ -3,16 +3,14 @@
 #include <QColor>
 #include <QTableWidget>
 
-namespace mk21
-{
+namespace mk21 {
 
 // The channel table's grid: a fixed header row 0 and data rows 1..16, addressed as the table
 // draws them (row, column), with the cursor, cell geometry for the in-place editors and the
 // notifications the table window acts on.
-class ChannelGrid final : public QTableWidget
-{
+class ChannelGrid final : public QTableWidget {
     Q_OBJECT
-  public:
+public:
     static constexpr int DataRows = 16;
     static constexpr int Columns = 11;
 
@@ -37,7 +35,7 @@ class ChannelGrid final : public QTableWidget
     QRect cellRect(int row, int col, const QWidget* to) const;
     void setRowHeights(int headerPixels, int rowPixels);
 
-  signals:
+signals:
     // The cursor moved to another cell; `byMouse` when a mouse press moved it.
     void cursorMoved(bool byMouse);
     void clickedCell(int row, int col);
@@ -47,11 +45,11 @@ class ChannelGrid final : public QTableWidget
     void enterPressed();
     void scrolled();
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-  private:
+private:
     bool pressing_ = false;
 };
 

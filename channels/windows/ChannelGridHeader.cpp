@@ -3,8 +3,7 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 
-namespace mk21
-{
+namespace mk21 {
 
 ChannelGridHeader::ChannelGridHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent)
 {

@@ -2,11 +2,11 @@
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/TextOps.h"
 #include "base/texts/ChannelEditTexts.h"
 #include "channels/BusyLockRule.h"
 #include "channels/ChannelList.h"
 #include "data/FrequencyCodec.h"
-#include "base/TextOps.h"
 #include "ui/ChildWindows.h"
 #include "ui/ListHelpers.h"
 
@@ -89,9 +89,11 @@ FrmCHInfoEdit::FrmCHInfoEdit(AppState& state, QWidget* parent) : QWidget(parent)
     connect(Combo4, &QComboBox::activated, this, &FrmCHInfoEdit::SelectorChosen);
     connect(Combo1, &QComboBox::activated, this, &FrmCHInfoEdit::SelectorChosen);
     for (std::size_t i = 0; i < Combo2.size(); ++i)
-        connect(Combo2[i], &QComboBox::activated, this, [this, i](int position) { ListChosen(int(i), position); });
+        connect(Combo2[i], &QComboBox::activated, this,
+                [this, i](int position) { ListChosen(int(i), position); });
     for (std::size_t j = 0; j < Check1.size(); ++j)
-        connect(Check1[j], &QCheckBox::clicked, this, [this, j](bool ticked) { CheckClicked(int(j), ticked); });
+        connect(Check1[j], &QCheckBox::clicked, this,
+                [this, j](bool ticked) { CheckClicked(int(j), ticked); });
     connect(CommandClose, &QPushButton::clicked, this, [this] { ModFun::CloseChildWindow(this); });
 
     state_.channelCursor.EditOpen = true;
@@ -138,8 +140,8 @@ void FrmCHInfoEdit::ShowChannel(int number)
     const ChannelRecord& channel = state_.WorkingConfiguration.Channels[static_cast<std::size_t>(*index)];
     Text1->setText(ModShowFreFun::ShowFre(state_, channel.RxFreq.raw()));
     SetLive(Text2, true);
-    Text2->setText(ModShowFreFun::EditTxText(state_, channel.RxFreq.raw(), channel.Offset.raw(), channel.OffsetDir,
-                                             state_.preferences.OffSetShowMode));
+    Text2->setText(ModShowFreFun::EditTxText(state_, channel.RxFreq.raw(), channel.Offset.raw(),
+                                             channel.OffsetDir, state_.preferences.OffSetShowMode));
     for (std::size_t i = 0; i < Combo2.size(); ++i) {
         SetLive(Combo2[i], true);
         if (i == BusyLockList)
@@ -179,8 +181,8 @@ void FrmCHInfoEdit::SetLive(QWidget* control, bool live)
 {
     control->setEnabled(live);
     QPalette colours = control->palette();
-    colours.setColor(QPalette::Base, live ? Text1->palette().color(QPalette::Base)
-                                          : palette().color(QPalette::Window));
+    colours.setColor(QPalette::Base,
+                     live ? Text1->palette().color(QPalette::Base) : palette().color(QPalette::Window));
     control->setPalette(colours);
 }
 
@@ -219,7 +221,8 @@ void FrmCHInfoEdit::ReShowBusyLock(int number)
 
 void FrmCHInfoEdit::ReShowEditTxFre(bool rOffSet)
 {
-    Label2[1]->setText(GetLangText(state_, rOffSet ? Texts::ChannelEdit::OffsetLabel : Texts::ChannelEdit::TransmitLabel));
+    Label2[1]->setText(
+        GetLangText(state_, rOffSet ? Texts::ChannelEdit::OffsetLabel : Texts::ChannelEdit::TransmitLabel));
     PlaceLabels();
     SetGridEditData(false);
 }
@@ -255,7 +258,8 @@ void FrmCHInfoEdit::ListChosen(int list, int position)
 void FrmCHInfoEdit::CheckClicked(int box, bool ticked)
 {
     if (WandToSave)
-        Commit(CheckFields[static_cast<std::size_t>(box)].code, ticked ? QStringLiteral("1") : QStringLiteral("0"));
+        Commit(CheckFields[static_cast<std::size_t>(box)].code,
+               ticked ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void FrmCHInfoEdit::CommitText1()

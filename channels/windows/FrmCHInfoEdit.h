@@ -80,9 +80,9 @@ private:
     bool FrequencyKeyPress(QLineEdit* box, const QKeyEvent* key);
 
     AppState& state_;
-    int showing_ = 0;         // nesting depth of SetGridEditData
-    int shownChannel_ = 0;    // channel number of the selectors
-    bool committing_ = false; // a message box during a commit takes the focus away
+    int showing_ = 0;                              // nesting depth of SetGridEditData
+    int shownChannel_ = 0;                         // channel number of the selectors
+    bool committing_ = false;                      // a message box during a commit takes the focus away
     std::array<QStringList, ListCount> entries_{}; // each list's entries for an existing channel
 
     QComboBox* Combo4 = nullptr;

@@ -33,8 +33,7 @@ bool FrmCHInfoEdit::eventFilter(QObject* watched, QEvent* event)
     if (box != Text1 && box != Text2)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::KeyPress:
-        return FrequencyKeyPress(box, static_cast<QKeyEvent*>(event));
+    case QEvent::KeyPress: return FrequencyKeyPress(box, static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
         if (box == Text2 && Text2->text().isEmpty())
             Text2->setText(Text1->text());
@@ -51,8 +50,7 @@ bool FrmCHInfoEdit::eventFilter(QObject* watched, QEvent* event)
             CommitText2();
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -55,8 +55,7 @@ constexpr std::array<int, FrmCHInfoEdit::ListCount> ListLabels{
     Texts::ChannelEdit::AutoDialLabel, Texts::ChannelEdit::SignallingRelationLabel,
     Texts::ChannelEdit::AutoDialLabel};
 
-template <class T>
-T* Named(QWidget* parent, const QString& name)
+template <class T> T* Named(QWidget* parent, const QString& name)
 {
     auto* control = new T(parent);
     control->setObjectName(name);
@@ -88,7 +87,8 @@ void PlaceLabel(QLabel* label, const QWidget* control)
 {
     label->adjustSize();
     const int gap = Twips::ToPixelsX(LabelGap, *label);
-    label->move(control->x() - label->width() - gap, control->y() + (control->height() - label->height()) / 2);
+    label->move(control->x() - label->width() - gap,
+                control->y() + (control->height() - label->height()) / 2);
 }
 
 } // namespace

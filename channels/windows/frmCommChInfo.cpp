@@ -35,8 +35,8 @@ const QColor EditMarkBackground(220, 220, 220);
 const QColor HeaderText(0, 0, 155);
 
 // Column widths in twips; column 3 has no field behind it and stays hidden.
-constexpr std::array<int, ChannelGrid::Columns> ColumnTwips = {740, 1300, 1300, 0, 1200, 1200,
-                                                              1000, 1000, 1000, 1100, 1400};
+constexpr std::array<int, ChannelGrid::Columns> ColumnTwips = {740,  1300, 1300, 0,    1200, 1200,
+                                                               1000, 1000, 1000, 1100, 1400};
 constexpr int GridLeftTwips = 0;
 constexpr int GridTopTwips = 480;
 constexpr int GridWidthTwips = 11358;
@@ -143,8 +143,8 @@ void frmCommChInfo::layoutControls()
     const auto x = [this](int twips) { return Twips::ToPixelsX(twips, *this); };
     const auto y = [this](int twips) { return Twips::ToPixelsY(twips, *this); };
     // The rows are as high as the editors laid over them, and the grid shows all 16 of them.
-    const int rowHeight = std::max({y(MinimumRowTwips), Text1->sizeHint().height(),
-                                    listEditors_[0]->sizeHint().height()});
+    const int rowHeight =
+        std::max({y(MinimumRowTwips), Text1->sizeHint().height(), listEditors_[0]->sizeHint().height()});
     MSFlexGrid1->setRowHeights(y(HeaderTwips), rowHeight);
     const int frame = 2 * MSFlexGrid1->frameWidth();
     const int gridHeight = y(HeaderTwips) + ChannelGrid::DataRows * rowHeight + frame;
@@ -170,7 +170,9 @@ void frmCommChInfo::ChangShowByLanguage()
     Label1->setText(GetLangText(state_, Texts::ChannelTable::GroupLabel));
     setCaption(Texts::ChannelTable::GroupLabel);
     for (int col = 0; col < ChannelGrid::Columns; ++col) {
-        const int number = col == TxColumn && state_.preferences.OffSetShowMode ? Texts::ChannelTable::OffsetHeader : Texts::ChannelTable::ChannelHeader + col;
+        const int number = col == TxColumn && state_.preferences.OffSetShowMode
+                               ? Texts::ChannelTable::OffsetHeader
+                               : Texts::ChannelTable::ChannelHeader + col;
         MSFlexGrid1->setCellText(0, col, GetLangText(state_, number));
     }
     MSFlexGrid1->setHeaderTextColor(HeaderText);
@@ -203,8 +205,8 @@ void frmCommChInfo::fillLists()
 void frmCommChInfo::setCaption(int firstWordNumber)
 {
     setWindowTitle(GetLangText(state_, firstWordNumber) + QLatin1Char(' ') + QString::number(group_ + 1) +
-                   QStringLiteral(" --- ") + GetLangText(state_, Texts::ChannelTable::ChannelWord) + QLatin1Char(' ') +
-                   QString::number(state_.channelCursor.CaptionRow) + QLatin1Char(']'));
+                   QStringLiteral(" --- ") + GetLangText(state_, Texts::ChannelTable::ChannelWord) +
+                   QLatin1Char(' ') + QString::number(state_.channelCursor.CaptionRow) + QLatin1Char(']'));
 }
 
 void frmCommChInfo::SetGridData()
@@ -239,7 +241,8 @@ int frmCommChInfo::cursorRow() const
 
 void frmCommChInfo::drawRow(int row, int channelIndex)
 {
-    const ChannelRecord& channel = state_.WorkingConfiguration.Channels[static_cast<std::size_t>(channelIndex)];
+    const ChannelRecord& channel =
+        state_.WorkingConfiguration.Channels[static_cast<std::size_t>(channelIndex)];
     MSFlexGrid1->setCellText(row, RxColumn, ModShowFreFun::ShowFre(state_, channel.RxFreq.raw()));
     MSFlexGrid1->setCellText(row, TxColumn,
                              ModShowFreFun::GridTxText(state_, channel.RxFreq.raw(), channel.Offset.raw(),
@@ -291,7 +294,9 @@ void frmCommChInfo::reShowGrid(int rRow)
 
 void frmCommChInfo::ReShowAllTxFre(bool rOffSet)
 {
-    MSFlexGrid1->setCellText(0, TxColumn, GetLangText(state_, rOffSet ? Texts::ChannelTable::OffsetHeader : Texts::ChannelTable::TransmitHeader));
+    MSFlexGrid1->setCellText(0, TxColumn,
+                             GetLangText(state_, rOffSet ? Texts::ChannelTable::OffsetHeader
+                                                         : Texts::ChannelTable::TransmitHeader));
     const RadioConfiguration& config = state_.WorkingConfiguration;
     const int used = ModCHEdit::UsedChannels(config);
     for (int i = 0; i < used; ++i) {
@@ -299,8 +304,9 @@ void frmCommChInfo::ReShowAllTxFre(bool rOffSet)
         const int row = channel.ChannelNo - ChannelsPerGroup * group_;
         if (row > 0 && row <= ChannelGrid::DataRows)
             MSFlexGrid1->setCellText(row, TxColumn,
-                                     ModShowFreFun::GridTxText(state_, channel.RxFreq.raw(), channel.Offset.raw(),
-                                                               channel.OffsetDir, rOffSet));
+                                     ModShowFreFun::GridTxText(state_, channel.RxFreq.raw(),
+                                                               channel.Offset.raw(), channel.OffsetDir,
+                                                               rOffSet));
     }
     SetShowEditData();
 }

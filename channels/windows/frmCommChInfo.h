@@ -114,7 +114,7 @@ private:
     void hideEditor(QWidget* editor);
 
     AppState& state_;
-    int group_ = 0;              // the group shown: the selector's position
+    int group_ = 0; // the group shown: the selector's position
     bool firstActivation_ = false;
     bool ready_ = false;
     bool redrawing_ = false;

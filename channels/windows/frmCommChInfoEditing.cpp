@@ -4,12 +4,12 @@
 #include "channels/windows/frmCommChInfo.h"
 
 #include "app/AppState.h"
+#include "base/FixedText.h"
+#include "base/TextOps.h"
 #include "channels/ChannelList.h"
 #include "channels/TypedKeys.h"
 #include "channels/windows/ChannelGrid.h"
-#include "base/FixedText.h"
 #include "data/FrequencyCodec.h"
-#include "base/TextOps.h"
 #include "ui/ChildWindows.h"
 #include "ui/ClipboardKeys.h"
 
@@ -64,8 +64,7 @@ void frmCommChInfo::connectControls()
             Grid_EnterCell();
     });
     connect(MSFlexGrid1, &ChannelGrid::clickedCell, this, &frmCommChInfo::Grid_Click);
-    connect(MSFlexGrid1, &ChannelGrid::doubleClickedCell, this,
-            [this](int, int col) { Grid_DblClick(col); });
+    connect(MSFlexGrid1, &ChannelGrid::doubleClickedCell, this, [this](int, int col) { Grid_DblClick(col); });
     connect(MSFlexGrid1, &ChannelGrid::enterPressed, this, &frmCommChInfo::EnterGridEdit);
     connect(MSFlexGrid1, &ChannelGrid::scrolled, this, &frmCommChInfo::Grid_Scroll);
     connect(MSFlexGrid1, &ChannelGrid::rightClicked, this, &frmCommChInfo::channelMenuRequested);
@@ -297,8 +296,8 @@ void frmCommChInfo::Grid_Click(int row, int col)
         return;
     // A click that moved the cursor has entered the cell already.
     const QWidget* editor = col == RxColumn || col == TxColumn ? static_cast<QWidget*>(Text1)
-                            : col == CodeColumn               ? static_cast<QWidget*>(Text2)
-                                                              : listEditorOf(col);
+                            : col == CodeColumn                ? static_cast<QWidget*>(Text2)
+                                                               : listEditorOf(col);
     if (editor != nullptr && editor->isVisible() && row == state_.channelCursor.CurrentRow &&
         col == state_.channelCursor.CurrentCol)
         return;

@@ -19,8 +19,7 @@
 
 namespace mk21 {
 
-FrmModelInfo::FrmModelInfo(AppState& state, QWidget* parent)
-    : QDialog(parent), state_(state)
+FrmModelInfo::FrmModelInfo(AppState& state, QWidget* parent) : QDialog(parent), state_(state)
 {
     setObjectName(QStringLiteral("FrmModelInfo"));
     setModal(true);

@@ -1,9 +1,9 @@
 #include "link/windows/FrmPassWord.h"
 
 #include "app/AppState.h"
+#include "base/FixedText.h"
 #include "base/LanguageTexts.h"
 #include "base/texts/LanguageDialogTexts.h"
-#include "base/FixedText.h"
 #include "ui/DialogCaptions.h"
 #include "ui/Twips.h"
 
@@ -12,11 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace mk21
-{
+namespace mk21 {
 
-namespace
-{
+namespace {
 
 constexpr int LabelGapTwips = 50;
 

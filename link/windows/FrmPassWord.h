@@ -6,21 +6,19 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace mk21
-{
+namespace mk21 {
 
 class AppState;
 
 // The password window: OK keeps the typed password for the sessions of this run.
-class FrmPassWord final : public QDialog
-{
+class FrmPassWord final : public QDialog {
     Q_OBJECT
-  public:
+public:
     static constexpr int MaxLength = 4;
 
     explicit FrmPassWord(AppState& state, QWidget* parent = nullptr);
 
-  private:
+private:
     void CommandOK_Click();
 
     AppState& state_;

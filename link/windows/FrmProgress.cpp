@@ -11,11 +11,9 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-namespace mk21
-{
+namespace mk21 {
 
-namespace
-{
+namespace {
 
 constexpr int LabelGapTwips = 10;
 

@@ -5,17 +5,15 @@
 class QLabel;
 class QProgressBar;
 
-namespace mk21
-{
+namespace mk21 {
 
 class AppState;
 
 // The progress window of a read or write: modal while the session runs, closed by the session
 // only; the user cannot close it.
-class FrmProgress final : public QDialog
-{
+class FrmProgress final : public QDialog {
     Q_OBJECT
-  public:
+public:
     FrmProgress(AppState& state, int operationType, QWidget* parent = nullptr);
 
     // The bar and the percentage text.
@@ -25,10 +23,10 @@ class FrmProgress final : public QDialog
 
     void reject() override;
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     QProgressBar* ProgressBar1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

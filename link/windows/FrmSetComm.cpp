@@ -14,11 +14,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace mk21
-{
+namespace mk21 {
 
-namespace
-{
+namespace {
 
 constexpr int OptionRows = 8;
 

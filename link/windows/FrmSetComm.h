@@ -10,17 +10,15 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 
-namespace mk21
-{
+namespace mk21 {
 
 class AppState;
 
 // The port dialog: one option per port number 1..16 with the device behind it, the present
 // ports enabled and kept up to date while the dialog is open; OK makes the choice the session port.
-class FrmSetComm final : public QDialog
-{
+class FrmSetComm final : public QDialog {
     Q_OBJECT
-  public:
+public:
     static constexpr int ReCommInterval = 1000;
 
     explicit FrmSetComm(AppState& state, QWidget* parent = nullptr);
@@ -29,7 +27,7 @@ class FrmSetComm final : public QDialog
 
     QTimer ReCommTimer;
 
-  private:
+private:
     // Enables the options of the present ports and shows each one's device.
     void EnableOptions();
     void ReCommTimer_Timer();

@@ -1,8 +1,8 @@
 #include "app/Documents.h"
 
 #include "app/AppState.h"
-#include "base/LanguageTexts.h"
 #include "app/NewConfiguration.h"
+#include "base/LanguageTexts.h"
 #include "data/ConfigurationOps.h"
 #include "data/DataFile.h"
 #include "data/RecordCodec.h"
@@ -64,19 +64,22 @@ TEST(ConfigurationChange, EachComparedBlockCountsAndTheRestDoesNot)
         {"nothing", [](AppState&) {}, false},
         {"channel count", [](AppState& s) { s.WorkingConfiguration.ChannelCount = 3; }, true},
         {"transmit power only", [](AppState& s) { s.WorkingConfiguration.Channels[2].TxPower = 0; }, true},
-        {"scan skip of the last channel", [](AppState& s) { s.WorkingConfiguration.Channels[3].ScanSkip = 1; }, true},
+        {"scan skip of the last channel",
+         [](AppState& s) { s.WorkingConfiguration.Channels[3].ScanSkip = 1; }, true},
         {"a tone", [](AppState& s) { s.WorkingConfiguration.Channels[0].EncodeTone = 5; }, true},
         {"offset direction", [](AppState& s) { s.WorkingConfiguration.Channels[1].OffsetDir = 1; }, true},
         {"channel number", [](AppState& s) { s.WorkingConfiguration.Channels[1].ChannelNo = 9; }, true},
         {"channels in another order",
-         [](AppState& s) { std::swap(s.WorkingConfiguration.Channels[0], s.WorkingConfiguration.Channels[3]); },
+         [](AppState& s) {
+             std::swap(s.WorkingConfiguration.Channels[0], s.WorkingConfiguration.Channels[3]);
+         },
          false},
         {"channel void flag", [](AppState& s) { s.WorkingConfiguration.Channels[0].ChannelVoid = 1; }, false},
         {"a free entry", [](AppState& s) { s.WorkingConfiguration.Channels[100].TxPower = 1; }, false},
         {"receive text untrimmed",
          [](AppState& s) { s.WorkingConfiguration.Channels[0].RxFreq.bytes()[7] = '\0'; }, true},
-        {"offset emptied another way",
-         [](AppState& s) { s.WorkingConfiguration.Channels[0].Offset = ""; }, false},
+        {"offset emptied another way", [](AppState& s) { s.WorkingConfiguration.Channels[0].Offset = ""; },
+         false},
         {"model code untrimmed",
          [](AppState& s) { s.WorkingConfiguration.RadioInfo.ModelCode.bytes()[6] = '\0'; }, true},
         {"band number", [](AppState& s) { s.WorkingConfiguration.RadioInfo.BandNumber = 1; }, true},
@@ -85,7 +88,8 @@ TEST(ConfigurationChange, EachComparedBlockCountsAndTheRestDoesNot)
          [](AppState& s) { s.WorkingConfiguration.Features.MessageLines[3] = ""; }, false},
         {"key", [](AppState& s) { s.WorkingConfiguration.Features.KeySettings.Pf2Long = 7; }, true},
         {"scan only", [](AppState& s) { s.WorkingConfiguration.Features.ScanSettings.ScanMode = 1; }, true},
-        {"alert only", [](AppState& s) { s.WorkingConfiguration.Features.AlertSettings.AlarmCycles = 3; }, true},
+        {"alert only", [](AppState& s) { s.WorkingConfiguration.Features.AlertSettings.AlarmCycles = 3; },
+         true},
         {"alarm mode", [](AppState& s) { s.WorkingSide.AlarmMode = 0; }, true},
         {"side tag trimmed alike",
          [](AppState& s) {
@@ -94,7 +98,8 @@ TEST(ConfigurationChange, EachComparedBlockCountsAndTheRestDoesNot)
          },
          false},
         {"side tag", [](AppState& s) { s.WorkingSide.SideVersion = "V110"; }, true},
-        {"optional feature", [](AppState& s) { s.WorkingConfiguration.Features.OptionalFeatures.VoxOn = 1; }, true},
+        {"optional feature", [](AppState& s) { s.WorkingConfiguration.Features.OptionalFeatures.VoxOn = 1; },
+         true},
         {"test frequency 11",
          [](AppState& s) { s.WorkingConfiguration.TestFrequencies[10].TestFreqB = "45000000"; }, true},
         {"test frequencies 12..16", [](AppState& s) { s.ExtraTestFreqs[4].TestFreqA = "45000000"; }, false},
@@ -108,8 +113,10 @@ TEST(ConfigurationChange, EachComparedBlockCountsAndTheRestDoesNot)
          [](AppState& s) { s.WorkingConfiguration.Features.Dtmf.IdCode = "109"; }, true},
         {"kill code digits",
          [](AppState& s) { s.WorkingConfiguration.Features.Dtmf.KillCode.Digits = "123"; }, true},
-        {"BOT code length", [](AppState& s) { s.WorkingConfiguration.Features.Dtmf.BotCode.Length = 2; }, true},
-        {"memory 16", [](AppState& s) { s.WorkingConfiguration.Features.Dtmf.DtmfMemory[15].Digits = "9"; }, true},
+        {"BOT code length", [](AppState& s) { s.WorkingConfiguration.Features.Dtmf.BotCode.Length = 2; },
+         true},
+        {"memory 16", [](AppState& s) { s.WorkingConfiguration.Features.Dtmf.DtmfMemory[15].Digits = "9"; },
+         true},
         {"data version", [](AppState& s) { s.WorkingConfiguration.DataVersion = "V100"; }, false},
     };
     for (const auto& c : cases) {
@@ -224,7 +231,8 @@ TEST(Documents, AnUnlistedVersionOffersTheReleaseThatServesIt)
         ASSERT_FALSE(s.prompter.asked.isEmpty());
         const mk21::Prompt& question = s.prompter.asked.front();
         EXPECT_EQ(question.buttons, mk21::PromptButtons::YesNo);
-        EXPECT_TRUE(question.text.startsWith(mk21::GetLangText(s.state, 9062))) << question.text.toStdString();
+        EXPECT_TRUE(question.text.startsWith(mk21::GetLangText(s.state, 9062)))
+            << question.text.toStdString();
         EXPECT_TRUE(question.text.contains(mk21::GetLangText(s.state, 9064)));
         EXPECT_TRUE(question.text.contains(QStringLiteral("V") + c.tag[1] + u'.' + c.tag[2] + c.tag[3]));
         if (c.launched.isEmpty()) {

@@ -9,8 +9,7 @@
 
 #include <optional>
 
-namespace mk21::test
-{
+namespace mk21::test {
 
 inline void WriteWholeFile(const QString& path, const QByteArray& bytes)
 {

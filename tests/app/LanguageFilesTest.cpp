@@ -1,8 +1,8 @@
 // The shipped language files against the catalogue of text numbers, the program's own lookups
 // against the catalogue, and the lookup itself on real files.
 
-#include "base/IniFile.h"
 #include "app/LanguageCatalogue.h"
+#include "base/IniFile.h"
 #include "base/LanguageTexts.h"
 #include "base/texts/AllTexts.h"
 #include "tests/support/StagedState.h"
@@ -121,8 +121,8 @@ TEST_P(ShippedFile, HoldsOnlyCataloguedKeysEachInTheSectionItsNumberSelects)
         bool ok = false;
         const int number = line.key.toInt(&ok);
         ASSERT_TRUE(ok && QString::number(number) == line.key)
-            << GetParam() << " line " << line.lineNumber << ": key is not a plain number: "
-            << line.key.toStdString();
+            << GetParam() << " line " << line.lineNumber
+            << ": key is not a plain number: " << line.key.toStdString();
         EXPECT_TRUE(LanguageCatalogue::Contains(number))
             << GetParam() << " line " << line.lineNumber << ": " << number << " is not looked up";
         EXPECT_EQ(line.section, SectionOfNumber(number))
@@ -173,16 +173,31 @@ TEST_P(ShippedFile, ApplicationTitleIsMk21Cps)
 TEST_P(ShippedFile, EntriesOfOneListDiffer)
 {
     const IniDocument doc = IniDocument::load(path());
-    auto text = [&doc](int n) { return doc.value(SectionOfNumber(n), QString::number(n)).value_or(QString()); };
+    auto text = [&doc](int n) {
+        return doc.value(SectionOfNumber(n), QString::number(n)).value_or(QString());
+    };
 
     QList<QList<int>> lists = {
-        {14014, 14015, 14016},        {14017, 14018},          {14013, 14019},
-        {14020, 14021, 14022},        {15030, 15031, 15032, 15033}, {15034, 15035},
-        {15030, 15037, 15038, 15039}, {15040, 15041, 15042},   {15030, 15043},
-        {15044, 15045, 15046},        {15050, 15051},          {16042, 16043},
-        {16300, 16301, 16044, 16045}, {16040, 16046, 16047, 16048}, {18043, 18044, 18045},
-        {23002, 23003},               {26030, 26031},          {27030, 27031, 27032, 27033},
-        {27034, 27035},               {27037, 27038},
+        {14014, 14015, 14016},
+        {14017, 14018},
+        {14013, 14019},
+        {14020, 14021, 14022},
+        {15030, 15031, 15032, 15033},
+        {15034, 15035},
+        {15030, 15037, 15038, 15039},
+        {15040, 15041, 15042},
+        {15030, 15043},
+        {15044, 15045, 15046},
+        {15050, 15051},
+        {16042, 16043},
+        {16300, 16301, 16044, 16045},
+        {16040, 16046, 16047, 16048},
+        {18043, 18044, 18045},
+        {23002, 23003},
+        {26030, 26031},
+        {27030, 27031, 27032, 27033},
+        {27034, 27035},
+        {27037, 27038},
     };
     QList<int> keyFunctions;
     for (int code = 0; code < Texts::Key::FunctionCount; ++code)
@@ -192,8 +207,8 @@ TEST_P(ShippedFile, EntriesOfOneListDiffer)
     for (const QList<int>& list : lists) {
         QSet<QString> texts;
         for (int n : list) {
-            EXPECT_FALSE(texts.contains(text(n))) << GetParam() << ": " << n << " repeats \""
-                                                  << text(n).toStdString() << "\" of its list";
+            EXPECT_FALSE(texts.contains(text(n)))
+                << GetParam() << ": " << n << " repeats \"" << text(n).toStdString() << "\" of its list";
             texts.insert(text(n));
         }
     }
@@ -201,8 +216,13 @@ TEST_P(ShippedFile, EntriesOfOneListDiffer)
     // The revert list is composed from the priority label and four words (template order).
     const QString p = text(26002);
     const QString plus = QStringLiteral(" + ");
-    const QStringList revert = {text(26032), text(26032) + plus + text(26033), p + u'1', p + u'2',
-                                text(26034), text(26035), p + u'1' + plus + text(26033),
+    const QStringList revert = {text(26032),
+                                text(26032) + plus + text(26033),
+                                p + u'1',
+                                p + u'2',
+                                text(26034),
+                                text(26035),
+                                p + u'1' + plus + text(26033),
                                 p + u'2' + plus + text(26033)};
     EXPECT_EQ(QSet<QString>(revert.begin(), revert.end()).size(), revert.size()) << GetParam();
 }
@@ -412,8 +432,9 @@ QStringList ProgramSources()
 {
     QStringList files;
     for (const char* folder : {"app", "base", "data", "channels", "link", "features", "ui", "tools"}) {
-        QDirIterator it(SourceFile(QString::fromLatin1(folder)), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
-                        QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(SourceFile(QString::fromLatin1(folder)),
+                        {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                        QDirIterator::Subdirectories);
         while (it.hasNext())
             files.append(it.next());
     }
@@ -426,8 +447,8 @@ QStringList ProgramSources()
 QList<Lookup> LiteralLookups(const QStringList& files)
 {
     // The first argument may hold one level of parentheses: ShowMsg(AppState::current(), 9021).
-    const QRegularExpression call(QStringLiteral(
-        R"((GetLangText|ShowMsg|LangText)\s*\((?:(?:[^,()]|\([^()]*\))*,)?\s*(\d{4,5})\b)"));
+    const QRegularExpression call(
+        QStringLiteral(R"((GetLangText|ShowMsg|LangText)\s*\((?:(?:[^,()]|\([^()]*\))*,)?\s*(\d{4,5})\b)"));
     QList<Lookup> found;
     for (const QString& file : files) {
         const QString text = ReadText(file);
@@ -506,12 +527,11 @@ TEST(ProgramLookups, ThePatternMissesNoLookupWithALiteralNumber)
 
 TEST(ProgramLookups, ThePatternSeesTheCallShapesInUse)
 {
-    const QString sample = QStringLiteral(
-        "x = GetLangText(state, 9021);\n"
-        "ShowMsg(state,\n        9033, PromptIcon::Warning);\n"
-        "ShowMsg( AppState::current() , 9008 + type);\n"
-        "label->setText(LangText(14013));\n"
-        "GetLangText(state, number);\n");
+    const QString sample = QStringLiteral("x = GetLangText(state, 9021);\n"
+                                          "ShowMsg(state,\n        9033, PromptIcon::Warning);\n"
+                                          "ShowMsg( AppState::current() , 9008 + type);\n"
+                                          "label->setText(LangText(14013));\n"
+                                          "GetLangText(state, number);\n");
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString file = dir.filePath(QStringLiteral("Sample.cpp"));
@@ -605,8 +625,8 @@ TEST(GetLangText, DecodesAGbkFile)
     test::StagedState staged;
     const QString title = QStringLiteral("频率超出频段范围。");
     const QString menu = QStringLiteral("读频(&R)");
-    const QString content = QStringLiteral("[Msg]\r\n9021=") + title + QStringLiteral("\r\n[Menu]\r\n10301=") +
-                            menu + QStringLiteral("\r\n");
+    const QString content = QStringLiteral("[Msg]\r\n9021=") + title +
+                            QStringLiteral("\r\n[Menu]\r\n10301=") + menu + QStringLiteral("\r\n");
     QStringEncoder gbk("GBK");
     ASSERT_TRUE(gbk.isValid());
     const QByteArray bytes = gbk.encode(content);

@@ -1,8 +1,8 @@
-#include "app/ConfigurationChange.h"
 #include "app/NewConfiguration.h"
+#include "app/ConfigurationChange.h"
+#include "base/TextOps.h"
 #include "data/ConfigurationOps.h"
 #include "data/ModelBand.h"
-#include "base/TextOps.h"
 #include "link/SessionEngine.h"
 #include "tests/support/StagedState.h"
 
@@ -99,10 +99,8 @@ TEST(Configuration, TheFirstChannelLiesInTheMiddleOfEachBand)
         const char* rx;
         int number;
     } cases[] = {
-        {"ZR750", "136 - 174 MHz", "15500000", 8},
-        {"ZR750G", "144 - 146 MHz", "14500000", 13},
-        {"ZR750G", "430 - 450 MHz", "44000000", 1},
-        {"ZR750", "450 - 520 MHz", "48500000", 32},
+        {"ZR750", "136 - 174 MHz", "15500000", 8},   {"ZR750G", "144 - 146 MHz", "14500000", 13},
+        {"ZR750G", "430 - 450 MHz", "44000000", 1},  {"ZR750", "450 - 520 MHz", "48500000", 32},
         {"ZR750G", "136 - 145 MHz", "14050000", 11},
     };
     for (const auto& c : cases) {
@@ -209,8 +207,10 @@ TEST(Configuration, ANewDocumentStartsUnchangedForEveryModelAndBand)
             s.state.model.CurrentBandText = band;
             mk21::ModFun::ParseBandRange(s.state.model);
             ModConfig::NewConfiguration(s.state);
-            EXPECT_FALSE(mk21::ModDocument::IsConfigurationChanged(s.state)) << model << " " << band.toStdString();
-            EXPECT_EQ(s.state.WorkingConfiguration.RadioInfo.BandNumber, mk21::ModelBandTable::BandNumberOfText(band));
+            EXPECT_FALSE(mk21::ModDocument::IsConfigurationChanged(s.state))
+                << model << " " << band.toStdString();
+            EXPECT_EQ(s.state.WorkingConfiguration.RadioInfo.BandNumber,
+                      mk21::ModelBandTable::BandNumberOfText(band));
         }
     }
 }

@@ -2,12 +2,12 @@
 // this release's own firmware are each told once; the program goes on with the built-in English
 // texts and its own firmware.
 #include "app/StartupNotes.h"
-#include "base/BuiltinTexts.h"
 #include "app/Documents.h"
-#include "base/IniFile.h"
 #include "app/LanguageCatalogue.h"
-#include "base/LanguageTexts.h"
 #include "app/Startup.h"
+#include "base/BuiltinTexts.h"
+#include "base/IniFile.h"
+#include "base/LanguageTexts.h"
 #include "link/VersionTables.h"
 #include "tests/app/LanguageFileSupport.h"
 #include "tests/support/StagedState.h"
@@ -19,10 +19,8 @@
 
 #include <optional>
 
-namespace mk21
-{
-namespace
-{
+namespace mk21 {
+namespace {
 
 using test::StagedState;
 
@@ -45,16 +43,14 @@ void PrintTo(const DamageCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class DamagedLanguageFile : public testing::TestWithParam<DamageCase>
-{
-};
+class DamagedLanguageFile : public testing::TestWithParam<DamageCase> {};
 
 TEST_P(DamagedLanguageFile, IsToldOnceAtStartInTheBuiltInEnglish)
 {
     const DamageCase& c = GetParam();
     StagedState s;
     WriteWholeFile(s.rootFile(QStringLiteral("language/mysetup.ini")),
-              "[language]\r\nIsFirstRun=0\r\nCurrentLanguage=2\r\n");
+                   "[language]\r\nIsFirstRun=0\r\nCurrentLanguage=2\r\n");
     s.state.settings.LanguageFileName = QStringLiteral("chinese.ini");
     SetLanguageFile(s, c.file);
 
@@ -109,9 +105,7 @@ TEST(StartupNotes, ShippedFilesGiveNone)
 
 // ---- Version.ini ---------------------------------------------------------------------------------
 
-class DamagedVersionTable : public testing::TestWithParam<std::optional<QByteArray>>
-{
-};
+class DamagedVersionTable : public testing::TestWithParam<std::optional<QByteArray>> {};
 
 TEST_P(DamagedVersionTable, ServesItsOwnFirmwareAndSaysSoOnce)
 {

@@ -1,7 +1,7 @@
-#include "data/CapabilityRecord.h"
-#include "base/IniFile.h"
-#include "app/ProgramFolders.h"
 #include "app/Startup.h"
+#include "app/ProgramFolders.h"
+#include "base/IniFile.h"
+#include "data/CapabilityRecord.h"
 #include "tests/support/StagedState.h"
 
 #include <QFile>
@@ -82,9 +82,9 @@ TEST(Startup, MissingOrBadSettingsFallBackToAFirstRunOnPortOne)
         bool firstRun;
     };
     const Case cases[] = {
-        {nullptr, true},                                                   // no mysetup.ini at all
-        {"[language]\r\n", true},                                           // no keys
-        {"[language]\r\nIsFirstRun=yes\r\ncomPort=COM3\r\n", true},         // not numbers
+        {nullptr, true},                                            // no mysetup.ini at all
+        {"[language]\r\n", true},                                   // no keys
+        {"[language]\r\nIsFirstRun=yes\r\ncomPort=COM3\r\n", true}, // not numbers
         {"[language]\r\nIsFirstRun=0\r\ncomPort=99999999\r\nCurrentLanguage=x\r\n", false},
     };
     for (const Case& c : cases) {

@@ -1,7 +1,7 @@
 // The built-in English texts: what every number shows that the chosen language file cannot give.
 #include "base/BuiltinTexts.h"
-#include "base/IniFile.h"
 #include "app/LanguageCatalogue.h"
+#include "base/IniFile.h"
 #include "base/LanguageTexts.h"
 #include "tests/app/LanguageFileSupport.h"
 #include "tests/support/StagedState.h"
@@ -13,10 +13,8 @@
 
 #include <optional>
 
-namespace mk21
-{
-namespace
-{
+namespace mk21 {
+namespace {
 
 using test::StagedState;
 
@@ -49,9 +47,7 @@ void PrintTo(const LookupCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class FallbackLookup : public testing::TestWithParam<LookupCase>
-{
-};
+class FallbackLookup : public testing::TestWithParam<LookupCase> {};
 
 TEST_P(FallbackLookup, TakesTheFileOrElseTheBuiltInEnglish)
 {

@@ -27,19 +27,19 @@ void writeFile(const QString& path, const QByteArray& bytes)
 
 TEST(IniFile, ReadsWithPrivateProfileRules)
 {
-    const IniDocument doc = IniDocument::parse(QStringLiteral(
-        "; comment=1\r\n"
-        "[Msg]\r\n"
-        "  9001 =  Data files  \r\n"
-        "9001=second copy is ignored\r\n"
-        "QUOTED=\"  kept blanks  \"\r\n"
-        "path=C:\\radio\\a.dat\r\n"
-        "semi=a;b\r\n"
-        "  ;9002=commented out\r\n"
-        "[msg]\r\n"
-        "9003=the second section of a name is ignored\r\n"
-        "[Other]\r\n"
-        "x=1\r\n"));
+    const IniDocument doc =
+        IniDocument::parse(QStringLiteral("; comment=1\r\n"
+                                          "[Msg]\r\n"
+                                          "  9001 =  Data files  \r\n"
+                                          "9001=second copy is ignored\r\n"
+                                          "QUOTED=\"  kept blanks  \"\r\n"
+                                          "path=C:\\radio\\a.dat\r\n"
+                                          "semi=a;b\r\n"
+                                          "  ;9002=commented out\r\n"
+                                          "[msg]\r\n"
+                                          "9003=the second section of a name is ignored\r\n"
+                                          "[Other]\r\n"
+                                          "x=1\r\n"));
     EXPECT_EQ(doc.value("MSG", "9001"), QStringLiteral("Data files"));
     EXPECT_EQ(doc.value("msg", "quoted"), QStringLiteral("  kept blanks  "));
     EXPECT_EQ(doc.value("Msg", "path"), QStringLiteral("C:\\radio\\a.dat"));
@@ -81,11 +81,13 @@ TEST(IniFile, WritingOneKeyKeepsEveryOtherLine)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("mysetup.ini");
-    writeFile(path, "; settings\r\n[language]\r\nIsFirstRun=1\r\ncomPort = 3\r\n\r\n[other]\r\ncomPort=9\r\n");
+    writeFile(path,
+              "; settings\r\n[language]\r\nIsFirstRun=1\r\ncomPort = 3\r\n\r\n[other]\r\ncomPort=9\r\n");
 
     ASSERT_TRUE(mk21::WriteProfileString(path, "Language", "COMPORT", "5"));
-    EXPECT_EQ(readFile(path),
-              QByteArray("; settings\r\n[language]\r\nIsFirstRun=1\r\nCOMPORT=5\r\n\r\n[other]\r\ncomPort=9\r\n"));
+    EXPECT_EQ(
+        readFile(path),
+        QByteArray("; settings\r\n[language]\r\nIsFirstRun=1\r\nCOMPORT=5\r\n\r\n[other]\r\ncomPort=9\r\n"));
 
     ASSERT_TRUE(mk21::WriteProfileString(path, "language", "CurrentLanguage", "2"));
     EXPECT_EQ(readFile(path), QByteArray("; settings\r\n[language]\r\nIsFirstRun=1\r\nCOMPORT=5\r\n"

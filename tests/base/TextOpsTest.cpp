@@ -33,7 +33,10 @@ struct TrimCase {
     QString raw;
     QString trimmed;
 };
-void PrintTo(const TrimCase& c, std::ostream* os) { *os << Visible(c.raw); }
+void PrintTo(const TrimCase& c, std::ostream* os)
+{
+    *os << Visible(c.raw);
+}
 
 class TrimNulTest : public ::testing::TestWithParam<TrimCase> {};
 
@@ -42,16 +45,14 @@ TEST_P(TrimNulTest, CutsBlanksThenAtNul)
     EXPECT_EQ(TrimNul(GetParam().raw), GetParam().trimmed);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, TrimNulTest, ::testing::Values(
-    TrimCase{QString("ABC") + QChar(u'\0') + QString(12, u' '), "ABC"},
-    TrimCase{QString(16, u' '), ""},
-    TrimCase{"", ""},
-    TrimCase{"ABC   ", "ABC"},
-    TrimCase{"  ABC", "  ABC"},
-    TrimCase{"A B C", "A B C"},
-    TrimCase{QString("AB") + QChar(u'\0') + "CD  ", "AB"},
-    TrimCase{QString(7, QChar(u'\0')), ""},
-    TrimCase{QString("ABC ") + QChar(u'\0'), "ABC "}));   // blanks before the NUL stay
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TrimNulTest,
+    ::testing::Values(TrimCase{QString("ABC") + QChar(u'\0') + QString(12, u' '), "ABC"},
+                      TrimCase{QString(16, u' '), ""}, TrimCase{"", ""}, TrimCase{"ABC   ", "ABC"},
+                      TrimCase{"  ABC", "  ABC"}, TrimCase{"A B C", "A B C"},
+                      TrimCase{QString("AB") + QChar(u'\0') + "CD  ", "AB"},
+                      TrimCase{QString(7, QChar(u'\0')), ""},
+                      TrimCase{QString("ABC ") + QChar(u'\0'), "ABC "})); // blanks before the NUL stay
 
 TEST(TrimNul, FixedTextReadsThroughIt)
 {
@@ -110,7 +111,10 @@ struct NumericCase {
     bool numeric;
     double value;
 };
-void PrintTo(const NumericCase& c, std::ostream* os) { *os << Visible(c.text); }
+void PrintTo(const NumericCase& c, std::ostream* os)
+{
+    *os << Visible(c.text);
+}
 
 class NumericTest : public ::testing::TestWithParam<NumericCase> {};
 
@@ -120,30 +124,19 @@ TEST_P(NumericTest, RecognisesAndConverts)
     EXPECT_DOUBLE_EQ(ToNumber(GetParam().text), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, NumericTest, ::testing::Values(
-    NumericCase{"12", true, 12},
-    NumericCase{" 12 ", true, 12},
-    NumericCase{"\t438.5\n", true, 438.5},
-    NumericCase{"+1.5", true, 1.5},
-    NumericCase{"-1.5", true, -1.5},
-    NumericCase{"-.5", true, -0.5},
-    NumericCase{".5", true, 0.5},
-    NumericCase{"5.", true, 5},
-    NumericCase{"007", true, 7},
-    NumericCase{"", false, 0},
-    NumericCase{"   ", false, 0},
-    NumericCase{".", false, 0},
-    NumericCase{"+", false, 0},
-    NumericCase{"-", false, 0},
-    NumericCase{"1.2.3", false, 0},
-    NumericCase{"1,5", false, 0},        // "." is the only decimal separator
-    NumericCase{"1e5", false, 0},
-    NumericCase{"12a", false, 0},
-    NumericCase{"- 5", false, 0},
-    NumericCase{"+-5", false, 0},
-    NumericCase{"4 38", false, 0},
-    NumericCase{QString("12") + QChar(u'\0'), false, 0},
-    NumericCase{QStringLiteral("１２"), false, 0}));   // full-width digits
+INSTANTIATE_TEST_SUITE_P(
+    Forms, NumericTest,
+    ::testing::Values(NumericCase{"12", true, 12}, NumericCase{" 12 ", true, 12},
+                      NumericCase{"\t438.5\n", true, 438.5}, NumericCase{"+1.5", true, 1.5},
+                      NumericCase{"-1.5", true, -1.5}, NumericCase{"-.5", true, -0.5},
+                      NumericCase{".5", true, 0.5}, NumericCase{"5.", true, 5}, NumericCase{"007", true, 7},
+                      NumericCase{"", false, 0}, NumericCase{"   ", false, 0}, NumericCase{".", false, 0},
+                      NumericCase{"+", false, 0}, NumericCase{"-", false, 0}, NumericCase{"1.2.3", false, 0},
+                      NumericCase{"1,5", false, 0}, // "." is the only decimal separator
+                      NumericCase{"1e5", false, 0}, NumericCase{"12a", false, 0},
+                      NumericCase{"- 5", false, 0}, NumericCase{"+-5", false, 0},
+                      NumericCase{"4 38", false, 0}, NumericCase{QString("12") + QChar(u'\0'), false, 0},
+                      NumericCase{QStringLiteral("１２"), false, 0})); // full-width digits
 
 TEST(PlainNumber, ShortestFixedForm)
 {
@@ -182,9 +175,9 @@ TEST(NumOrDefault, NumbersRoundOthersGiveTheDefault)
         {"12abc", 7, 7},
         {"2147483647", 7, 2147483647},
         {"-2147483648", 7, std::numeric_limits<int>::min()},
-        {"2147483648", 7, 7},          // beyond int: the default, not a wrapped value
+        {"2147483648", 7, 7}, // beyond int: the default, not a wrapped value
         {"99999999999", -1, -1},
-        {huge, 5, 5},                  // overflows a double
+        {huge, 5, 5}, // overflows a double
         {"-" + huge, 5, 5},
     };
     for (const Case& c : cases)
@@ -201,9 +194,20 @@ TEST(Times16, RoundsAndSaturates)
     };
     const double inf = std::numeric_limits<double>::infinity();
     const Case cases[] = {
-        {0, 0},         {1, 16},         {1.5, 24},          {-1.5, -24},       {0.03, 0},
-        {0.04, 1},      {-0.04, -1},     {2047.9375, 32767}, {2048, 32767},     {3000, 32767},
-        {-2048, -32768}, {-3000, -32768}, {inf, 32767},      {-inf, -32768},
+        {0, 0},
+        {1, 16},
+        {1.5, 24},
+        {-1.5, -24},
+        {0.03, 0},
+        {0.04, 1},
+        {-0.04, -1},
+        {2047.9375, 32767},
+        {2048, 32767},
+        {3000, 32767},
+        {-2048, -32768},
+        {-3000, -32768},
+        {inf, 32767},
+        {-inf, -32768},
         {std::numeric_limits<double>::quiet_NaN(), 0},
     };
     for (const Case& c : cases)
@@ -219,7 +223,9 @@ TEST(ParseBandRange, TakesBothLimitsFromTheBandText)
         double low;
         double high;
     };
-    const Case cases[] = {{"400 - 480 MHz", 400, 480}, {"136 - 174 MHz", 136, 174}, {"450 - 520 MHz", 450, 520},
+    const Case cases[] = {{"400 - 480 MHz", 400, 480},
+                          {"136 - 174 MHz", 136, 174},
+                          {"450 - 520 MHz", 450, 520},
                           {"350 - 390 MHz", 350, 390}};
     for (const Case& c : cases) {
         ModelBand model;

@@ -1,7 +1,7 @@
 #include "channels/ChannelCommands.h"
 
-#include "channels/ConfirmAnswer.h"
 #include "channels/ChannelList.h"
+#include "channels/ConfirmAnswer.h"
 #include "tests/channels/ChannelTestSupport.h"
 #include "tests/support/StagedState.h"
 
@@ -29,7 +29,10 @@ public:
         ConfirmAnswer::Record(state_, mode, answers.front().first, answers.front().second);
         answers.pop_front();
     }
-    void ReShowChRow(int row, int group) override { events.append(QStringLiteral("row %1/%2").arg(row).arg(group)); }
+    void ReShowChRow(int row, int group) override
+    {
+        events.append(QStringLiteral("row %1/%2").arg(row).arg(group));
+    }
     void ReShowAllCh() override { events.append(QStringLiteral("all")); }
     void MoveTableCursor(int row) override { events.append(QStringLiteral("cursor %1").arg(row)); }
 
@@ -182,7 +185,8 @@ TEST(ChannelCommands, PasteOfAVoidRecordOrIntoAFullListWritesNoChannel)
     // A full list whose damaged last number leaves channel 5 missing.
     mk21::RadioConfiguration& config = s.state.WorkingConfiguration;
     for (int i = 0; i < mk21::MaxChannels; ++i)
-        config.Channels[static_cast<std::size_t>(i)].ChannelNo = static_cast<mk21::Integer>(i == 4 ? 0 : i + 1);
+        config.Channels[static_cast<std::size_t>(i)].ChannelNo =
+            static_cast<mk21::Integer>(i == 4 ? 0 : i + 1);
     config.ChannelCount = mk21::MaxChannels;
     s.state.ChClipboard.record.ChannelVoid = 0;
     const mk21::RadioConfiguration before = config;

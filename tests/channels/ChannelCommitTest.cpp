@@ -1,6 +1,6 @@
-#include "channels/ChannelList.h"
 #include "app/ConfigurationChange.h"
 #include "app/NewConfiguration.h"
+#include "channels/ChannelList.h"
 #include "data/ConfigurationOps.h"
 #include "data/FrequencyCodec.h"
 #include "tests/channels/ChannelTestSupport.h"
@@ -191,7 +191,8 @@ TEST(ChannelCommit, FrequenciesAreClampedWithOneWarning)
         const char* typed;
         const char* wantRx;
     };
-    const Case cases[] = {{"490", "48000000"}, {"350.5", "40000000"}, {"abc", "40000000"}, {"480.000001", "48000000"}};
+    const Case cases[] = {
+        {"490", "48000000"}, {"350.5", "40000000"}, {"abc", "40000000"}, {"480.000001", "48000000"}};
     for (const Case& c : cases) {
         StagedState s;
         Commit(s.state, 1, Field::RxFreq, QString::fromLatin1(c.typed));
@@ -261,8 +262,11 @@ TEST(ChannelCommit, ValuesForAMissingChannelChangeNothing)
         int code;
         const char* value;
     };
-    const Case cases[] = {{Field::DecodeTone, "12"}, {Field::TxPower, "1"}, {Field::Transmit, "+5"},
-                          {Field::RxFreq, ""}, {Field::HiddenColumn, "x"}};
+    const Case cases[] = {{Field::DecodeTone, "12"},
+                          {Field::TxPower, "1"},
+                          {Field::Transmit, "+5"},
+                          {Field::RxFreq, ""},
+                          {Field::HiddenColumn, "x"}};
     for (const Case& c : cases) {
         ViewedState s;
         s.state.preferences.OffSetShowMode = true;

@@ -72,7 +72,8 @@ TEST(ChannelItem, ValuesOutsideAFieldAreRefused)
     for (const PlainCase& c : PlainCases) {
         for (const QString& bad : {QString::number(c.high + 1), QStringLiteral("-1"), QStringLiteral("1.5"),
                                    QStringLiteral("abc"), QString(), QStringLiteral("70000")}) {
-            EXPECT_FALSE(ModCHEdit::SetChannelItem(s.state, channel, c.code, bad)) << c.code << " " << qPrintable(bad);
+            EXPECT_FALSE(ModCHEdit::SetChannelItem(s.state, channel, c.code, bad))
+                << c.code << " " << qPrintable(bad);
             EXPECT_EQ(channel, before) << c.code << " " << qPrintable(bad);
         }
     }
@@ -134,20 +135,18 @@ TEST(ChannelItem, TransmitSideFromTextAndMode)
         int wantDirection;
     };
     const Case cases[] = {
-        {false, "433.5", "0500000", 1},
-        {false, "439.1", "0060000", 2},
+        {false, "433.5", "0500000", 1},   {false, "439.1", "0060000", 2},
         {false, "438.5", "0250000", 0}, // simplex keeps the old magnitude
-        {true, "+0.6", "0060000", 2},
-        {true, "-5", "0500000", 1},
-        {true, "0.6", "0060000", 0},
-        {false, "", "0250000", 0},
+        {true, "+0.6", "0060000", 2},     {true, "-5", "0500000", 1},
+        {true, "0.6", "0060000", 0},      {false, "", "0250000", 0},
         {false, "433.503", "0500000", 1}, // aligned to the 5 kHz grid afterwards
     };
     for (const Case& c : cases) {
         StagedState s;
         s.state.preferences.OffSetShowMode = c.offsetMode;
         mk21::ChannelRecord& channel = mk21::test::AddDuplex(s.state, 1, "438.5", "0250000", 2);
-        EXPECT_TRUE(ModCHEdit::SetChannelItem(s.state, channel, Field::Transmit, QString::fromLatin1(c.typed)));
+        EXPECT_TRUE(
+            ModCHEdit::SetChannelItem(s.state, channel, Field::Transmit, QString::fromLatin1(c.typed)));
         EXPECT_EQ(channel.Offset.text(), c.wantOffset) << c.typed;
         EXPECT_EQ(channel.OffsetDir, c.wantDirection) << c.typed;
     }

@@ -118,10 +118,8 @@ TEST(ChannelList, ProgrammedChannels)
         bool valid;
     };
     const Case cases[] = {
-        {"frequency", "43850000", 0, true},
-        {"trailing blanks", "4385    ", 0, true},
-        {"no frequency", "", 0, false},
-        {"erased memory", "FFFFFFFF", 0, false},
+        {"frequency", "43850000", 0, true}, {"trailing blanks", "4385    ", 0, true},
+        {"no frequency", "", 0, false},     {"erased memory", "FFFFFFFF", 0, false},
         {"void", "43850000", 1, false},
     };
     for (const Case& c : cases) {

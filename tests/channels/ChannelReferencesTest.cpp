@@ -16,7 +16,8 @@ mk21::RadioConfiguration ListOf(const std::vector<int>& numbers)
 {
     mk21::RadioConfiguration config;
     for (const int n : numbers) {
-        config.Channels[static_cast<std::size_t>(config.ChannelCount)].ChannelNo = static_cast<mk21::Integer>(n);
+        config.Channels[static_cast<std::size_t>(config.ChannelCount)].ChannelNo =
+            static_cast<mk21::Integer>(n);
         ++config.ChannelCount;
     }
     return config;
@@ -60,11 +61,11 @@ TEST(ChannelReferences, RefreshRepointsAllThreeAndTellsTheWindows)
         ASSERT_TRUE(ModCHEdit::AddChannel(s.state, n, QStringLiteral("440")));
     mk21::AlertSettingsRecord& alert = config.Features.AlertSettings;
     mk21::ScanSettingsRecord& scan = config.Features.ScanSettings;
-    alert.EmgGroup = 3;  // channel 34 is gone: 33 is the lowest of group 3
+    alert.EmgGroup = 3; // channel 34 is gone: 33 is the lowest of group 3
     alert.EmgChannel = 2;
-    scan.Pri1Group = 7;  // channel 100 exists
+    scan.Pri1Group = 7; // channel 100 exists
     scan.Pri1Channel = 4;
-    scan.Pri2Group = 5;  // group 5 is empty: channel 2 is the lowest of all
+    scan.Pri2Group = 5; // group 5 is empty: channel 2 is the lowest of all
     scan.Pri2Channel = 1;
 
     ModCHEdit::RefreshChRefs(s.state);

@@ -32,7 +32,8 @@ inline ChannelRecord& ChannelOf(AppState& state, int number)
 }
 
 // Adds channel `number` with a stored transmit side, as read from a radio.
-inline ChannelRecord& AddDuplex(AppState& state, int number, const char* rx, const char* offset, Byte direction)
+inline ChannelRecord& AddDuplex(AppState& state, int number, const char* rx, const char* offset,
+                                Byte direction)
 {
     EXPECT_TRUE(ModCHEdit::AddChannel(state, number, QString::fromLatin1(rx)));
     ChannelRecord& channel = ChannelOf(state, number);

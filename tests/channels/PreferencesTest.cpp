@@ -39,8 +39,8 @@ EditingPreferences allTrue()
 // The five flags as a bit pattern, first preference in bit 0.
 int bitsOf(const EditingPreferences& p)
 {
-    return (p.NoPasteQuestion ? 1 : 0) | (p.PasteInserts ? 2 : 0) | (p.NoDeleteQuestion ? 4 : 0)
-           | (p.DeleteRemovesChannels ? 8 : 0) | (p.OffSetShowMode ? 16 : 0);
+    return (p.NoPasteQuestion ? 1 : 0) | (p.PasteInserts ? 2 : 0) | (p.NoDeleteQuestion ? 4 : 0) |
+           (p.DeleteRemovesChannels ? 8 : 0) | (p.OffSetShowMode ? 16 : 0);
 }
 
 EditingPreferences fromBits(int bits)

@@ -1,9 +1,9 @@
-#include "app/NewConfiguration.h"
-#include "data/ConfigurationOps.h"
 #include "data/DataFile.h"
+#include "app/NewConfiguration.h"
+#include "base/TextOps.h"
+#include "data/ConfigurationOps.h"
 #include "data/InitFiles.h"
 #include "data/RecordCodec.h"
-#include "base/TextOps.h"
 #include "tests/support/StagedState.h"
 
 #include "tests/support/PipeGuard.h"
@@ -436,10 +436,7 @@ TEST(InitFile, ANewDocumentKeepsOnlyChannelOne)
         bool initRequested;
         QList<int> expected;
     } cases[] = {
-        {{2, 1, 3}, false, {1}},
-        {{2, 1, 3}, true, {2, 1, 3}},
-        {{1, 5, 9}, false, {1}},
-        {{4, 5}, false, {}},
+        {{2, 1, 3}, false, {1}}, {{2, 1, 3}, true, {2, 1, 3}}, {{1, 5, 9}, false, {1}}, {{4, 5}, false, {}},
         {{}, false, {}},
     };
     for (const auto& c : cases) {
@@ -484,8 +481,8 @@ TEST(InitFile, ABadInitFileLeavesTheDefaults)
         const RadioConfiguration defaults = s.state.WorkingConfiguration;
 
         QDir().mkpath(s.programFile("Init"));
-        QByteArray bytes = mk21::ModRecordCodec::EncodeRecord(initRecord(wrongLength ? std::initializer_list<int>{1}
-                                                                                     : std::initializer_list<int>{1, 1}));
+        QByteArray bytes = mk21::ModRecordCodec::EncodeRecord(
+            initRecord(wrongLength ? std::initializer_list<int>{1} : std::initializer_list<int>{1, 1}));
         if (wrongLength)
             bytes.chop(1);
         writeBytes(s.programFile("Init/ZR750G_0.dat"), bytes);
@@ -517,7 +514,7 @@ TEST(InitFile, BandZeroDefaultsServeTheOtherBandsOfTheirModel)
     EXPECT_EQ(w.FmChannels, defaults.FmChannels);
     EXPECT_EQ(w.TestFrequencies, defaults.TestFrequencies);
     EXPECT_EQ(s.state.ExtraTestFreqs[0].TestFreqB.text(), "40010000"); // 12..16 are not in files
-    EXPECT_EQ(s.state.WorkingSide.AlarmMode, 1);                        // its side file has no effect
+    EXPECT_EQ(s.state.WorkingSide.AlarmMode, 1);                       // its side file has no effect
     EXPECT_EQ(s.state.SavedSide.AlarmMode, 1);
     EXPECT_EQ(s.state.model.CurrentBandText, "136 - 174 MHz");
 }

@@ -91,9 +91,7 @@ RadioConfiguration ShippedRecord(const QString& modelCode)
 
     // Band 0 (400 - 480 MHz): channel 1 starts a new document, all four an initialisation.
     const ChannelRecord channels[] = {
-        channel(1, "44000000"),
-        channel(2, "44002500"),
-        channel(3, "45000000", 2, "0500000"),
+        channel(1, "44000000"), channel(2, "44002500"), channel(3, "45000000", 2, "0500000"),
         channel(4, "46000000", 0, nullptr, 9), // 88.5 Hz
     };
     for (const ChannelRecord& c : channels)

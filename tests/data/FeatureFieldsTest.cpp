@@ -32,21 +32,25 @@ struct Recorder {
     std::vector<Row> rows;
     int bitRows = 0;
 
-    template <class V>
-    void operator()(const mk21::ImageFields::BitField& at, V& field)
+    template <class V> void operator()(const mk21::ImageFields::BitField& at, V& field)
     {
         // Top and bottom bit set so the whole width is in play; the middle bits tell the rows apart.
         const int bits = std::min(at.width, at.bitsRead());
         const int value = (1 | 1 << (bits - 1) | bitRows++ << 1) & ((1 << bits) - 1);
         const auto mask = static_cast<Byte>(((1 << at.width) - 1) << at.low);
-        rows.push_back({at.offset, [&field, value] { field = static_cast<V>(value); },
-                        {{at.offset, mask, static_cast<Byte>(value << at.low)}}, {{&field, sizeof field}}});
+        rows.push_back({at.offset,
+                        [&field, value] { field = static_cast<V>(value); },
+                        {{at.offset, mask, static_cast<Byte>(value << at.low)}},
+                        {{&field, sizeof field}}});
     }
     void operator()(const mk21::DtmfImage::CodeSlot& at, mk21::DtmfCode& code)
     {
         // Two digits "10".."29", one per slot.
         const auto n = static_cast<int>(10 + (at.offset - L::SpecialCodes) / L::DtmfSlotSize);
-        rows.push_back({at.offset, [&code, n] { code = {2, Ended(QString::number(n), 16)}; },
+        rows.push_back({at.offset,
+                        [&code, n] {
+                            code = {2, Ended(QString::number(n), 16)};
+                        },
                         {{at.offset, 0xFF, n / 10 << 4 | n % 10}, {at.offset + L::DtmfSlotLength, 0xFF, 2}},
                         {{&code, sizeof code}}});
     }
@@ -56,15 +60,21 @@ struct Recorder {
             id = Ended("12345", 10);
             length = 5;
         };
-        rows.push_back({at.digits, set,
-                        {{at.digits, 0xFF, 0x12}, {at.digits + 1, 0xFF, 0x34}, {at.digits + 2, 0xFF, 0x50},
+        rows.push_back({at.digits,
+                        set,
+                        {{at.digits, 0xFF, 0x12},
+                         {at.digits + 1, 0xFF, 0x34},
+                         {at.digits + 2, 0xFF, 0x50},
                          {at.length, 0xFF, 5}},
                         {{&id, sizeof id}, {&length, sizeof length}}});
     }
     void operator()(const FeatureImage::MessageLine& at, mk21::FixedText<16>& line)
     {
         const QByteArray text = QByteArray("Line at ") + QByteArray::number(at.offset);
-        Row row{at.offset, [&line, text] { line = Ended(QString::fromLatin1(text), 16); }, {}, {{&line, sizeof line}}};
+        Row row{at.offset,
+                [&line, text] { line = Ended(QString::fromLatin1(text), 16); },
+                {},
+                {{&line, sizeof line}}};
         for (qsizetype i = 0; i < qsizetype(L::MessageLineSize); ++i)
             row.bytes.emplace_back(at.offset + std::size_t(i), 0xFF, i < text.size() ? text[i] : 0);
         rows.push_back(row);
@@ -108,7 +118,8 @@ TEST_F(FeatureFields, EachRowWritesOnlyItsBytesAndReadsBack)
         ImageArray expected = baseImage;
         for (const auto& [at, bits, value] : row.bytes)
             expected[at] = static_cast<Byte>((expected[at] & ~bits) | value);
-        ASSERT_TRUE(expected != baseImage) << "the test value of the row at " << row.offset << " is the base value";
+        ASSERT_TRUE(expected != baseImage)
+            << "the test value of the row at " << row.offset << " is the base value";
 
         const ImageArray image = Encoded(record, alarmMode);
         for (std::size_t i = 0; i < image.size(); ++i)

@@ -51,7 +51,10 @@ struct StoreCase {
     QString typed;
     QString stored;
 };
-void PrintTo(const StoreCase& c, std::ostream* os) { *os << Visible(c.typed); }
+void PrintTo(const StoreCase& c, std::ostream* os)
+{
+    *os << Visible(c.typed);
+}
 
 class GetFreDataTest : public ::testing::TestWithParam<StoreCase> {};
 
@@ -60,22 +63,18 @@ TEST_P(GetFreDataTest, StoresEightDigitsTruncated)
     EXPECT_EQ(GetFreData(GetParam().typed, 400), GetParam().stored);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, GetFreDataTest, ::testing::Values(
-    StoreCase{"", ""},
-    StoreCase{"438.5", "43850000"},
-    StoreCase{"45.5", "04550000"},
-    StoreCase{"438", "43800000"},
-    StoreCase{"438.123456", "43812345"},   // cut, not rounded
-    StoreCase{"438.506259", "43850625"},
-    StoreCase{".5", "00050000"},
-    StoreCase{"438.50625", "43850625"},
-    StoreCase{"045.5", "04550000"},
-    StoreCase{"0438.5", "43850000"},       // leading zeros do not count as a fourth digit
-    StoreCase{"45", "04500000"},           // an integer without a point is whole megahertz too
-    StoreCase{" +438.5 ", "43850000"},
-    StoreCase{"abc", "40000000"},          // not numeric: the lower band limit
-    StoreCase{"1234.5", "99999999"},       // beyond three integer digits: clamped to the top
-    StoreCase{"-5", "00000000"}));         // negative: clamped to zero
+INSTANTIATE_TEST_SUITE_P(
+    Texts, GetFreDataTest,
+    ::testing::Values(StoreCase{"", ""}, StoreCase{"438.5", "43850000"}, StoreCase{"45.5", "04550000"},
+                      StoreCase{"438", "43800000"}, StoreCase{"438.123456", "43812345"}, // cut, not rounded
+                      StoreCase{"438.506259", "43850625"}, StoreCase{".5", "00050000"},
+                      StoreCase{"438.50625", "43850625"}, StoreCase{"045.5", "04550000"},
+                      StoreCase{"0438.5", "43850000"}, // leading zeros do not count as a fourth digit
+                      StoreCase{"45", "04500000"},     // an integer without a point is whole megahertz too
+                      StoreCase{" +438.5 ", "43850000"},
+                      StoreCase{"abc", "40000000"},    // not numeric: the lower band limit
+                      StoreCase{"1234.5", "99999999"}, // beyond three integer digits: clamped to the top
+                      StoreCase{"-5", "00000000"}));   // negative: clamped to zero
 
 TEST(GetFreDataBand, NonNumericTakesTheGivenLowerLimit)
 {
@@ -89,7 +88,10 @@ struct ShowCase {
     QString stored;
     QString shown;
 };
-void PrintTo(const ShowCase& c, std::ostream* os) { *os << Visible(c.stored); }
+void PrintTo(const ShowCase& c, std::ostream* os)
+{
+    *os << Visible(c.stored);
+}
 
 class ShowFreTest : public CodecFixture, public ::testing::TestWithParam<ShowCase> {};
 
@@ -99,21 +101,18 @@ TEST_P(ShowFreTest, ShowsFiveDecimalsWithoutPrompt)
     EXPECT_TRUE(staged.prompter.asked.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Stored, ShowFreTest, ::testing::Values(
-    ShowCase{"", ""},
-    ShowCase{"FFFFFFFF", ""},
-    ShowCase{QString(u'\0') + "       ", ""},
-    ShowCase{"04550000", "45.50000"},
-    ShowCase{"43850000", "438.50000"},
-    ShowCase{"43850625", "438.50625"},
-    ShowCase{"00000001", "0.00001"},
-    ShowCase{"99999999", "999.99999"},
-    ShowCase{"4385    ", "438.50000"},
-    ShowCase{QString("43850625") + QChar(u'\0'), "438.50625"}));
+INSTANTIATE_TEST_SUITE_P(
+    Stored, ShowFreTest,
+    ::testing::Values(ShowCase{"", ""}, ShowCase{"FFFFFFFF", ""}, ShowCase{QString(u'\0') + "       ", ""},
+                      ShowCase{"04550000", "45.50000"}, ShowCase{"43850000", "438.50000"},
+                      ShowCase{"43850625", "438.50625"}, ShowCase{"00000001", "0.00001"},
+                      ShowCase{"99999999", "999.99999"}, ShowCase{"4385    ", "438.50000"},
+                      ShowCase{QString("43850625") + QChar(u'\0'), "438.50625"}));
 
 TEST_F(FrequencyCodecTest, ShowFreOfGarbageShowsNotIsNumericAndTheLowerLimit)
 {
-    for (const QString& garbage : {QStringLiteral("43A50000"), QStringLiteral("4.5"), QStringLiteral("FFFFFFF0")}) {
+    for (const QString& garbage :
+         {QStringLiteral("43A50000"), QStringLiteral("4.5"), QStringLiteral("FFFFFFF0")}) {
         staged.prompter.clear();
         EXPECT_EQ(ShowFre(state, garbage), "400") << garbage.toStdString();
         ASSERT_EQ(staged.prompter.asked.size(), 1);
@@ -155,23 +154,18 @@ TEST_P(ShowOffSetTest, SignedText)
     EXPECT_EQ(ShowOffSet(GetParam().stored, GetParam().direction), GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(Offsets, ShowOffSetTest, ::testing::Values(
-    OffsetCase{Nul7, 2, "+0.00000"},
-    OffsetCase{"0500000", 1, "-5.00000"},
-    OffsetCase{"0500000", 2, "+5.00000"},
-    OffsetCase{"0500000", 0, "5.00000"},
-    OffsetCase{"0500000", 7, "5.00000"},
-    OffsetCase{"0500000", -1, "5.00000"},
-    OffsetCase{"0060000", 2, "+0.60000"},
-    OffsetCase{"9999999", 1, "-99.99999"},
-    OffsetCase{"0500000   ", 2, "+5.00000"},
-    OffsetCase{QString("05") + QChar(u'\0') + "0000", 2, "+0.00000"},  // cut at the NUL: too short
-    OffsetCase{"FFFFFFF", 1, "-0.00000"},
-    OffsetCase{"", 0, "0.00000"},
-    OffsetCase{"050000", 2, "+0.00000"},
-    OffsetCase{"05A0000", 2, "+0.00000"},
-    OffsetCase{"-500000", 2, "+0.00000"},
-    OffsetCase{"05.0000", 1, "-0.00000"}));
+INSTANTIATE_TEST_SUITE_P(
+    Offsets, ShowOffSetTest,
+    ::testing::Values(OffsetCase{Nul7, 2, "+0.00000"}, OffsetCase{"0500000", 1, "-5.00000"},
+                      OffsetCase{"0500000", 2, "+5.00000"}, OffsetCase{"0500000", 0, "5.00000"},
+                      OffsetCase{"0500000", 7, "5.00000"}, OffsetCase{"0500000", -1, "5.00000"},
+                      OffsetCase{"0060000", 2, "+0.60000"}, OffsetCase{"9999999", 1, "-99.99999"},
+                      OffsetCase{"0500000   ", 2, "+5.00000"},
+                      OffsetCase{QString("05") + QChar(u'\0') + "0000", 2,
+                                 "+0.00000"}, // cut at the NUL: too short
+                      OffsetCase{"FFFFFFF", 1, "-0.00000"}, OffsetCase{"", 0, "0.00000"},
+                      OffsetCase{"050000", 2, "+0.00000"}, OffsetCase{"05A0000", 2, "+0.00000"},
+                      OffsetCase{"-500000", 2, "+0.00000"}, OffsetCase{"05.0000", 1, "-0.00000"}));
 
 // ---- GridTxText / EditTxText --------------------------------------------------------------------
 
@@ -185,8 +179,7 @@ struct TxTextCase {
 };
 void PrintTo(const TxTextCase& c, std::ostream* os)
 {
-    *os << Visible(c.rx) << ' ' << Visible(c.offset) << " dir " << c.direction << " mode "
-        << c.offsetMode;
+    *os << Visible(c.rx) << ' ' << Visible(c.offset) << " dir " << c.direction << " mode " << c.offsetMode;
 }
 
 class TxTextTest : public CodecFixture, public ::testing::TestWithParam<TxTextCase> {};
@@ -199,18 +192,20 @@ TEST_P(TxTextTest, GridAndEditTexts)
     EXPECT_TRUE(staged.prompter.asked.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Channels, TxTextTest, ::testing::Values(
-    TxTextCase{"43850000", "0500000", 1, false, "433.50000", "433.50000"},
-    TxTextCase{"43850000", "0500000", 2, false, "443.50000", "443.50000"},
-    TxTextCase{"43850000", "0500000", 0, false, "438.50000", "438.50000"},
-    TxTextCase{"43850000", "0500000", 7, false, "438.50000", "438.50000"}, // unknown direction: simplex
-    TxTextCase{"43850000", Nul7, 0, false, "438.50000", "438.50000"},
-    TxTextCase{"43850625", "0060000", 2, false, "439.10625", "439.10625"},
-    TxTextCase{"43850000", "0500000", 1, true, "-5.00000", "-5.00000"},
-    TxTextCase{"43850000", "0500000", 0, true, "5.00000", "5.00000"},
-    TxTextCase{"00100000", "0500000", 1, false, "4.00000", "-4.00000"},  // grid shows the magnitude
-    TxTextCase{"", "0500000", 1, false, "", ""},
-    TxTextCase{"FFFFFFFF", "0500000", 2, true, "+5.00000", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Channels, TxTextTest,
+    ::testing::Values(
+        TxTextCase{"43850000", "0500000", 1, false, "433.50000", "433.50000"},
+        TxTextCase{"43850000", "0500000", 2, false, "443.50000", "443.50000"},
+        TxTextCase{"43850000", "0500000", 0, false, "438.50000", "438.50000"},
+        TxTextCase{"43850000", "0500000", 7, false, "438.50000", "438.50000"}, // unknown direction: simplex
+        TxTextCase{"43850000", Nul7, 0, false, "438.50000", "438.50000"},
+        TxTextCase{"43850625", "0060000", 2, false, "439.10625", "439.10625"},
+        TxTextCase{"43850000", "0500000", 1, true, "-5.00000", "-5.00000"},
+        TxTextCase{"43850000", "0500000", 0, true, "5.00000", "5.00000"},
+        TxTextCase{"00100000", "0500000", 1, false, "4.00000", "-4.00000"}, // grid shows the magnitude
+        TxTextCase{"", "0500000", 1, false, "", ""},
+        TxTextCase{"FFFFFFFF", "0500000", 2, true, "+5.00000", ""}));
 
 // ---- GetOffSetData ------------------------------------------------------------------------------
 
@@ -239,27 +234,29 @@ TEST_P(GetOffSetDataTest, OffsetAndDirection)
     EXPECT_TRUE(staged.prompter.asked.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, GetOffSetDataTest, ::testing::Values(
-    // a typed transmit frequency
-    OffsetEntryCase{"43850000", "433.5", false, Nul7, 0, "0500000", 1},
-    OffsetEntryCase{"43850000", "443.5", false, Nul7, 0, "0500000", 2},
-    OffsetEntryCase{"43850000", "438.5", false, "0500000", 1, "0500000", 0},   // same: magnitude kept
-    OffsetEntryCase{"43850000", "438.500004", false, "0060000", 2, "0060000", 0},
-    OffsetEntryCase{"43850000", "438.50001", false, Nul7, 0, "0000001", 2},
-    OffsetEntryCase{"43850000", "433.49999", false, Nul7, 0, "0500001", 1},
-    OffsetEntryCase{"43850000", "600", false, Nul7, 0, "9999999", 2},       // 161.5 MHz cannot be stored
-    // a typed signed offset
-    OffsetEntryCase{"43850000", "+0.6", true, Nul7, 0, "0060000", 2},
-    OffsetEntryCase{"43850000", "0.6", true, "0500000", 1, "0060000", 0},
-    OffsetEntryCase{"43850000", "-5", true, Nul7, 0, "0500000", 1},
-    OffsetEntryCase{"43850000", " -5 ", true, Nul7, 0, "0500000", 1},
-    OffsetEntryCase{"43850000", "+150", true, Nul7, 0, "9999999", 2},
-    // nothing usable typed or stored: simplex, magnitude kept
-    OffsetEntryCase{"43850000", "", false, "0500000", 2, "0500000", 0},
-    OffsetEntryCase{"43850000", "abc", true, "0500000", 1, "0500000", 0},
-    OffsetEntryCase{"", "433.5", false, "0500000", 1, "0500000", 0},
-    OffsetEntryCase{"FFFFFFFF", "+1", true, "FFFFFFF", 2, "0000000", 0},
-    OffsetEntryCase{"43850000", "", false, "05X0000", 2, "0000000", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Entries, GetOffSetDataTest,
+    ::testing::Values(
+        // a typed transmit frequency
+        OffsetEntryCase{"43850000", "433.5", false, Nul7, 0, "0500000", 1},
+        OffsetEntryCase{"43850000", "443.5", false, Nul7, 0, "0500000", 2},
+        OffsetEntryCase{"43850000", "438.5", false, "0500000", 1, "0500000", 0}, // same: magnitude kept
+        OffsetEntryCase{"43850000", "438.500004", false, "0060000", 2, "0060000", 0},
+        OffsetEntryCase{"43850000", "438.50001", false, Nul7, 0, "0000001", 2},
+        OffsetEntryCase{"43850000", "433.49999", false, Nul7, 0, "0500001", 1},
+        OffsetEntryCase{"43850000", "600", false, Nul7, 0, "9999999", 2}, // 161.5 MHz cannot be stored
+        // a typed signed offset
+        OffsetEntryCase{"43850000", "+0.6", true, Nul7, 0, "0060000", 2},
+        OffsetEntryCase{"43850000", "0.6", true, "0500000", 1, "0060000", 0},
+        OffsetEntryCase{"43850000", "-5", true, Nul7, 0, "0500000", 1},
+        OffsetEntryCase{"43850000", " -5 ", true, Nul7, 0, "0500000", 1},
+        OffsetEntryCase{"43850000", "+150", true, Nul7, 0, "9999999", 2},
+        // nothing usable typed or stored: simplex, magnitude kept
+        OffsetEntryCase{"43850000", "", false, "0500000", 2, "0500000", 0},
+        OffsetEntryCase{"43850000", "abc", true, "0500000", 1, "0500000", 0},
+        OffsetEntryCase{"", "433.5", false, "0500000", 1, "0500000", 0},
+        OffsetEntryCase{"FFFFFFFF", "+1", true, "FFFFFFF", 2, "0000000", 0},
+        OffsetEntryCase{"43850000", "", false, "05X0000", 2, "0000000", 0}));
 
 TEST_F(FrequencyCodecTest, GetOffSetDataOfAGarbageReceiveFrequencyWarnsAndUsesTheLowerLimit)
 {
@@ -314,10 +311,10 @@ TEST_F(FrequencyCodecTest, LimitFreTextFormatsAndClamps)
         int warnings;
     };
     const Case cases[] = {
-        {"438.5", "438.50000", 0},     {" 438.50625 ", "438.50625", 0}, {"438.506245", "438.50625", 0},
+        {"438.5", "438.50000", 0},      {" 438.50625 ", "438.50625", 0}, {"438.506245", "438.50625", 0},
         {"438.506244", "438.50624", 0}, {"480", "480.00000", 0},         {"480.00001", "480.00000", 1},
-        {"500", "480.00000", 1},       {"-438", "400.00000", 1},        {"abc", "400.00000", 1},
-        {"", "400.00000", 1},          {"4e2", "400.00000", 1},
+        {"500", "480.00000", 1},        {"-438", "400.00000", 1},        {"abc", "400.00000", 1},
+        {"", "400.00000", 1},           {"4e2", "400.00000", 1},
     };
     for (const Case& c : cases) {
         staged.prompter.clear();
@@ -389,30 +386,34 @@ TEST_P(AdjustChStepTest, AlignsBothSides)
     EXPECT_TRUE(staged.prompter.asked.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Simplex, AdjustChStepTest, ::testing::Values(
-    StepCase{"43850000", Nul7, 0, "43850000", 0, Nul7, 0, 0},
-    StepCase{"43850300", Nul7, 0, "43850000", 0, Nul7, 0, 0},   // on no grid: down to 5 kHz
-    StepCase{"43850499", Nul7, 0, "43850000", 0, Nul7, 0, 0},
-    StepCase{"43850625", Nul7, 0, "43850625", 1, Nul7, 0, 1},
-    StepCase{"43851875", Nul7, 0, "43851875", 1, Nul7, 0, 1},
-    StepCase{"43850833", Nul7, 0, "43850833", 2, Nul7, 0, 2},
-    StepCase{"43851666", Nul7, 0, "43851666", 2, Nul7, 0, 2},
-    StepCase{"43852499", Nul7, 0, "43852500", 2, Nul7, 0, 2},   // 24.99 kHz belongs to the next block
-    StepCase{"43852500", Nul7, 0, "43852500", 0, Nul7, 0, 0},
-    StepCase{"39999700", Nul7, 0, "39999500", 0, Nul7, 0, 0},   // below the band: still down
-    StepCase{"4385", Nul7, 0, "43850000", 0, Nul7, 0, 0},       // short stored form is rewritten
-    StepCase{"43850300", "0500300", 7, "43850000", 0, "0500300", 7, 0})); // unknown direction: simplex
+INSTANTIATE_TEST_SUITE_P(
+    Simplex, AdjustChStepTest,
+    ::testing::Values(
+        StepCase{"43850000", Nul7, 0, "43850000", 0, Nul7, 0, 0},
+        StepCase{"43850300", Nul7, 0, "43850000", 0, Nul7, 0, 0}, // on no grid: down to 5 kHz
+        StepCase{"43850499", Nul7, 0, "43850000", 0, Nul7, 0, 0},
+        StepCase{"43850625", Nul7, 0, "43850625", 1, Nul7, 0, 1},
+        StepCase{"43851875", Nul7, 0, "43851875", 1, Nul7, 0, 1},
+        StepCase{"43850833", Nul7, 0, "43850833", 2, Nul7, 0, 2},
+        StepCase{"43851666", Nul7, 0, "43851666", 2, Nul7, 0, 2},
+        StepCase{"43852499", Nul7, 0, "43852500", 2, Nul7, 0, 2}, // 24.99 kHz belongs to the next block
+        StepCase{"43852500", Nul7, 0, "43852500", 0, Nul7, 0, 0},
+        StepCase{"39999700", Nul7, 0, "39999500", 0, Nul7, 0, 0}, // below the band: still down
+        StepCase{"4385", Nul7, 0, "43850000", 0, Nul7, 0, 0},     // short stored form is rewritten
+        StepCase{"43850300", "0500300", 7, "43850000", 0, "0500300", 7, 0})); // unknown direction: simplex
 
-INSTANTIATE_TEST_SUITE_P(Duplex, AdjustChStepTest, ::testing::Values(
-    StepCase{"43850000", "0500000", 1, "43850000", 0, "0500000", 1, 0},
-    StepCase{"43850000", "0500300", 1, "43850000", 0, "0500500", 1, 0},   // tx 433.497 -> 433.495
-    StepCase{"43850000", "0500625", 2, "43850000", 0, "0500625", 2, 1},
-    StepCase{"43850000", "0502499", 2, "43850000", 0, "0502500", 2, 2},   // tx 443.52499 -> 443.525
-    StepCase{"43850625", "0500000", 2, "43850625", 1, "0500000", 2, 1},
-    StepCase{"43850300", "0500000", 2, "43850000", 0, "0500000", 2, 0},   // tx moves with rx
-    StepCase{"43850300", "0500300", 2, "43850000", 0, "0500000", 2, 0},
-    StepCase{"43850000", "0000300", 2, "43850000", 0, "0000300", 0, 0},   // tx falls onto rx: simplex
-    StepCase{"00100000", "0500000", 1, "00100000", 0, "0300000", 2, 0}));  // |1 - 5| = 4 MHz above
+INSTANTIATE_TEST_SUITE_P(
+    Duplex, AdjustChStepTest,
+    ::testing::Values(
+        StepCase{"43850000", "0500000", 1, "43850000", 0, "0500000", 1, 0},
+        StepCase{"43850000", "0500300", 1, "43850000", 0, "0500500", 1, 0}, // tx 433.497 -> 433.495
+        StepCase{"43850000", "0500625", 2, "43850000", 0, "0500625", 2, 1},
+        StepCase{"43850000", "0502499", 2, "43850000", 0, "0502500", 2, 2}, // tx 443.52499 -> 443.525
+        StepCase{"43850625", "0500000", 2, "43850625", 1, "0500000", 2, 1},
+        StepCase{"43850300", "0500000", 2, "43850000", 0, "0500000", 2, 0}, // tx moves with rx
+        StepCase{"43850300", "0500300", 2, "43850000", 0, "0500000", 2, 0},
+        StepCase{"43850000", "0000300", 2, "43850000", 0, "0000300", 0, 0},   // tx falls onto rx: simplex
+        StepCase{"00100000", "0500000", 1, "00100000", 0, "0300000", 2, 0})); // |1 - 5| = 4 MHz above
 
 TEST_F(FrequencyCodecTest, AdjustChStepLeavesChannelsWithoutReceiveFrequencyAlone)
 {

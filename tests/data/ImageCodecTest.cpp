@@ -1,5 +1,5 @@
-#include "data/ChannelBlock.h"
 #include "data/ImageCodec.h"
+#include "data/ChannelBlock.h"
 #include "tests/data/ImageTestSupport.h"
 #include "tests/support/StagedState.h"
 
@@ -75,8 +75,8 @@ TEST_F(ImageCodec, ToneRuleBothWays)
         int position;
         int low;
         bool flag;
-    } cases[] = {{0, 0, false},    {1, 1, false},    {50, 50, false},  {51, 51, false}, {166, 166, false},
-                 {167, 51, true},  {200, 84, true},  {281, 165, true}, {282, 166, true}};
+    } cases[] = {{0, 0, false},   {1, 1, false},   {50, 50, false},  {51, 51, false}, {166, 166, false},
+                 {167, 51, true}, {200, 84, true}, {281, 165, true}, {282, 166, true}};
     for (const auto& c : cases) {
         mk21::ChannelRecord ch = MakeChannel(1, "44000000");
         ch.DecodeTone = static_cast<mk21::Integer>(c.position);
@@ -137,8 +137,8 @@ TEST_F(ImageCodec, DtmfCodeSlots)
         {"1234567890ABCD*#", 16, {0x12, 0x34, 0x56, 0x78, 0x90, 0xAB, 0xCD, 0xEF, 16}, "1234567890ABCD*#"},
         {"", 0, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0}, ""},
         {"12", 5, {0x12, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 5}, "12000"}, // filled with 0
-        {"1234", 2, {0x12, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 2}, "12"},   // cut to the length
-        {"999", 17, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0}, ""},     // too long: none
+        {"1234", 2, {0x12, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 2}, "12"},  // cut to the length
+        {"999", 17, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0}, ""},    // too long: none
         {"999", -1, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0}, ""},
     };
     for (const auto& c : cases) {
@@ -252,9 +252,9 @@ TEST_F(ImageCodec, MessageLinesOfDifferentLengths)
 TEST_F(ImageCodec, MessageLineBytesFromTheRadio)
 {
     ModImage::PrefillImage(st, false);
-    Put(2688, {'H', 'I', 0xFF, 'X'});                       // 0xFF ends the line
-    Put(2704, {'A', 0x07, 'B', 0x80, 0xFE, 0x00, 'Z'});    // other bytes read as "?", 0x00 ends
-    Put(2720, {'A', 'B', ' ', ' ', 0x00});                  // blanks before the end stay
+    Put(2688, {'H', 'I', 0xFF, 'X'});                   // 0xFF ends the line
+    Put(2704, {'A', 0x07, 'B', 0x80, 0xFE, 0x00, 'Z'}); // other bytes read as "?", 0x00 ends
+    Put(2720, {'A', 'B', ' ', ' ', 0x00});              // blanks before the end stay
     ModImage::DecodeImage(st);
     EXPECT_EQ(features.MessageLines[0].raw(), Ended("HI", 16));
     EXPECT_EQ(features.MessageLines[1].raw(), Ended("A?B??", 16));
@@ -289,14 +289,34 @@ TEST_F(ImageCodec, ChannelsComeBackInNumberOrder)
 
 TEST_F(ImageCodec, FeatureBytes)
 {
-    features.OptionalFeatures = {.SquelchLevel = 9, .VoicePrompt = 2, .VoiceVolume = 5, .TailElimMode = 3,
-                                 .BatterySave = 3, .VoxOn = 1, .GroupSelect = 1, .TotPreAlert = 10,
-                                 .WiredClone = 1, .NoSigTailElim = 1, .TotTime = 240, .TotRekey = 60,
-                                 .TotReset = 30, .VoxLevel = 6, .VoxDelay = 9, .ChannelGroup = 8};
+    features.OptionalFeatures = {.SquelchLevel = 9,
+                                 .VoicePrompt = 2,
+                                 .VoiceVolume = 5,
+                                 .TailElimMode = 3,
+                                 .BatterySave = 3,
+                                 .VoxOn = 1,
+                                 .GroupSelect = 1,
+                                 .TotPreAlert = 10,
+                                 .WiredClone = 1,
+                                 .NoSigTailElim = 1,
+                                 .TotTime = 240,
+                                 .TotRekey = 60,
+                                 .TotReset = 30,
+                                 .VoxLevel = 6,
+                                 .VoxDelay = 9,
+                                 .ChannelGroup = 8};
     features.KeySettings = {10, 12, 1, 2, 3, 4};
-    features.ScanSettings = {.ScanMode = 1, .PriorityMode = 2, .RevertChannel = 5, .LookBackTimeA = 7,
-                             .LookBackTimeB = 8, .RxResumeDelay = 9, .TxResumeDelay = 10, .Pri1Group = 3,
-                             .Pri1Channel = 4, .Pri2Group = 5, .Pri2Channel = 6};
+    features.ScanSettings = {.ScanMode = 1,
+                             .PriorityMode = 2,
+                             .RevertChannel = 5,
+                             .LookBackTimeA = 7,
+                             .LookBackTimeB = 8,
+                             .RxResumeDelay = 9,
+                             .TxResumeDelay = 10,
+                             .Pri1Group = 3,
+                             .Pri1Channel = 4,
+                             .Pri2Group = 5,
+                             .Pri2Channel = 6};
     mk21::DtmfSettings& d = features.Dtmf;
     d.DtmfRate = 1;
     d.FirstDigitTime = 2;
@@ -307,14 +327,19 @@ TEST_F(ImageCodec, FeatureBytes)
     d.CallAlertMode = 2;
     d.GroupCode = 14;
     d.AutoResetTime = 200;
-    features.AlertSettings = {.EmgAlarmType = 3, .EmgIdMemory = 4, .AlarmTime = 5, .AlarmTxTime = 6,
-                              .AlarmRxTime = 7, .EmgChannelSelect = 1, .EmgGroup = 2, .EmgChannel = 16,
+    features.AlertSettings = {.EmgAlarmType = 3,
+                              .EmgIdMemory = 4,
+                              .AlarmTime = 5,
+                              .AlarmTxTime = 6,
+                              .AlarmRxTime = 7,
+                              .EmgChannelSelect = 1,
+                              .EmgGroup = 2,
+                              .EmgChannel = 16,
                               .AlarmCycles = 8};
     st.WorkingSide.AlarmMode = 1;
     Encode();
 
-    EXPECT_EQ(Bytes(2096, 10),
-              (std::vector<int>{0x90, 0xAF, 0x9A, 0xE0, 240, 60, 30, 0x96, 8, 0xFF}));
+    EXPECT_EQ(Bytes(2096, 10), (std::vector<int>{0x90, 0xAF, 0x9A, 0xE0, 240, 60, 30, 0x96, 8, 0xFF}));
     EXPECT_EQ(Bytes(2106, 6), (std::vector<int>{10, 12, 1, 2, 3, 4}));
     EXPECT_EQ(Bytes(2112, 9), (std::vector<int>{0xA5, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(Bytes(2121, 8), (std::vector<int>{1, 2, 3, 4, 5, 0xA0, 14, 200}));
@@ -423,13 +448,13 @@ TEST_F(ImageCodec, RadioDetailsFromTheInformationArea)
         std::copy(text.begin(), text.end(), info.begin() + static_cast<std::ptrdiff_t>(offset));
     };
     put(0, "0595");
-    put(4, "XY");                      // beyond the sales area code's 4 bytes
-    put(16, QByteArray("07-1-E-1"));   // exactly 8 characters
+    put(4, "XY");                    // beyond the sales area code's 4 bytes
+    put(16, QByteArray("07-1-E-1")); // exactly 8 characters
     put(32, QByteArray("01A\0", 4));
     put(44, "PASS");
-    put(48, "SN0123456789ABCD");       // 16 characters, no terminator
+    put(48, "SN0123456789ABCD"); // 16 characters, no terminator
     put(64, QByteArray("2024/01/02\0zz", 13));
-    put(80, "2025/02/03");             // ended by 0xFF
+    put(80, "2025/02/03"); // ended by 0xFF
     put(96, QByteArray(96, 'r'));
     put(432, "DEALER");
     put(448, "2024-05-06");

@@ -45,8 +45,8 @@ TEST_F(ImageRobustness, TonesBeyondTheListReadAsNoTone)
         bool flag;
         int position;
     } cases[] = {
-        {166, true, 282}, {167, true, 0}, {200, true, 0}, {255, true, 0}, // 283.. is past the list
-        {0, true, 116},   {50, true, 166},                                  // unusual but inside
+        {166, true, 282},  {167, true, 0},    {200, true, 0}, {255, true, 0}, // 283.. is past the list
+        {0, true, 116},    {50, true, 166},                                   // unusual but inside
         {255, false, 255}, {167, false, 167},
     };
     for (const auto& c : cases)
@@ -82,8 +82,8 @@ TEST_F(ImageRobustness, OutOfRangeBitFieldsAreHeldToTheirRanges)
     EXPECT_EQ(ch.TxPower, 2);
     EXPECT_EQ(ch.AutoDial1, 0);
     EXPECT_EQ(ch.AutoDial2, 0);
-    EXPECT_EQ(ch.TxInhibit + ch.RevTalkSelect + ch.Encryption + ch.Talkaround + ch.SignalRelation + ch.Whisper
-                  + ch.Compander + ch.Reverse,
+    EXPECT_EQ(ch.TxInhibit + ch.RevTalkSelect + ch.Encryption + ch.Talkaround + ch.SignalRelation +
+                  ch.Whisper + ch.Compander + ch.Reverse,
               8);
     EXPECT_EQ(ch.OffsetDir, 0) << "byte 15 is never read";
 
@@ -107,7 +107,7 @@ TEST_F(ImageRobustness, ReceiveNumbersThatDoNotFitEightDigits)
         const char* offset;
     } cases[] = {
         {{0xFF, 0xFF, 0xFF, 0xFF}, {0xFF, 0xFF, 0xFF, 0xFF}, false, "", 0, ""},
-        {{0x05, 0xF5, 0xE1, 0x00}, {0x02, 0x9D, 0x19, 0x10}, false, "", 0, ""},       // 100000000
+        {{0x05, 0xF5, 0xE1, 0x00}, {0x02, 0x9D, 0x19, 0x10}, false, "", 0, ""}, // 100000000
         {{0x05, 0xF5, 0xE0, 0xFF}, {0x05, 0xF5, 0xE0, 0xFF}, true, "99999999", 0, "0000000"},
         {{0x00, 0x45, 0x6D, 0x70}, {0x00, 0x45, 0x6D, 0x70}, true, "04550000", 0, "0000000"}, // 45.5 MHz
         {{0x02, 0x9D, 0x19, 0x10}, {0xFF, 0xFF, 0xFF, 0xFF}, true, "43850000", 0, "0000000"}, // tx unusable

@@ -1,6 +1,6 @@
+#include "base/TextOps.h"
 #include "data/ImageCodec.h"
 #include "data/ModelBand.h"
-#include "base/TextOps.h"
 #include "tests/data/ImageTestSupport.h"
 #include "tests/support/StagedState.h"
 
@@ -26,7 +26,8 @@ public:
     {
         const QList<int> bands = mk21::ModelBandTable::BandNumbers();
         st.model.CurrentModelCode = Pick({"ZR750", "ZR750G"});
-        st.model.CurrentBandText = mk21::ModelBandTable::BandTextOfNumber(bands[Int(0, int(bands.size()) - 1)]);
+        st.model.CurrentBandText =
+            mk21::ModelBandTable::BandTextOfNumber(bands[Int(0, int(bands.size()) - 1)]);
         mk21::ModFun::ParseBandRange(st.model);
         low_ = std::lround(st.model.BandLow * 100000);
         high_ = std::lround(st.model.BandHigh * 100000);
@@ -61,16 +62,16 @@ private:
     long OnGrid()
     {
         switch (Int(0, 2)) {
-        case 0:
-            return low_ + 500L * Int(0, int((high_ - low_) / 500));
-        case 1:
-            return low_ + 625L * Int(0, int((high_ - low_) / 625));
-        default:
-            return std::min(high_, low_ + 2500L * Int(0, int((high_ - low_) / 2500)) + 833L * Int(0, 2));
+        case 0: return low_ + 500L * Int(0, int((high_ - low_) / 500));
+        case 1: return low_ + 625L * Int(0, int((high_ - low_) / 625));
+        default: return std::min(high_, low_ + 2500L * Int(0, int((high_ - low_) / 2500)) + 833L * Int(0, 2));
         }
     }
 
-    static QString Digits(long value, int width) { return QString::number(value).rightJustified(width, u'0'); }
+    static QString Digits(long value, int width)
+    {
+        return QString::number(value).rightJustified(width, u'0');
+    }
 
     void FillChannels(mk21::RadioConfiguration& config)
     {
@@ -189,11 +190,11 @@ private:
         f.KeySettings = {Field(255), Field(255), Field(255), Field(255), Field(255), Field(255)};
 
         mk21::AlertSettingsRecord& a = f.AlertSettings;
-        a = {ByteField(3), ByteField(1), ByteField(255), ByteField(255), ByteField(255),
+        a = {ByteField(3),   ByteField(1), ByteField(255), ByteField(255), ByteField(255),
              ByteField(255), ByteField(1), ByteField(255), ByteField(255), ByteField(255)};
         mk21::ScanSettingsRecord& s = f.ScanSettings;
-        s = {ByteField(1),   ByteField(3),   ByteField(7),   ByteField(255), ByteField(255), ByteField(255),
-             ByteField(255), ByteField(1),   ByteField(255), ByteField(255), ByteField(255), ByteField(255)};
+        s = {ByteField(1),   ByteField(3), ByteField(7),   ByteField(255), ByteField(255), ByteField(255),
+             ByteField(255), ByteField(1), ByteField(255), ByteField(255), ByteField(255), ByteField(255)};
     }
 
     std::mt19937 random_;
@@ -204,7 +205,8 @@ private:
 // The channel list as the decoder gives it back: in number order, simplex offsets as 0.
 std::vector<mk21::ChannelRecord> AsDecoded(const mk21::RadioConfiguration& config)
 {
-    std::vector<mk21::ChannelRecord> channels(config.Channels.begin(), config.Channels.begin() + config.ChannelCount);
+    std::vector<mk21::ChannelRecord> channels(config.Channels.begin(),
+                                              config.Channels.begin() + config.ChannelCount);
     for (mk21::ChannelRecord& ch : channels) {
         if (ch.OffsetDir == 0)
             ch.Offset = "0000000";

@@ -11,8 +11,7 @@
 namespace mk21::test {
 
 // Bytes [address, address + count) of an image, as ints so that failures print readably.
-template <typename Array>
-std::vector<int> BytesAt(const Array& image, std::size_t address, std::size_t count)
+template <typename Array> std::vector<int> BytesAt(const Array& image, std::size_t address, std::size_t count)
 {
     return std::vector<int>(image.begin() + static_cast<std::ptrdiff_t>(address),
                             image.begin() + static_cast<std::ptrdiff_t>(address + count));

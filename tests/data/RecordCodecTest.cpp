@@ -104,7 +104,9 @@ TEST(RecordCodec, ChannelFieldsLieAtTheirOffsets)
         std::function<void(ChannelRecord&)> set;
         QByteArray expected;
     };
-    const auto word = [](int v) { return QByteArray(1, char(v & 0xFF)) + QByteArray(1, char((v >> 8) & 0xFF)); };
+    const auto word = [](int v) {
+        return QByteArray(1, char(v & 0xFF)) + QByteArray(1, char((v >> 8) & 0xFF));
+    };
     const std::vector<Field> fields = {
         {"ChannelNo", 0, [](ChannelRecord& c) { c.ChannelNo = 300; }, word(300)},
         {"ChannelVoid", 2, [](ChannelRecord& c) { c.ChannelVoid = -1; }, word(-1)},

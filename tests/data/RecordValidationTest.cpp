@@ -1,6 +1,6 @@
+#include "data/RecordValidation.h"
 #include "data/DataFile.h"
 #include "data/RecordCodec.h"
-#include "data/RecordValidation.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,8 @@ TEST(RecordValidation, BrokenChannelListsAreRefused)
         {"number 129", [](RadioConfiguration& r) { r.Channels[2].ChannelNo = 129; }, check::Verdict::Refused},
         {"number -5", [](RadioConfiguration& r) { r.Channels[0].ChannelNo = -5; }, check::Verdict::Refused},
         {"repeated", [](RadioConfiguration& r) { r.Channels[2].ChannelNo = 1; }, check::Verdict::Refused},
-        {"number 128", [](RadioConfiguration& r) { r.Channels[2].ChannelNo = 128; }, check::Verdict::Accepted},
+        {"number 128", [](RadioConfiguration& r) { r.Channels[2].ChannelNo = 128; },
+         check::Verdict::Accepted},
         // Free entries are never used as channels: what they hold does not matter.
         {"free entry repeats", [](RadioConfiguration& r) { r.Channels[3].ChannelNo = 1; },
          check::Verdict::Accepted},
@@ -69,16 +70,24 @@ TEST(RecordValidation, ChannelValuesAreBroughtIntoRange)
         Integer ChannelRecord::*member;
         Integer lastKept;
     } words[] = {
-        {"DecodeTone", &ChannelRecord::DecodeTone, 282}, {"EncodeTone", &ChannelRecord::EncodeTone, 282},
-        {"AutoDial1", &ChannelRecord::AutoDial1, 16},    {"AutoDial2", &ChannelRecord::AutoDial2, 16},
-        {"TxInhibit", &ChannelRecord::TxInhibit, 1},     {"ScanSkip", &ChannelRecord::ScanSkip, 1},
-        {"Reverse", &ChannelRecord::Reverse, 1},         {"Whisper", &ChannelRecord::Whisper, 1},
-        {"TxPower", &ChannelRecord::TxPower, 3},         {"Bandwidth", &ChannelRecord::Bandwidth, 3},
-        {"OptSignal", &ChannelRecord::OptSignal, 3},     {"RxStepCode", &ChannelRecord::RxStepCode, 3},
-        {"PttId", &ChannelRecord::PttId, 3},             {"BusyLock", &ChannelRecord::BusyLock, 3},
+        {"DecodeTone", &ChannelRecord::DecodeTone, 282},
+        {"EncodeTone", &ChannelRecord::EncodeTone, 282},
+        {"AutoDial1", &ChannelRecord::AutoDial1, 16},
+        {"AutoDial2", &ChannelRecord::AutoDial2, 16},
+        {"TxInhibit", &ChannelRecord::TxInhibit, 1},
+        {"ScanSkip", &ChannelRecord::ScanSkip, 1},
+        {"Reverse", &ChannelRecord::Reverse, 1},
+        {"Whisper", &ChannelRecord::Whisper, 1},
+        {"TxPower", &ChannelRecord::TxPower, 3},
+        {"Bandwidth", &ChannelRecord::Bandwidth, 3},
+        {"OptSignal", &ChannelRecord::OptSignal, 3},
+        {"RxStepCode", &ChannelRecord::RxStepCode, 3},
+        {"PttId", &ChannelRecord::PttId, 3},
+        {"BusyLock", &ChannelRecord::BusyLock, 3},
     };
     for (const auto& w : words) {
-        for (const Integer value : {Integer(-1), Integer(0), w.lastKept, Integer(w.lastKept + 1), Integer(-32768)}) {
+        for (const Integer value :
+             {Integer(-1), Integer(0), w.lastKept, Integer(w.lastKept + 1), Integer(-32768)}) {
             ChannelRecord c;
             c.*w.member = value;
             check::BringChannelIntoRange(c);
@@ -94,8 +103,8 @@ TEST(RecordValidation, ChannelValuesAreBroughtIntoRange)
     const ChannelRecord textsBefore = c;
     check::BringChannelIntoRange(c);
     EXPECT_EQ(c.OffsetDir, 0);
-    EXPECT_EQ(c.ChannelVoid, -7);               // any value means "void"
-    EXPECT_EQ(c.RxFreq, textsBefore.RxFreq);    // texts are kept byte for byte
+    EXPECT_EQ(c.ChannelVoid, -7);            // any value means "void"
+    EXPECT_EQ(c.RxFreq, textsBefore.RxFreq); // texts are kept byte for byte
 }
 
 TEST(RecordValidation, FeatureValuesOutsideTheirListsAreKept)
@@ -119,7 +128,8 @@ TEST(RecordValidation, FeatureValuesOutsideTheirListsAreKept)
     EXPECT_EQ(r.Features, expected);
 
     mk21::SideRecord side;
-    for (const auto& [stored, loaded] : std::initializer_list<std::pair<int, int>>{{0, 0}, {1, 1}, {2, 0}, {255, 0}}) {
+    for (const auto& [stored, loaded] :
+         std::initializer_list<std::pair<int, int>>{{0, 0}, {1, 1}, {2, 0}, {255, 0}}) {
         side.AlarmMode = static_cast<mk21::Byte>(stored);
         check::BringSideIntoRange(side);
         EXPECT_EQ(side.AlarmMode, loaded) << stored;

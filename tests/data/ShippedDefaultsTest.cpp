@@ -1,6 +1,6 @@
 #include "app/NewConfiguration.h"
-#include "data/ConfigurationOps.h"
 #include "base/TextOps.h"
+#include "data/ConfigurationOps.h"
 #include "tests/data/DefaultsGenerator.h"
 #include "tests/support/StagedState.h"
 

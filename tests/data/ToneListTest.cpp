@@ -16,9 +16,8 @@ TEST(ToneList, TextsAtTheSectionBorders)
         int position;
         const char* text;
     };
-    const Case cases[] = {{1, "67.0"},    {2, "69.3"},    {13, "100.0"},  {50, "254.1"},
-                          {51, "017N"},   {52, "023N"},   {166, "765N"},  {167, "017I"},
-                          {168, "023I"},  {282, "765I"}};
+    const Case cases[] = {{1, "67.0"},  {2, "69.3"},   {13, "100.0"}, {50, "254.1"}, {51, "017N"},
+                          {52, "023N"}, {166, "765N"}, {167, "017I"}, {168, "023I"}, {282, "765I"}};
     for (const Case& c : cases)
         EXPECT_EQ(ToneList::ToneText(c.position, NoTone), c.text) << c.position;
 }
@@ -75,7 +74,8 @@ TEST(ToneList, DcsCodesAreOctalAscendingAndMirroredInverted)
 TEST(ToneList, DcsListHoldsTheLessCommonCodes)
 {
     const QStringList texts = ToneList::ToneTexts(NoTone);
-    for (const char* code : {"017", "050", "055", "135", "217", "254", "305", "345", "425", "534", "645", "765"}) {
+    for (const char* code :
+         {"017", "050", "055", "135", "217", "254", "305", "345", "425", "534", "645", "765"}) {
         EXPECT_TRUE(texts.contains(QString::fromLatin1(code) + u'N')) << code;
         EXPECT_TRUE(texts.contains(QString::fromLatin1(code) + u'I')) << code;
     }

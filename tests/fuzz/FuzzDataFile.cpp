@@ -2,9 +2,9 @@
 // over what was loaded and the save back to bytes. Aborts when a rule the program relies on breaks.
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
+#include "base/Prompter.h"
 #include "data/DataFile.h"
 #include "data/RecordCodec.h"
-#include "base/Prompter.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -35,7 +35,8 @@ void exerciseChangeTest(const mk21::RadioConfiguration& loaded, const QByteArray
 
     // The same channels in another order are the same document.
     const auto count = static_cast<std::ptrdiff_t>(loaded.ChannelCount);
-    std::reverse(state.WorkingConfiguration.Channels.begin(), state.WorkingConfiguration.Channels.begin() + count);
+    std::reverse(state.WorkingConfiguration.Channels.begin(),
+                 state.WorkingConfiguration.Channels.begin() + count);
     require(!ModDocument::IsConfigurationChanged(state));
 
     // One edit it must see.

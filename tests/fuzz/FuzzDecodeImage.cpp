@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the radio image codec as if a radio (or an image file) had sent them.
 #include "app/AppState.h"
-#include "data/ImageCodec.h"
 #include "base/Prompter.h"
+#include "data/ImageCodec.h"
 
 #include <algorithm>
 #include <array>

@@ -35,7 +35,8 @@ protected:
             QStringList shown;
             for (const Prompt& p : prompter.asked)
                 shown.append(QString::number(p.textNumber) + QStringLiteral(" ") + p.text);
-            std::cerr << "session failed; prompts: " << shown.join(QStringLiteral(" | ")).toStdString() << '\n';
+            std::cerr << "session failed; prompts: " << shown.join(QStringLiteral(" | ")).toStdString()
+                      << '\n';
         }
         return success;
     }
@@ -86,7 +87,8 @@ TEST_P(OverPtyFaults, RecoverAndTransferEveryByte)
                         test::PatternMemory());
     ASSERT_TRUE(sim.started());
     // Every question is answered OK/Retry by the recording prompter.
-    ASSERT_TRUE(run(sim, c.write ? &SessionEngine::StartWrite : &SessionEngine::StartRead)) << sim.log().toStdString();
+    ASSERT_TRUE(run(sim, c.write ? &SessionEngine::StartWrite : &SessionEngine::StartRead))
+        << sim.log().toStdString();
     ASSERT_TRUE(sim.stop());
     EXPECT_EQ(image(), sim.savedMemory().left(RadioImageSize));
     EXPECT_EQ(prompter.numbers().back(), c.write ? 9010 : 9009);
@@ -101,15 +103,17 @@ INSTANTIATE_TEST_SUITE_P(Sim, OverPtyFaults,
                                          FaultCase{"WriteDrops", "drop:0.05", true},
                                          FaultCase{"WriteResends", "resend:0.1", true},
                                          FaultCase{"WriteGarbage", "garbage:0.05", true}),
-                         [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<FaultCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // The write of block 32 is answered after the reply timeout, and every later block is refused
 // once. The late acknowledge then comes while a later block is out; its refusal, a step behind,
 // must not be taken for the next block's, or that block is never stored.
 TEST_F(OverPty, LateWriteAcknowledgeAmongRefusalsLeavesEveryBlockStored)
 {
-    QStringList args{QStringLiteral("--baud"), QStringLiteral("38400"), QStringLiteral("--seed"), QStringLiteral("7"),
-                     QStringLiteral("--fault"), QStringLiteral("delay@addr=32")};
+    QStringList args{QStringLiteral("--baud"), QStringLiteral("38400"),   QStringLiteral("--seed"),
+                     QStringLiteral("7"),      QStringLiteral("--fault"), QStringLiteral("delay@addr=32")};
     for (int address = 48; address < RadioImageSize; address += 16)
         args << QStringLiteral("--fault") << QStringLiteral("resend@addr=%1").arg(address);
     SimRadioProcess sim(args, test::PatternMemory());
@@ -120,12 +124,14 @@ TEST_F(OverPty, LateWriteAcknowledgeAmongRefusalsLeavesEveryBlockStored)
     const QByteArray saved = sim.savedMemory().left(RadioImageSize);
     ASSERT_EQ(saved.size(), image().size());
     for (int address = 0; address < RadioImageSize; address += 16)
-        EXPECT_EQ(saved.mid(address, 16).toHex(' '), image().mid(address, 16).toHex(' ')) << "block " << address;
+        EXPECT_EQ(saved.mid(address, 16).toHex(' '), image().mid(address, 16).toHex(' '))
+            << "block " << address;
     // Blocks before the timeout are only written; after it each one is read back before the next.
     int readBacks = 0;
     for (const test::LinkTap::Event& e : link.events()) {
         if (e.kind == test::LinkTap::Kind::Write && e.bytes.size() == 4 && e.bytes.at(0) == 'R') {
-            const int address = (static_cast<unsigned char>(e.bytes.at(1)) << 8) | static_cast<unsigned char>(e.bytes.at(2));
+            const int address =
+                (static_cast<unsigned char>(e.bytes.at(1)) << 8) | static_cast<unsigned char>(e.bytes.at(2));
             EXPECT_GE(address, 32) << "a block read back before any reply timed out";
             if (address != 2864) // the password block, read before the write
                 ++readBacks;
@@ -181,7 +187,8 @@ TEST_F(OverPty, RadioInformationRead)
     ASSERT_TRUE(sim.started());
     ASSERT_TRUE(run(sim, &SessionEngine::StartRadioInfoRead)) << sim.log().toStdString();
     EXPECT_TRUE(prompter.asked.isEmpty());
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(state.InfoArea.data()), InfoAreaSize), memory.mid(2832));
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(state.InfoArea.data()), InfoAreaSize),
+              memory.mid(2832));
     EXPECT_EQ(state.Details.SerialNumber.text(), QStringLiteral("MK21-00042"));
 }
 
@@ -189,8 +196,9 @@ TEST_F(OverPty, PasswordAskedAndChecked)
 {
     for (const char* answer : {"9999", "1234"}) {
         SCOPED_TRACE(answer);
-        SimRadioProcess sim({QStringLiteral("--no-pacing"), QStringLiteral("--password"), QStringLiteral("1234")},
-                            test::PatternMemory());
+        SimRadioProcess sim(
+            {QStringLiteral("--no-pacing"), QStringLiteral("--password"), QStringLiteral("1234")},
+            test::PatternMemory());
         ASSERT_TRUE(sim.started());
         prompter.clear();
         view.passwordAnswers = {QString::fromLatin1(answer)};
@@ -202,13 +210,17 @@ TEST_F(OverPty, PasswordAskedAndChecked)
 
 TEST_F(OverPty, RefusedWritesLeaveTheRadioAlone)
 {
-    struct Case { QStringList args; int message; };
+    struct Case {
+        QStringList args;
+        int message;
+    };
     for (const Case& c : {Case{{QStringLiteral("--model"), QStringLiteral("ZR750")}, 9012},
                           Case{{QStringLiteral("--capability"), QStringLiteral("0x08")}, 9031},
                           Case{{QStringLiteral("--band"), QStringLiteral("8")}, 9030}}) {
         SCOPED_TRACE(c.message);
         const QByteArray memory = test::PatternMemory();
-        SimRadioProcess sim(QStringList{QStringLiteral("--no-pacing"), QStringLiteral("--echo")} + c.args, memory);
+        SimRadioProcess sim(QStringList{QStringLiteral("--no-pacing"), QStringLiteral("--echo")} + c.args,
+                            memory);
         ASSERT_TRUE(sim.started());
         prompter.clear();
         EXPECT_FALSE(run(sim, &SessionEngine::StartWrite));
@@ -273,8 +285,8 @@ protected:
         p.closeWriteChannel(); // standard input is no terminal: questions get the cautious answer
         if (!p.waitForFinished(90000))
             p.kill();
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
     }
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
@@ -283,12 +295,12 @@ protected:
 
 TEST_F(CtlRadio, ReadThenWriteThroughTheTool)
 {
-    SimRadioProcess source({QStringLiteral("--no-pacing"), QStringLiteral("--echo"), QStringLiteral("--password"),
-                            QStringLiteral("77")},
+    SimRadioProcess source({QStringLiteral("--no-pacing"), QStringLiteral("--echo"),
+                            QStringLiteral("--password"), QStringLiteral("77")},
                            test::PatternMemory());
     ASSERT_TRUE(source.started());
-    const CtlResult read = ctl({"read", "--device", source.device(), "-o", path("r.dat"), "--image", path("r.img"),
-                                "--password", "77", "--yes"});
+    const CtlResult read = ctl({"read", "--device", source.device(), "-o", path("r.dat"), "--image",
+                                path("r.img"), "--password", "77", "--yes"});
     ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
     EXPECT_EQ(fileBytes(path("r.dat")).size(), 8595);
     EXPECT_EQ(fileBytes(path("r.NVD")).size(), 5);
@@ -297,7 +309,8 @@ TEST_F(CtlRadio, ReadThenWriteThroughTheTool)
 
     SimRadioProcess target({QStringLiteral("--no-pacing")});
     ASSERT_TRUE(target.started());
-    const CtlResult write = ctl({"write", "--port", QStringLiteral("9=") + target.device(), "-i", path("r.dat"), "--yes"});
+    const CtlResult write =
+        ctl({"write", "--port", QStringLiteral("9=") + target.device(), "-i", path("r.dat"), "--yes"});
     ASSERT_EQ(write.exitCode, 0) << write.err.toStdString();
     ASSERT_TRUE(target.stop());
     ASSERT_EQ(ctl({"encode", path("r.dat"), "-o", path("e.img")}).exitCode, 0);
@@ -357,7 +370,8 @@ TEST_F(CtlRadio, WriteToARadioRefusingEveryBlockFailsWithTheMessage)
 TEST_F(CtlRadio, UsageErrors)
 {
     for (const QStringList& args :
-         {QStringList{"read", "-o", "x.dat"}, QStringList{"read", "--device", "/dev/null", "--port", "1", "-o", "x.dat"},
+         {QStringList{"read", "-o", "x.dat"},
+          QStringList{"read", "--device", "/dev/null", "--port", "1", "-o", "x.dat"},
           QStringList{"read", "--device", "/dev/null"}, QStringList{"read", "--port", "17", "-o", "x.dat"},
           QStringList{"read", "--port", "1", "--model", "ZR750", "-o", "x.dat"},
           QStringList{"read", "--port", "1", "--model", "XX", "--band", "0", "-o", "x.dat"},

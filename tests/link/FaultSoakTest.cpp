@@ -33,7 +33,7 @@ struct SoakPlan {
     bool hopeless = false; // silent radio or hang-up
     int baud = 0;          // 0: unpaced
     quint64 simSeed = 0;
-    char twist = 0;        // varies the radio's memory from run to run
+    char twist = 0; // varies the radio's memory from run to run
 
     QString describe() const
     {
@@ -91,7 +91,8 @@ SoakPlan PlanRun(std::mt19937_64& rng)
     for (const QString& kind : kinds) {
         if (unit(rng) < 0.45) {
             // Each lost reply costs a reply timeout; delays also disturb the next exchanges.
-            const double rate = kind == QLatin1String("delay") ? 0.002 + 0.006 * unit(rng) : 0.004 + 0.02 * unit(rng);
+            const double rate =
+                kind == QLatin1String("delay") ? 0.002 + 0.006 * unit(rng) : 0.004 + 0.02 * unit(rng);
             plan.faults << QStringLiteral("%1:%2").arg(kind).arg(rate, 0, 'f', 4);
         }
     }
@@ -135,9 +136,10 @@ std::optional<QString> RunPlan(const SoakPlan& plan, bool& recovered)
     for (int i = 0; i < RetryAnswers; ++i)
         s.prompter.script(info ? PromptAnswer::Retry : PromptAnswer::Ok);
     s.prompter.script(PromptAnswer::Cancel);
-    const test::SimSession::Command command = plan.operation == OperationRead    ? &SessionEngine::StartRead
-                                        : plan.operation == OperationWrite ? &SessionEngine::StartWrite
-                                                                           : &SessionEngine::StartRadioInfoRead;
+    const test::SimSession::Command command = plan.operation == OperationRead ? &SessionEngine::StartRead
+                                              : plan.operation == OperationWrite
+                                                  ? &SessionEngine::StartWrite
+                                                  : &SessionEngine::StartRadioInfoRead;
     if (!s.runCommand(sim.device(), command, false, 60000))
         return QStringLiteral("the session did not end within 60 s");
 
@@ -205,7 +207,8 @@ TEST(FaultSoak, EverySessionRecoversIdenticallyOrFailsCleanly)
         bool ok = false;
         if (const std::optional<QString> problem = RunPlan(plan, ok)) {
             ++violations;
-            ADD_FAILURE() << "run " << run << " [" << plan.describe().toStdString() << "]: " << problem->toStdString();
+            ADD_FAILURE() << "run " << run << " [" << plan.describe().toStdString()
+                          << "]: " << problem->toStdString();
         } else {
             ++(ok ? recovered : failed);
             gaveUp += !ok && !plan.hopeless ? 1 : 0;

@@ -57,9 +57,11 @@ QByteArray FakeRadio::respond(const QByteArray& request)
     if (request == "PROGRAM") {
         reply = QByteArray("ZR\x06");
     } else if (request.size() == 1 && request.at(0) == '\x02') {
-        reply = "P" + padded(model, 7) + lowByte(band) + padded(firmware, 4) + lowByte(capability) + '\0' + '\x06';
+        reply = "P" + padded(model, 7) + lowByte(band) + padded(firmware, 4) + lowByte(capability) + '\0' +
+                '\x06';
     } else if (request.size() == 4 && request.at(0) == 'R') {
-        const int address = static_cast<unsigned char>(request.at(1)) * 256 + static_cast<unsigned char>(request.at(2));
+        const int address =
+            static_cast<unsigned char>(request.at(1)) * 256 + static_cast<unsigned char>(request.at(2));
         const int length = static_cast<unsigned char>(request.at(3));
         if (address + length <= memory.size()) {
             reply = "W" + request.mid(1, 3) + memory.mid(address, length);
@@ -67,9 +69,10 @@ QByteArray FakeRadio::respond(const QByteArray& request)
             reply.append('\x06');
         }
     } else if (request.size() == 22 && request.at(0) == 'W') {
-        const int address = static_cast<unsigned char>(request.at(1)) * 256 + static_cast<unsigned char>(request.at(2));
-        const bool good = request.at(3) == 16 && request.at(20) == sumOf(request, 1, 19) && request.at(21) == '\x06'
-                          && address + 16 <= memory.size();
+        const int address =
+            static_cast<unsigned char>(request.at(1)) * 256 + static_cast<unsigned char>(request.at(2));
+        const bool good = request.at(3) == 16 && request.at(20) == sumOf(request, 1, 19) &&
+                          request.at(21) == '\x06' && address + 16 <= memory.size();
         if (good) {
             memory.replace(address, 16, request.mid(4, 16));
             ++writesStored;

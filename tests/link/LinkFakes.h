@@ -80,7 +80,7 @@ public:
     QList<QPair<int, bool>> ended;
     QStringList passwordAsks;
     std::deque<std::optional<QString>> passwordAnswers; // empty: Cancel
-    std::function<void()> whileAsking;                   // runs inside the question
+    std::function<void()> whileAsking;                  // runs inside the question
 };
 
 } // namespace mk21::test

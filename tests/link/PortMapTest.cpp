@@ -1,6 +1,6 @@
-#include "base/IniFile.h"
-#include "app/Startup.h"
 #include "link/PortMap.h"
+#include "app/Startup.h"
+#include "base/IniFile.h"
 #include "tests/support/StagedState.h"
 
 #include <QTemporaryFile>
@@ -25,7 +25,8 @@ TEST_P(PortMapDevice, OverrideThenIniThenPresentThenUsbDefault)
     const QMap<int, QString> ini{{2, QStringLiteral("/dev/ttyACM9")}, {3, QStringLiteral("/dev/ttyACM0")}};
     const QStringList present{QStringLiteral("/dev/ttyS0"), QStringLiteral("/dev/ttyUSB0"),
                               QStringLiteral("/dev/ttyUSB1"), QStringLiteral("/dev/ttyUSB2")};
-    EXPECT_EQ(DeviceOfPort(GetParam().port, overrides, ini, present), QString::fromLatin1(GetParam().expected));
+    EXPECT_EQ(DeviceOfPort(GetParam().port, overrides, ini, present),
+              QString::fromLatin1(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Ports, PortMapDevice,
@@ -45,10 +46,15 @@ TEST(PortMapSort, NumbersCompareAsNumbers)
 
 TEST(PortMapOverride, ParsesNumberEqualsDevice)
 {
-    struct Case { const char* text; int port; const char* device; };
-    for (const Case c : {Case{"3=/dev/pts/4", 3, "/dev/pts/4"}, Case{" 16 = /dev/ttyUSB1 ", 16, "/dev/ttyUSB1"},
-                         Case{"1=COM 1", 1, "COM 1"}, Case{"17=/dev/x", 0, nullptr}, Case{"0=/dev/x", 0, nullptr},
-                         Case{"3=", 0, nullptr}, Case{"x=/dev/x", 0, nullptr}, Case{"/dev/x", 0, nullptr}}) {
+    struct Case {
+        const char* text;
+        int port;
+        const char* device;
+    };
+    for (const Case c :
+         {Case{"3=/dev/pts/4", 3, "/dev/pts/4"}, Case{" 16 = /dev/ttyUSB1 ", 16, "/dev/ttyUSB1"},
+          Case{"1=COM 1", 1, "COM 1"}, Case{"17=/dev/x", 0, nullptr}, Case{"0=/dev/x", 0, nullptr},
+          Case{"3=", 0, nullptr}, Case{"x=/dev/x", 0, nullptr}, Case{"/dev/x", 0, nullptr}}) {
         SCOPED_TRACE(c.text);
         const auto parsed = ParsePortOverride(QString::fromLatin1(c.text));
         ASSERT_EQ(parsed.has_value(), c.device != nullptr);

@@ -1,6 +1,6 @@
 // Frames built here by hand, byte for byte, so that a framing fault cannot hide behind itself.
-#include "app/AppState.h"
 #include "link/Protocol.h"
+#include "app/AppState.h"
 #include "tests/support/RecordingPrompter.h"
 
 #include <gtest/gtest.h>
@@ -65,7 +65,11 @@ TEST(ProtocolRequests, AreTheDocumentedBytes)
 
 TEST(ProtocolRequests, WriteBlockOfFFHasChecksumZero)
 {
-    const std::array<Byte, 16> ff = [] { std::array<Byte, 16> a{}; a.fill(0xFF); return a; }();
+    const std::array<Byte, 16> ff = [] {
+        std::array<Byte, 16> a{};
+        a.fill(0xFF);
+        return a;
+    }();
     EXPECT_EQ(ModComm::WriteBlock(0, ff.data()), hex("57000010") + QByteArray(16, '\xFF') + hex("0006"));
 }
 
@@ -120,39 +124,63 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"ResendAfterWriteEcho", QByteArray(22, 'x') + hex("0A"), {22, 0, 16, false}, Reply::Resend},
         MatchCase{"AckWithExtraByteIsNothing", hex("0606"), {0, 0, 16, false}, Reply::None},
         MatchCase{"OtherSingleByte", hex("15"), {0, 0, 16, false}, Reply::None},
-        MatchCase{"EchoBytesNeverCompared", QByteArray("XXXXXXXZR\x06"), {7, 0, 16, false}, Reply::ProgramAccepted},
+        MatchCase{
+            "EchoBytesNeverCompared", QByteArray("XXXXXXXZR\x06"), {7, 0, 16, false}, Reply::ProgramAccepted},
         MatchCase{"ProgramAcceptedNoEcho", QByteArray("ZR\x06"), {0, 0, 16, false}, Reply::ProgramAccepted},
         MatchCase{"ProgramWrongLastByte", QByteArray("ZR\x05"), {0, 0, 16, false}, Reply::None},
         MatchCase{"ProgramShiftedByEcho", QByteArray("PROGRAMZR\x06"), {0, 0, 16, false}, Reply::None},
         MatchCase{"Identity", QByteArray(1, '\x02') + goodIdentity, {1, 0, 16, false}, Reply::Identity},
-        MatchCase{"IdentityWithoutP", QByteArray(1, '\x02') + "Q" + goodIdentity.mid(1), {1, 0, 16, false},
+        MatchCase{"IdentityWithoutP",
+                  QByteArray(1, '\x02') + "Q" + goodIdentity.mid(1),
+                  {1, 0, 16, false},
                   Reply::None},
-        MatchCase{"IdentityWithoutFinal06", QByteArray(1, '\x02') + goodIdentity.left(15) + "\x07",
-                  {1, 0, 16, false}, Reply::None},
-        MatchCase{"DataBlockWithEcho", readEcho + blockFrame(0x0120, data16(1)), {4, 0x0120, 16, false},
+        MatchCase{"IdentityWithoutFinal06",
+                  QByteArray(1, '\x02') + goodIdentity.left(15) + "\x07",
+                  {1, 0, 16, false},
+                  Reply::None},
+        MatchCase{"DataBlockWithEcho",
+                  readEcho + blockFrame(0x0120, data16(1)),
+                  {4, 0x0120, 16, false},
                   Reply::DataBlock},
         MatchCase{"DataBlockNoEcho", blockFrame(0x0120, data16(1)), {0, 0x0120, 16, false}, Reply::DataBlock},
-        MatchCase{"DataBlockOtherAddress", readEcho + blockFrame(0x0130, data16(1)), {4, 0x0120, 16, false},
+        MatchCase{"DataBlockOtherAddress",
+                  readEcho + blockFrame(0x0130, data16(1)),
+                  {4, 0x0120, 16, false},
                   Reply::None},
-        MatchCase{"DataBlockBadChecksum", readEcho + blockFrame(0x0120, data16(1), 1), {4, 0x0120, 16, false},
+        MatchCase{"DataBlockBadChecksum",
+                  readEcho + blockFrame(0x0120, data16(1), 1),
+                  {4, 0x0120, 16, false},
                   Reply::None},
-        MatchCase{"DataBlockBadLastByte", readEcho + blockFrame(0x0120, data16(1)).left(21) + "\x07",
-                  {4, 0x0120, 16, false}, Reply::None},
-        MatchCase{"DataBlockShortLength", readEcho + blockFrame(0x0120, data16(1).left(8)) + QByteArray(8, 0),
-                  {4, 0x0120, 16, false}, Reply::None},
-        MatchCase{"PasswordBlockInPasswordState", passwordEcho + blockFrame(2864, data16(0x30)),
-                  {4, -16, 16, true}, Reply::PasswordBlock},
-        MatchCase{"PasswordBlockOutsidePasswordState", passwordEcho + blockFrame(2864, data16(0x30)),
-                  {4, -16, 16, false}, Reply::None},
-        MatchCase{"PasswordBlockBadChecksum", passwordEcho + blockFrame(2864, data16(0x30), -1),
-                  {4, -16, 16, true}, Reply::None},
-        MatchCase{"InformationBlockAt2864IsData", blockFrame(2864, data16(0x30)), {0, 2864, 16, false},
+        MatchCase{"DataBlockBadLastByte",
+                  readEcho + blockFrame(0x0120, data16(1)).left(21) + "\x07",
+                  {4, 0x0120, 16, false},
+                  Reply::None},
+        MatchCase{"DataBlockShortLength",
+                  readEcho + blockFrame(0x0120, data16(1).left(8)) + QByteArray(8, 0),
+                  {4, 0x0120, 16, false},
+                  Reply::None},
+        MatchCase{"PasswordBlockInPasswordState",
+                  passwordEcho + blockFrame(2864, data16(0x30)),
+                  {4, -16, 16, true},
+                  Reply::PasswordBlock},
+        MatchCase{"PasswordBlockOutsidePasswordState",
+                  passwordEcho + blockFrame(2864, data16(0x30)),
+                  {4, -16, 16, false},
+                  Reply::None},
+        MatchCase{"PasswordBlockBadChecksum",
+                  passwordEcho + blockFrame(2864, data16(0x30), -1),
+                  {4, -16, 16, true},
+                  Reply::None},
+        MatchCase{"InformationBlockAt2864IsData",
+                  blockFrame(2864, data16(0x30)),
+                  {0, 2864, 16, false},
                   Reply::DataBlock}),
     [](const testing::TestParamInfo<MatchCase>& info) { return std::string(info.param.name); });
 
 TEST(ProtocolIdentity, FiveCharacterModelStopsAtItsZeroBytes)
 {
-    const QByteArray reply = hex("02") + identityFrame(QByteArray("ZR750\0\0", 7), 8, QByteArray("V1\0\0", 4), 0x0C);
+    const QByteArray reply =
+        hex("02") + identityFrame(QByteArray("ZR750\0\0", 7), 8, QByteArray("V1\0\0", 4), 0x0C);
     const ModComm::RadioIdentity id = ModComm::ParseIdentity(reply, 1);
     EXPECT_EQ(id.model, QStringLiteral("ZR750"));
     EXPECT_EQ(id.band, 8);
@@ -183,7 +211,11 @@ TEST(ProtocolDataBlock, LandsInImageOrInformationArea)
     AppState state(prompter);
     state.session.EchoSkip = 4;
 
-    struct Case { int address; bool info; int offset; };
+    struct Case {
+        int address;
+        bool info;
+        int offset;
+    };
     for (const Case c : {Case{0x0120, false, 0x0120}, Case{2816, false, 2816}, Case{2880, true, 48},
                          Case{3312, true, 480}}) {
         SCOPED_TRACE(c.address);
@@ -225,17 +257,18 @@ TEST_P(ProtocolPassword, ComparesTheRadioPasswordWithTheEnteredOne)
     EXPECT_EQ(ModComm::CheckPassword(reply, 4, QString::fromLatin1(c.entered)), c.passes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Blocks, ProtocolPassword,
-    testing::Values(PasswordCase{hex("FFFFFFFF"), "", "", true},
-                    PasswordCase{hex("FFFFFFFF"), "9999", "", true},
-                    PasswordCase{hex("00313233"), "", "", true},
-                    PasswordCase{QByteArray("1234"), "1234", "1234", true},
-                    PasswordCase{QByteArray("1234"), "", "1234", false},
-                    PasswordCase{QByteArray("1234"), "123", "1234", false},
-                    PasswordCase{QByteArray("12\0\xFF", 4), "12", "12", true},
-                    PasswordCase{QByteArray("1\xFF" "34"), "134", "1", false},
-                    PasswordCase{QByteArray("abcd"), "ABCD", "abcd", false}));
+INSTANTIATE_TEST_SUITE_P(Blocks, ProtocolPassword,
+                         testing::Values(PasswordCase{hex("FFFFFFFF"), "", "", true},
+                                         PasswordCase{hex("FFFFFFFF"), "9999", "", true},
+                                         PasswordCase{hex("00313233"), "", "", true},
+                                         PasswordCase{QByteArray("1234"), "1234", "1234", true},
+                                         PasswordCase{QByteArray("1234"), "", "1234", false},
+                                         PasswordCase{QByteArray("1234"), "123", "1234", false},
+                                         PasswordCase{QByteArray("12\0\xFF", 4), "12", "12", true},
+                                         PasswordCase{QByteArray("1\xFF"
+                                                                 "34"),
+                                                      "134", "1", false},
+                                         PasswordCase{QByteArray("abcd"), "ABCD", "abcd", false}));
 
 } // namespace
 } // namespace mk21

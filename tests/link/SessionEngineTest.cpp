@@ -1,6 +1,6 @@
+#include "link/SessionEngine.h"
 #include "app/AppState.h"
 #include "data/ImageCodec.h"
-#include "link/SessionEngine.h"
 #include "tests/link/LinkFakes.h"
 #include "tests/link/ToolState.h"
 #include "tests/support/RecordingPrompter.h"
@@ -56,12 +56,16 @@ protected:
             success = ok;
             portOpenAtFinish = link.isOpen();
         });
-        QObject::connect(&engine, &SessionEngine::configurationRead, &engine, [this] { ++configurationsRead; });
+        QObject::connect(&engine, &SessionEngine::configurationRead, &engine,
+                         [this] { ++configurationsRead; });
         QObject::connect(&engine, &SessionEngine::radioDetailsRead, &engine, [this] { ++detailsRead; });
         QObject::connect(&engine, &SessionEngine::programEndRequested, &engine, [this] { ++endRequests; });
     }
 
-    bool waitFinished(int count = 1) { return QTest::qWaitFor([&] { return finished >= count; }, 30000); }
+    bool waitFinished(int count = 1)
+    {
+        return QTest::qWaitFor([&] { return finished >= count; }, 30000);
+    }
 
     QStringList kinds() const
     {
@@ -163,7 +167,8 @@ TEST_F(Session, CableWithoutEchoIsFoundOnTheSecondProgramRequestAndRememberedFor
     ASSERT_TRUE(engine.StartRead());
     ASSERT_TRUE(waitFinished());
     EXPECT_TRUE(success);
-    EXPECT_EQ(kinds().mid(0, 3), (QStringList{QStringLiteral("PROGRAM"), QStringLiteral("PROGRAM"), QStringLiteral("ID")}));
+    EXPECT_EQ(kinds().mid(0, 3),
+              (QStringList{QStringLiteral("PROGRAM"), QStringLiteral("PROGRAM"), QStringLiteral("ID")}));
     EXPECT_TRUE(state.session.EchoMode);
 
     // Busy until the decode has run; then the next read asks only once.
@@ -186,8 +191,9 @@ TEST_F(Session, SilentRadioGetsFourProgramRequestsThenTheQuestion)
     EXPECT_FALSE(success);
     EXPECT_EQ(prompter.numbers(), (QList<int>{9004, 9008}));
     EXPECT_EQ(prompter.asked.at(1).buttons, PromptButtons::OkCancel);
-    EXPECT_EQ(kinds(), (QStringList{QStringLiteral("PROGRAM"), QStringLiteral("PROGRAM"), QStringLiteral("PROGRAM"),
-                                    QStringLiteral("PROGRAM"), QStringLiteral("END")}));
+    EXPECT_EQ(kinds(),
+              (QStringList{QStringLiteral("PROGRAM"), QStringLiteral("PROGRAM"), QStringLiteral("PROGRAM"),
+                           QStringLiteral("PROGRAM"), QStringLiteral("END")}));
     EXPECT_TRUE(link.sentWhileOpen.back()); // "END" went out before the port was closed
     EXPECT_FALSE(portOpenAtFinish);
     EXPECT_EQ(view.ended, (QList<QPair<int, bool>>{{OperationRead, false}}));
@@ -196,8 +202,8 @@ TEST_F(Session, SilentRadioGetsFourProgramRequestsThenTheQuestion)
 
 struct BlockTimeoutCase {
     const char* name;
-    int drops;                       // replies to block 100 (address 1584) that never come
-    QList<PromptAnswer> answers;     // after the read question
+    int drops;                   // replies to block 100 (address 1584) that never come
+    QList<PromptAnswer> answers; // after the read question
     QList<int> shown;
     int requestsOfBlock;
     bool success;
@@ -238,12 +244,16 @@ TEST_P(SessionBlockTimeouts, RetriesThreeTimesThenAsksAndRestartsFromZero)
 
 INSTANTIATE_TEST_SUITE_P(
     Block100, SessionBlockTimeouts,
-    testing::Values(
-        BlockTimeoutCase{"TwoTimeoutsNoQuestion", 2, {}, {9004, 9009}, 3, true},
-        BlockTimeoutCase{"FourthFailureAsksOkRestarts", 4, {PromptAnswer::Ok}, {9004, 9008, 9009}, 5, true},
-        BlockTimeoutCase{"ExhaustedCounterAsksAtOnceAfterRestart", 5, {PromptAnswer::Ok, PromptAnswer::Ok},
-                         {9004, 9008, 9008, 9009}, 6, true},
-        BlockTimeoutCase{"CancelEndsWithEnd", 4, {PromptAnswer::Cancel}, {9004, 9008}, 4, false}),
+    testing::Values(BlockTimeoutCase{"TwoTimeoutsNoQuestion", 2, {}, {9004, 9009}, 3, true},
+                    BlockTimeoutCase{
+                        "FourthFailureAsksOkRestarts", 4, {PromptAnswer::Ok}, {9004, 9008, 9009}, 5, true},
+                    BlockTimeoutCase{"ExhaustedCounterAsksAtOnceAfterRestart",
+                                     5,
+                                     {PromptAnswer::Ok, PromptAnswer::Ok},
+                                     {9004, 9008, 9008, 9009},
+                                     6,
+                                     true},
+                    BlockTimeoutCase{"CancelEndsWithEnd", 4, {PromptAnswer::Cancel}, {9004, 9008}, 4, false}),
     [](const testing::TestParamInfo<BlockTimeoutCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Session, FailedReadLeavesTheWorkingConfigurationAlone)
@@ -442,9 +452,7 @@ void PrintTo(const RefusalCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class SessionRefusals : public Session, public testing::WithParamInterface<RefusalCase>
-{
-};
+class SessionRefusals : public Session, public testing::WithParamInterface<RefusalCase> {};
 
 TEST_P(SessionRefusals, ThreeResendsOfOneBlockThenTheWriteFails)
 {
@@ -498,8 +506,8 @@ TEST_F(Session, AfterAWriteTimeoutEveryLaterBlockIsReadBackBeforeTheNext)
     ASSERT_TRUE(waitFinished());
     EXPECT_TRUE(success);
     EXPECT_EQ(prompter.numbers(), (QList<int>{9005, 9010}));
-    QStringList expected{QStringLiteral("PROGRAM"), QStringLiteral("ID"), QStringLiteral("R0B30"),
-                         QStringLiteral("W0000"), QStringLiteral("W0010"), QStringLiteral("W0010")};
+    QStringList expected{QStringLiteral("PROGRAM"), QStringLiteral("ID"),    QStringLiteral("R0B30"),
+                         QStringLiteral("W0000"),   QStringLiteral("W0010"), QStringLiteral("W0010")};
     for (int a = 16; a <= 2816; a += 16) {
         if (a > 16)
             expected.append(addressKind('W', a));
@@ -601,9 +609,13 @@ TEST_P(SessionPasswordTimeouts, FirstTimeoutAsksThenThreeReadsPerQuestion)
 INSTANTIATE_TEST_SUITE_P(
     PasswordBlock, SessionPasswordTimeouts,
     testing::Values(
-        PasswordReadCase{"ThirdReadAfterQuestionArrives", 3, {PromptAnswer::Ok, PromptAnswer::Ok}, {9004, 9008, 9009}, 4},
-        PasswordReadCase{"ThreeMoreFailuresAskAgain", 4, {PromptAnswer::Ok, PromptAnswer::Ok, PromptAnswer::Cancel},
-                         {9004, 9008, 9008}, 4}),
+        PasswordReadCase{
+            "ThirdReadAfterQuestionArrives", 3, {PromptAnswer::Ok, PromptAnswer::Ok}, {9004, 9008, 9009}, 4},
+        PasswordReadCase{"ThreeMoreFailuresAskAgain",
+                         4,
+                         {PromptAnswer::Ok, PromptAnswer::Ok, PromptAnswer::Cancel},
+                         {9004, 9008, 9008},
+                         4}),
     [](const testing::TestParamInfo<PasswordReadCase>& info) { return std::string(info.param.name); });
 
 struct CapabilityCase {
@@ -633,7 +645,8 @@ TEST_P(SessionCapability, BitsThreeAndTwoRefuseOnlyAWrite)
     EXPECT_EQ(state.CurCapFlags[1], (c.capability >> 2) & 1);
     if (!c.success) {
         EXPECT_EQ(radio.writesStored, 0);
-        EXPECT_EQ(kinds(), (QStringList{QStringLiteral("PROGRAM"), QStringLiteral("ID"), QStringLiteral("END")}));
+        EXPECT_EQ(kinds(),
+                  (QStringList{QStringLiteral("PROGRAM"), QStringLiteral("ID"), QStringLiteral("END")}));
     }
 }
 
@@ -679,25 +692,45 @@ TEST_P(SessionCompatibility, ModelBandAndVersionChecks)
     EXPECT_TRUE(launched.isEmpty());
     EXPECT_EQ(state.session.IdentModel, QString::fromLatin1(c.model));
     if (!c.success) {
-        EXPECT_EQ(kinds(), (QStringList{QStringLiteral("PROGRAM"), QStringLiteral("ID"), QStringLiteral("R0B30"),
-                                        QStringLiteral("END")}));
+        EXPECT_EQ(kinds(), (QStringList{QStringLiteral("PROGRAM"), QStringLiteral("ID"),
+                                        QStringLiteral("R0B30"), QStringLiteral("END")}));
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Radios, SessionCompatibility,
     testing::Values(
-        CompatibilityCase{"WriteOtherKnownModel", OperationWrite, "ZR750", 0, "V200", {}, {9005, 9012}, false},
+        CompatibilityCase{
+            "WriteOtherKnownModel", OperationWrite, "ZR750", 0, "V200", {}, {9005, 9012}, false},
         CompatibilityCase{"ReadOtherKnownModel", OperationRead, "ZR750", 0, "V200", {}, {9004, 9009}, true},
         CompatibilityCase{"ReadUnknownModel", OperationRead, "XY9", 0, "V200", {}, {9004, 9012}, false},
-        CompatibilityCase{"ReadOtherBandNoQuestion", OperationRead, "ZR750G", 3, "V200", {}, {9004, 9009}, true},
-        CompatibilityCase{"WriteSameFamilyOk", OperationWrite, "ZR750G", 3, "V200", {PromptAnswer::Ok},
-                          {9005, 9014, 9010}, true},
-        CompatibilityCase{"WriteSameFamilyCancel", OperationWrite, "ZR750G", 3, "V200", {PromptAnswer::Cancel},
-                          {9005, 9014}, false},
+        CompatibilityCase{
+            "ReadOtherBandNoQuestion", OperationRead, "ZR750G", 3, "V200", {}, {9004, 9009}, true},
+        CompatibilityCase{"WriteSameFamilyOk",
+                          OperationWrite,
+                          "ZR750G",
+                          3,
+                          "V200",
+                          {PromptAnswer::Ok},
+                          {9005, 9014, 9010},
+                          true},
+        CompatibilityCase{"WriteSameFamilyCancel",
+                          OperationWrite,
+                          "ZR750G",
+                          3,
+                          "V200",
+                          {PromptAnswer::Cancel},
+                          {9005, 9014},
+                          false},
         CompatibilityCase{"WriteOtherFamily", OperationWrite, "ZR750G", 8, "V200", {}, {9005, 9030}, false},
-        CompatibilityCase{"ReadUnservedFirmwareNo", OperationRead, "ZR750G", 0, "V110", {PromptAnswer::No},
-                          {9004, 0}, false}),
+        CompatibilityCase{"ReadUnservedFirmwareNo",
+                          OperationRead,
+                          "ZR750G",
+                          0,
+                          "V110",
+                          {PromptAnswer::No},
+                          {9004, 0},
+                          false}),
     [](const testing::TestParamInfo<CompatibilityCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Session, AcceptingAnotherReleaseEndsTheSessionWithEndAndAsksToQuit)
@@ -759,7 +792,8 @@ INSTANTIATE_TEST_SUITE_P(
         PasswordCase{"AskedAndRight", "1234", "", {QStringLiteral("1234")}, 1, true, "1234"},
         PasswordCase{"AskedAndWrong", "1234", "", {QStringLiteral("12")}, 1, false, "12"},
         PasswordCase{"AskedAndCancelled", "1234", "77", {std::nullopt}, 1, false, "77"},
-        PasswordCase{"TrailingBlanksTrimmed", QByteArray("12\0\xFF", 4), "", {QStringLiteral("12  ")}, 1, true, "12"}),
+        PasswordCase{
+            "TrailingBlanksTrimmed", QByteArray("12\0\xFF", 4), "", {QStringLiteral("12  ")}, 1, true, "12"}),
     [](const testing::TestParamInfo<PasswordCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Session, ReplyArrivingWhileThePasswordIsAskedDoesNotAskTwice)

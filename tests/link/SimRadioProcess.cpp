@@ -16,7 +16,7 @@ QByteArray PatternMemory()
     for (int a = 0; a < m.size(); ++a)
         m[a] = static_cast<char>((a * 5 + a / 256) & 0xFF);
     m.replace(2816, 13, QByteArray("ZR750G\0\0V200\0", 13)); // as the simulator identifies itself
-    m.replace(2876, 4, QByteArray(4, '\xFF'));                // no password
+    m.replace(2876, 4, QByteArray(4, '\xFF'));               // no password
     return m;
 }
 

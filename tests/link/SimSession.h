@@ -37,10 +37,10 @@ public:
     LinkTap link{serial};
     RecordingView view;
     SessionEngine engine{state, link, view};
-    int finished = 0;        // sessionFinished signals so far
-    bool success = false;    // of the last one
+    int finished = 0;     // sessionFinished signals so far
+    bool success = false; // of the last one
     bool portOpenAtFinish = false;
-    int detailsRead = 0;     // radioDetailsRead signals so far
+    int detailsRead = 0; // radioDetailsRead signals so far
 
 private:
     void markDone();

@@ -1,7 +1,7 @@
 // The program's own simulated radio: the spare port it takes and the mk21sim it runs.
 #include "link/SimulatedRadio.h"
-#include "base/IniFile.h"
 #include "app/Startup.h"
+#include "base/IniFile.h"
 #include "link/PortMap.h"
 #include "tests/support/StagedState.h"
 
@@ -10,10 +10,8 @@
 
 #include <gtest/gtest.h>
 
-namespace mk21
-{
-namespace
-{
+namespace mk21 {
+namespace {
 
 TEST(SimulatedRadioPort, TheLowestNumberNothingElseStandsFor)
 {

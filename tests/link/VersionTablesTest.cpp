@@ -54,8 +54,8 @@ struct RecordingLauncher {
 
 QString expectedProgram(const StagedState& staged, const QString& release)
 {
-    return QDir(staged.dataRoot()).filePath(release + u'/'
-                                            + QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    return QDir(staged.dataRoot())
+        .filePath(release + u'/' + QFileInfo(QCoreApplication::applicationFilePath()).fileName());
 }
 
 } // namespace
@@ -76,7 +76,10 @@ TEST(VersionTag, RecognisesFourCharacterTags)
         {QStringLiteral("V2000"), false},
         {QStringLiteral("V20"), false},
         {QStringLiteral(" V200"), false},
-        {QString::fromLatin1("V2\0" "00", 5), false},
+        {QString::fromLatin1("V2\0"
+                             "00",
+                             5),
+         false},
         {QStringLiteral("V..."), false},
         {QStringLiteral("V../"), false},
         {QStringLiteral("V\t12"), false},
@@ -180,7 +183,8 @@ TEST(VersionMessage, CompositionByKind)
         {2, QStringLiteral("Other versionV1.10\r\nThis program: V2.00")},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(VersionMessage(staged.state, QStringLiteral("V200"), QStringLiteral("V110"), c.kind), c.text)
+        EXPECT_EQ(VersionMessage(staged.state, QStringLiteral("V200"), QStringLiteral("V110"), c.kind),
+                  c.text)
             << "kind " << c.kind;
     }
 }
@@ -224,7 +228,8 @@ TEST(LaunchSoftwareVersion, NothingStartedWithoutAValidRelease)
         writeVersionIni(staged, "[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=" + c.firm0 + "\n");
         LoadVersionTables(staged.state);
         RecordingLauncher launcher;
-        EXPECT_FALSE(LaunchSoftwareVersion(staged.state, QStringLiteral("V110"), launcher.launcher())) << c.what;
+        EXPECT_FALSE(LaunchSoftwareVersion(staged.state, QStringLiteral("V110"), launcher.launcher()))
+            << c.what;
         EXPECT_TRUE(launcher.started.isEmpty()) << c.what;
         EXPECT_EQ(staged.prompter.numbers(), QList<int>{9063}) << c.what;
     }
@@ -258,7 +263,8 @@ TEST(ModelBandChecks, ModelMatchesBySessionKind)
         {"ZR750G", "", SessionKindRead, false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ModelMatches(QString::fromLatin1(c.current), QString::fromLatin1(c.radio), c.kind), c.matches)
+        EXPECT_EQ(ModelMatches(QString::fromLatin1(c.current), QString::fromLatin1(c.radio), c.kind),
+                  c.matches)
             << c.current << " / " << c.radio << " kind " << c.kind;
     }
 }
@@ -282,7 +288,7 @@ TEST(ModelBandChecks, BandFamilies)
         int radio;
         bool matches;
     } cases[] = {
-        {0, 8, false},  {7, 8, false},   {8, 15, true},   {9, 16, false}, {16, 23, true},
+        {0, 8, false},  {7, 8, false},   {8, 15, true},   {9, 16, false},  {16, 23, true},
         {24, 31, true}, {31, 32, false}, {32, 32, false}, {33, 34, false}, {255, 255, false},
     };
     for (const auto& c : cases)
@@ -303,33 +309,146 @@ TEST(RadioCompatibility, EveryBranch)
         QList<int> prompts; // 0: the composed version question
         bool launched;
     } cases[] = {
-        {"all match", "ZR750G", 0, "V200", SessionKindWrite, "400 - 480 MHz", {}, CompatibilityResult::GoOn, {}, false},
-        {"other known model, read", "ZR750", 5, "V200", SessionKindRead, "400 - 480 MHz", {},
-         CompatibilityResult::GoOn, {}, false},
-        {"other known model, write", "ZR750", 0, "V200", SessionKindWrite, "400 - 480 MHz", {},
-         CompatibilityResult::Stop, {9012}, false},
-        {"other known model, read, unlisted firmware", "ZR750", 0, "V110", SessionKindRead, "400 - 480 MHz", {},
-         CompatibilityResult::Stop, {9012}, false},
-        {"unknown model, read", "XX100", 0, "V200", SessionKindRead, "400 - 480 MHz", {},
-         CompatibilityResult::Stop, {9012}, false},
-        {"unlisted firmware, No", "ZR750G", 0, "V110", SessionKindRead, "400 - 480 MHz", PromptAnswer::No,
-         CompatibilityResult::Stop, {0}, false},
-        {"unlisted firmware, Yes", "ZR750G", 0, "V110", SessionKindRead, "400 - 480 MHz", PromptAnswer::Yes,
-         CompatibilityResult::Launch, {0}, true},
-        {"unserved firmware, Yes", "ZR750G", 0, "V300", SessionKindWrite, "400 - 480 MHz", PromptAnswer::Yes,
-         CompatibilityResult::Stop, {0, 9063}, false},
-        {"other band, read", "ZR750G", 8, "V200", SessionKindRead, "400 - 480 MHz", {}, CompatibilityResult::GoOn,
-         {}, false},
-        {"same family, OK", "ZR750G", 3, "V200", SessionKindWrite, "400 - 480 MHz", PromptAnswer::Ok,
-         CompatibilityResult::GoOn, {9014}, false},
-        {"same family, Cancel", "ZR750G", 3, "V200", SessionKindWrite, "400 - 480 MHz", PromptAnswer::Cancel,
-         CompatibilityResult::Stop, {9014}, false},
-        {"other family", "ZR750G", 8, "V200", SessionKindWrite, "400 - 480 MHz", {}, CompatibilityResult::Stop,
-         {9030}, false},
-        {"band 32, same band", "ZR750G", 32, "V200", SessionKindWrite, "450 - 520 MHz", {},
-         CompatibilityResult::GoOn, {}, false},
-        {"band 32, neighbour", "ZR750G", 33, "V200", SessionKindWrite, "450 - 520 MHz", {},
-         CompatibilityResult::Stop, {9030}, false},
+        {"all match",
+         "ZR750G",
+         0,
+         "V200",
+         SessionKindWrite,
+         "400 - 480 MHz",
+         {},
+         CompatibilityResult::GoOn,
+         {},
+         false},
+        {"other known model, read",
+         "ZR750",
+         5,
+         "V200",
+         SessionKindRead,
+         "400 - 480 MHz",
+         {},
+         CompatibilityResult::GoOn,
+         {},
+         false},
+        {"other known model, write",
+         "ZR750",
+         0,
+         "V200",
+         SessionKindWrite,
+         "400 - 480 MHz",
+         {},
+         CompatibilityResult::Stop,
+         {9012},
+         false},
+        {"other known model, read, unlisted firmware",
+         "ZR750",
+         0,
+         "V110",
+         SessionKindRead,
+         "400 - 480 MHz",
+         {},
+         CompatibilityResult::Stop,
+         {9012},
+         false},
+        {"unknown model, read",
+         "XX100",
+         0,
+         "V200",
+         SessionKindRead,
+         "400 - 480 MHz",
+         {},
+         CompatibilityResult::Stop,
+         {9012},
+         false},
+        {"unlisted firmware, No",
+         "ZR750G",
+         0,
+         "V110",
+         SessionKindRead,
+         "400 - 480 MHz",
+         PromptAnswer::No,
+         CompatibilityResult::Stop,
+         {0},
+         false},
+        {"unlisted firmware, Yes",
+         "ZR750G",
+         0,
+         "V110",
+         SessionKindRead,
+         "400 - 480 MHz",
+         PromptAnswer::Yes,
+         CompatibilityResult::Launch,
+         {0},
+         true},
+        {"unserved firmware, Yes",
+         "ZR750G",
+         0,
+         "V300",
+         SessionKindWrite,
+         "400 - 480 MHz",
+         PromptAnswer::Yes,
+         CompatibilityResult::Stop,
+         {0, 9063},
+         false},
+        {"other band, read",
+         "ZR750G",
+         8,
+         "V200",
+         SessionKindRead,
+         "400 - 480 MHz",
+         {},
+         CompatibilityResult::GoOn,
+         {},
+         false},
+        {"same family, OK",
+         "ZR750G",
+         3,
+         "V200",
+         SessionKindWrite,
+         "400 - 480 MHz",
+         PromptAnswer::Ok,
+         CompatibilityResult::GoOn,
+         {9014},
+         false},
+        {"same family, Cancel",
+         "ZR750G",
+         3,
+         "V200",
+         SessionKindWrite,
+         "400 - 480 MHz",
+         PromptAnswer::Cancel,
+         CompatibilityResult::Stop,
+         {9014},
+         false},
+        {"other family",
+         "ZR750G",
+         8,
+         "V200",
+         SessionKindWrite,
+         "400 - 480 MHz",
+         {},
+         CompatibilityResult::Stop,
+         {9030},
+         false},
+        {"band 32, same band",
+         "ZR750G",
+         32,
+         "V200",
+         SessionKindWrite,
+         "450 - 520 MHz",
+         {},
+         CompatibilityResult::GoOn,
+         {},
+         false},
+        {"band 32, neighbour",
+         "ZR750G",
+         33,
+         "V200",
+         SessionKindWrite,
+         "450 - 520 MHz",
+         {},
+         CompatibilityResult::Stop,
+         {9030},
+         false},
     };
     for (const auto& c : cases) {
         StagedState staged;
@@ -357,7 +476,8 @@ TEST(RadioCompatibility, VersionQuestionIsTheRadioMessage)
     useVersionTexts(staged);
     staged.state.versionTable = {{QStringLiteral("V200"), QStringLiteral("V200")}};
     staged.prompter.script(PromptAnswer::No);
-    CheckRadioCompatibility(staged.state, QStringLiteral("ZR750G"), 0, QStringLiteral("V120"), SessionKindRead);
+    CheckRadioCompatibility(staged.state, QStringLiteral("ZR750G"), 0, QStringLiteral("V120"),
+                            SessionKindRead);
     ASSERT_EQ(staged.prompter.asked.size(), 1);
     const Prompt& asked = staged.prompter.asked.front();
     EXPECT_EQ(asked.buttons, PromptButtons::YesNo);

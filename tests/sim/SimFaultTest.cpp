@@ -23,12 +23,15 @@ QStringList WithPatternMemory(QStringList arguments, const QString& path)
 // A simulated radio on a patterned memory file, and the program's end of its cable.
 struct FaultyRadio {
     explicit FaultyRadio(const QStringList& arguments)
-        : memoryPath(dir.filePath(QStringLiteral("memory.bin"))), sim(WithPatternMemory(arguments, memoryPath)),
-          line(sim.DevicePath())
+        : memoryPath(dir.filePath(QStringLiteral("memory.bin"))),
+          sim(WithPatternMemory(arguments, memoryPath)), line(sim.DevicePath())
     {
     }
     QByteArray Block(int address) const { return DataBlock(address, PatternMemory().mid(address, 16)); }
-    QByteArray Read(int address, int timeoutMs = 2000) { return line.Exchange(ReadRequest(address), 22, timeoutMs); }
+    QByteArray Read(int address, int timeoutMs = 2000)
+    {
+        return line.Exchange(ReadRequest(address), 22, timeoutMs);
+    }
 
     QTemporaryDir dir;
     QString memoryPath;
@@ -42,10 +45,10 @@ TEST(SimFault, DropLosesTheNthReplyOnly)
 {
     FaultyRadio radio({"--fault", "drop@3"});
     ASSERT_TRUE(radio.line.IsOpen());
-    ASSERT_TRUE(EnterProgramMode(radio.line)); // reply 1
-    EXPECT_EQ(radio.Read(0x10), radio.Block(0x10));           // 2
-    EXPECT_TRUE(radio.Read(0x20, QuietMs).isEmpty());          // 3: dropped
-    EXPECT_EQ(radio.Read(0x20), radio.Block(0x20));           // 4
+    ASSERT_TRUE(EnterProgramMode(radio.line));               // reply 1
+    EXPECT_EQ(radio.Read(0x10), radio.Block(0x10));          // 2
+    EXPECT_TRUE(radio.Read(0x20, QuietMs).isEmpty());        // 3: dropped
+    EXPECT_EQ(radio.Read(0x20), radio.Block(0x20));          // 4
     EXPECT_EQ(radio.line.Exchange("END", 1), Bytes({0x06})); // 5
 }
 
@@ -170,7 +173,8 @@ namespace {
 // One letter per read: '.' good, 'c' bad checksum, 'a' another address, 'b' both, '?' anything else.
 std::string FaultPattern(const QStringList& arguments, QString* log = nullptr)
 {
-    FaultyRadio radio(arguments + QStringList{"--no-pacing", "--fault", "checksum:0.3", "--fault", "address:0.3"});
+    FaultyRadio radio(arguments +
+                      QStringList{"--no-pacing", "--fault", "checksum:0.3", "--fault", "address:0.3"});
     if (!radio.line.IsOpen() || !EnterProgramMode(radio.line))
         return "not started";
     std::string pattern;
@@ -178,7 +182,8 @@ std::string FaultPattern(const QStringList& arguments, QString* log = nullptr)
         const int address = 0x0100 + 16 * i;
         const QByteArray reply = radio.Read(address);
         const bool otherAddress = reply.size() == 22 && reply.mid(1, 2) != radio.Block(address).mid(1, 2);
-        const bool badSum = reply.size() == 22 && static_cast<unsigned char>(reply[20]) != Sum(reply.mid(1, 19));
+        const bool badSum =
+            reply.size() == 22 && static_cast<unsigned char>(reply[20]) != Sum(reply.mid(1, 19));
         if (reply == radio.Block(address))
             pattern += '.';
         else if (reply.size() != 22)

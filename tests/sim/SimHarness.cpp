@@ -78,7 +78,8 @@ bool SerialEnd::Send(const QByteArray& bytes)
 {
     qsizetype done = 0;
     for (int attempt = 0; attempt < 100 && done < bytes.size(); ++attempt) {
-        const ssize_t n = write(fd_.get(), bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        const ssize_t n =
+            write(fd_.get(), bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
         if (n > 0) {
             done += n;
         } else if (n < 0 && errno != EAGAIN && errno != EINTR) {

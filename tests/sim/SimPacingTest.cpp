@@ -28,8 +28,8 @@ double ByteMillis(int baud)
 void Report(const char* what, double expectedMs, double measuredMs)
 {
     const double error = 100.0 * (measuredMs - expectedMs) / expectedMs;
-    std::printf("[pacing] %-44s expected %8.2f ms, measured %8.2f ms (%+.2f %%)\n", what, expectedMs, measuredMs,
-                error);
+    std::printf("[pacing] %-44s expected %8.2f ms, measured %8.2f ms (%+.2f %%)\n", what, expectedMs,
+                measuredMs, error);
     testing::Test::RecordProperty(what, std::to_string(error));
 }
 

@@ -103,7 +103,8 @@ TEST(SimProtocol, BlankRadioCarriesItsIdentityInMemory)
     Radio radio({"--model", "ZR750", "--band", "8", "--firmware", "V12", "--capability", "2"});
     ASSERT_TRUE(radio.line.IsOpen());
     ASSERT_TRUE(EnterProgramMode(radio.line));
-    const QByteArray identity = Bytes({'Z', 'R', '7', '5', '0', 0, 0, 8, 'V', '1', '2', 0, 2, 0xFF, 0xFF, 0xFF});
+    const QByteArray identity =
+        Bytes({'Z', 'R', '7', '5', '0', 0, 0, 8, 'V', '1', '2', 0, 2, 0xFF, 0xFF, 0xFF});
     EXPECT_EQ(radio.line.Exchange(ReadRequest(2816), 22).mid(4, 16).toHex(' '), identity.toHex(' '));
 }
 
@@ -143,8 +144,8 @@ TEST(SimProtocol, ReadsOutsideTheMemoryAreNotAnswered)
     Radio radio({"--memory", PatternFile(dir)});
     ASSERT_TRUE(radio.line.IsOpen());
     ASSERT_TRUE(EnterProgramMode(radio.line));
-    for (const QByteArray& request : {ReadRequest(3320, 16), ReadRequest(3328, 1), ReadRequest(0xFFFF, 16),
-                                      ReadRequest(0, 0)})
+    for (const QByteArray& request :
+         {ReadRequest(3320, 16), ReadRequest(3328, 1), ReadRequest(0xFFFF, 16), ReadRequest(0, 0)})
         EXPECT_TRUE(radio.line.Exchange(request, 1, 150).isEmpty()) << request.toHex(' ').toStdString();
     EXPECT_EQ(radio.line.Exchange(ReadRequest(0x10), 22), DataBlock(0x10, PatternMemory().mid(0x10, 16)));
 }
@@ -205,7 +206,8 @@ TEST_P(SimBadWrite, BadFrameIsAskedAgainAndNotStored)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SimBadWrite,
-                         testing::Values(BadWriteCase{"ChecksumOffByOne", 20, (0x02 + 0x10 + 16 * 0x5A + 1) % 256},
+                         testing::Values(BadWriteCase{"ChecksumOffByOne", 20,
+                                                      (0x02 + 0x10 + 16 * 0x5A + 1) % 256},
                                          BadWriteCase{"TrailerNotAck", 21, 0x07},
                                          BadWriteCase{"LengthNot16", 3, 0x0F, 0x0200, true},
                                          BadWriteCase{"PastTheEndOfMemory", -1, 0, 3320}),
@@ -271,7 +273,9 @@ INSTANTIATE_TEST_SUITE_P(
                     PasswordCase{"EmptyIsCleared", {"--password", ""}, QByteArray("PW12"), Filled(4, 0xFF)},
                     PasswordCase{"NoneOnABlankRadio", {}, {}, Filled(4, 0xFF)},
                     PasswordCase{"FileKeepsItsOwn", {}, QByteArray("PW12"), QByteArray("PW12")},
-                    PasswordCase{"OptionOverridesTheFile", {"--password", "9"}, QByteArray("PW12"),
+                    PasswordCase{"OptionOverridesTheFile",
+                                 {"--password", "9"},
+                                 QByteArray("PW12"),
                                  Bytes({'9', 0, 0, 0})}),
     [](const testing::TestParamInfo<PasswordCase>& info) { return info.param.name; });
 
@@ -334,7 +338,8 @@ TEST(SimProtocol, StreamResynchronisesAfterGarbage)
     Radio radio({"--memory", PatternFile(dir)});
     ASSERT_TRUE(radio.line.IsOpen());
     // Noise before the program request, including a false start of it.
-    EXPECT_EQ(radio.line.Exchange(Bytes({0x00, 0xFF, 'P', 'R', 'X'}) + "PROGRAM", 3), Bytes({'Z', 'R', 0x06}));
+    EXPECT_EQ(radio.line.Exchange(Bytes({0x00, 0xFF, 'P', 'R', 'X'}) + "PROGRAM", 3),
+              Bytes({'Z', 'R', 0x06}));
     const QByteArray memory = PatternMemory();
     EXPECT_EQ(radio.line.Exchange(Bytes({0xFF, 0x00, 'x', 'E', 'N', 'Q'}) + ReadRequest(0x20), 22),
               DataBlock(0x20, memory.mid(0x20, 16)));

@@ -10,15 +10,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace mk21::test
-{
+namespace mk21::test {
 
 // A named pipe nobody writes to, made at `path`. While a test waits on it, `Unblock` lets a reader
 // that is stuck in it go on (after `after`), so that a reader that would wait for ever makes the
 // test fail instead of hang.
-class PipeGuard
-{
-  public:
+class PipeGuard {
+public:
     explicit PipeGuard(const QString& path) : path_(path.toLocal8Bit())
     {
         made_ = ::mkfifo(path_.constData(), 0600) == 0;
@@ -55,7 +53,7 @@ class PipeGuard
         return !helped;
     }
 
-  private:
+private:
     QByteArray path_;
     bool made_ = false;
 };

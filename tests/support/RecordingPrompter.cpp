@@ -8,13 +8,10 @@ PromptAnswer firstButton(PromptButtons buttons)
 {
     switch (buttons) {
     case PromptButtons::YesNo:
-    case PromptButtons::YesNoCancel:
-        return PromptAnswer::Yes;
-    case PromptButtons::RetryCancel:
-        return PromptAnswer::Retry;
+    case PromptButtons::YesNoCancel: return PromptAnswer::Yes;
+    case PromptButtons::RetryCancel: return PromptAnswer::Retry;
     case PromptButtons::Ok:
-    case PromptButtons::OkCancel:
-        break;
+    case PromptButtons::OkCancel: break;
     }
     return PromptAnswer::Ok;
 }

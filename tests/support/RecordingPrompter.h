@@ -17,7 +17,11 @@ public:
     // Text numbers of the prompts asked so far, in order (0 for composed texts).
     QList<int> numbers() const;
     bool wasShown(int textNumber) const { return numbers().contains(textNumber); }
-    void clear() { asked.clear(); answers_.clear(); }
+    void clear()
+    {
+        asked.clear();
+        answers_.clear();
+    }
 
     QList<Prompt> asked;
 

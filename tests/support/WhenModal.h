@@ -27,8 +27,7 @@ inline void WhenModal(std::function<void(QWidget*)> answer)
 }
 
 // The control of `window` with that object name; throws (failing the test) when there is none.
-template <class T>
-T* Control(const QWidget* window, const char* name)
+template <class T> T* Control(const QWidget* window, const char* name)
 {
     T* control = window->findChild<T*>(QString::fromLatin1(name));
     if (control == nullptr)

@@ -40,7 +40,8 @@ CtlRun runProgram(const QString& program, const QStringList& args, const QString
         return {-1, {}, QStringLiteral("(killed after %1 ms)").arg(timeoutMs)};
     }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 CtlRun ctl(const QStringList& args, const QString& workDir, int timeoutMs = 60000)
@@ -383,9 +384,7 @@ void PrintTo(const UsageCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class CtlUsage : public CtlOffline, public testing::WithParamInterface<UsageCase>
-{
-};
+class CtlUsage : public CtlOffline, public testing::WithParamInterface<UsageCase> {};
 
 TEST_P(CtlUsage, SaysWhatIsWrongInTheChosenLanguage)
 {
@@ -522,9 +521,8 @@ TEST_F(CtlOffline, ShowListsChannelFieldsWithTheTableTexts)
 
 // ---- damaged shipped files -----------------------------------------------------------------------
 
-class CtlDamagedTree : public CtlOffline
-{
-  protected:
+class CtlDamagedTree : public CtlOffline {
+protected:
     CtlDamagedTree()
     {
         copied = tree.isValid() && mk21::test::CopyTree(QStringLiteral(MK21_STAGE_DIR), tree.path());

@@ -36,7 +36,10 @@ protected:
         });
     }
 
-    static QMdiSubWindow* frameOf(QWidget* window) { return qobject_cast<QMdiSubWindow*>(window->parentWidget()); }
+    static QMdiSubWindow* frameOf(QWidget* window)
+    {
+        return qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    }
 
     QMdiArea area;
     int created = 0;

@@ -52,16 +52,15 @@ TEST(ListLookups, FallBackToEntryZeroEmptyTextOrDefault)
         const QComboBox* list;
         int position;
         QString text;
-        QString textAt;    // ListTextAt(position)
-        QString found;     // FindListText(text)
-        int indexOfText;   // ListIndexOfText(text, default 7)
+        QString textAt;  // ListTextAt(position)
+        QString found;   // FindListText(text)
+        int indexOfText; // ListIndexOfText(text, default 7)
     } cases[] = {
-        {&empty, 0, "A", "", "", 7},
-        {&list, 1, "C", "B", "C", 3},
-        {&list, 2, "A", "A", "A", 0},   // the first of two equal entries
-        {&list, 4, "Z", "A", "A", 0},   // outside the list / missing text: entry 0, not the default
-        {&list, -1, "", "A", "A", 7},   // an empty text gives the default
-        {&list, 3, "a", "C", "A", 0},   // texts compare case-sensitively
+        {&empty, 0, "A", "", "", 7},  {&list, 1, "C", "B", "C", 3},
+        {&list, 2, "A", "A", "A", 0}, // the first of two equal entries
+        {&list, 4, "Z", "A", "A", 0}, // outside the list / missing text: entry 0, not the default
+        {&list, -1, "", "A", "A", 7}, // an empty text gives the default
+        {&list, 3, "a", "C", "A", 0}, // texts compare case-sensitively
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
@@ -82,14 +81,10 @@ TEST(ListSelection, SelectsTheFirstEqualEntryAndNotifiesLikeAUserChoice)
         QString text;
         int selected; // -1: cleared, and no notification
     } cases[] = {
-        {threeEntries, false, 5, {}, 0},
-        {threeEntries, false, 2, {}, 2},
-        {{}, false, 3, {}, -1},
+        {threeEntries, false, 5, {}, 0}, {threeEntries, false, 2, {}, 2}, {{}, false, 3, {}, -1},
         {emptyFirst, false, 0, {}, -1}, // an empty entry text clears rather than selects
         {abac, false, 2, {}, 0},        // entry 2 equals entry 0, which is chosen
-        {abac, true, 0, "C", 3},
-        {abac, true, 0, "missing", 0},
-        {{}, true, 0, "A", -1},
+        {abac, true, 0, "C", 3},         {abac, true, 0, "missing", 0},   {{}, true, 0, "A", -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.entries.join(u',').toStdString() + " " + std::to_string(c.position));
@@ -175,11 +170,7 @@ TEST(ListFilling, GroupsAndPositionsAscendingWithoutSelection)
         int group; // 0: the group list
         QStringList expected;
     } cases[] = {
-        {0, {"1", "2", "3", "8"}},
-        {3, {"1", "3", "7", "8"}},
-        {8, {"16"}},
-        {4, {}},
-        {-1, {}},
+        {0, {"1", "2", "3", "8"}}, {3, {"1", "3", "7", "8"}}, {8, {"16"}}, {4, {}}, {-1, {}},
     };
     for (const auto& c : cases) {
         QComboBox list;

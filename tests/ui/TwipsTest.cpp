@@ -13,7 +13,8 @@ TEST(Twips, OneInchIs1440AtTheLogicalResolution)
         double dpi;
         int pixels;
     } cases[] = {
-        {1440, 96, 96}, {12500, 96, 833}, {9500, 96, 633}, {1000, 120, 83}, {15, 96, 1}, {7, 96, 0}, {-1440, 144, -144},
+        {1440, 96, 96}, {12500, 96, 833}, {9500, 96, 633},    {1000, 120, 83},
+        {15, 96, 1},    {7, 96, 0},       {-1440, 144, -144},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Twips::ToPixels(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;

@@ -108,7 +108,8 @@ QImage StartPicture(const QString& subtitle, const QString& subtitleFamily)
     p.drawLine(QPointF(38, 140), QPointF(330, 140));
     p.setPen(QColor(150, 175, 210));
     p.setFont(Font(LatinFamily, 13, false));
-    p.drawText(QRectF(38, 250, 300, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("MK-21  ·  MK-21G"));
+    p.drawText(QRectF(38, 250, 300, 24), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("MK-21  ·  MK-21G"));
     return image;
 }
 
@@ -212,11 +213,16 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    bool ok = Save(BackgroundTile(QColor(236, 241, 247), QColor(150, 168, 196)), out.filePath("PIC/BK_1.jpg"));
-    ok = Save(BackgroundTile(QColor(246, 241, 232), QColor(196, 168, 140)), out.filePath("PIC/BK_2.jpg")) && ok;
+    bool ok =
+        Save(BackgroundTile(QColor(236, 241, 247), QColor(150, 168, 196)), out.filePath("PIC/BK_1.jpg"));
+    ok = Save(BackgroundTile(QColor(246, 241, 232), QColor(196, 168, 140)), out.filePath("PIC/BK_2.jpg")) &&
+         ok;
     ok = Save(StartPicture(QStringLiteral("Programming software for MK-21 handheld radios"), LatinFamily),
-              out.filePath("StartE.jpg")) && ok;
-    ok = Save(StartPicture(QStringLiteral("MK-21 系列对讲机写频软件"), CjkFamily), out.filePath("StartC.jpg")) && ok;
+              out.filePath("StartE.jpg")) &&
+         ok;
+    ok = Save(StartPicture(QStringLiteral("MK-21 系列对讲机写频软件"), CjkFamily),
+              out.filePath("StartC.jpg")) &&
+         ok;
     ok = Save(CutIcon(), out.filePath("PIC/edit-cut.png")) && ok;
     ok = Save(CopyIcon(), out.filePath("PIC/edit-copy.png")) && ok;
     ok = Save(PasteIcon(), out.filePath("PIC/edit-paste.png")) && ok;

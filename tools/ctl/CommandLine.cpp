@@ -12,11 +12,9 @@
 #include <algorithm>
 #include <array>
 
-namespace mk21::ctl
-{
+namespace mk21::ctl {
 
-namespace
-{
+namespace {
 
 constexpr qint64 DataFileSize = 8595;
 

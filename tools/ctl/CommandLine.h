@@ -7,13 +7,11 @@
 
 class QCommandLineParser;
 
-namespace mk21
-{
+namespace mk21 {
 class AppState;
 }
 
-namespace mk21::ctl
-{
+namespace mk21::ctl {
 
 // The --lang value as a language number; nullopt for anything but 1 and 2.
 std::optional<int> LanguageOption(const QString& value);

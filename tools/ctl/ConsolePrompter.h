@@ -16,7 +16,7 @@ public:
     // that then fails was cancelled rather than broken.
     bool declined() const { return declined_; }
 
-  private:
+private:
     PromptAnswer record(PromptAnswer answer);
 
     Mode mode_;

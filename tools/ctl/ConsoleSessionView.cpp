@@ -1,10 +1,10 @@
 #include "tools/ctl/ConsoleSessionView.h"
 
 #include "app/AppState.h"
+#include "base/FixedText.h"
 #include "base/LanguageTexts.h"
 #include "base/texts/LanguageDialogTexts.h"
 #include "base/texts/MessageTexts.h"
-#include "base/FixedText.h"
 
 #include <QTextStream>
 

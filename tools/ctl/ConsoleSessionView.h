@@ -15,7 +15,9 @@ namespace mk21::ctl {
 class ConsoleSessionView final : public SessionView {
 public:
     ConsoleSessionView(AppState& state, bool showBar, bool askOnTerminal)
-        : state_(state), showBar_(showBar), askOnTerminal_(askOnTerminal) {}
+        : state_(state), showBar_(showBar), askOnTerminal_(askOnTerminal)
+    {
+    }
 
     void sessionStarted(int operationType) override;
     void progressChanged(int percent) override;

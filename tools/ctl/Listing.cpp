@@ -118,16 +118,23 @@ void listChannels(QTextStream& out, AppState& state)
 
 QString dtmfCodeText(const DtmfCode& code)
 {
-    return QStringLiteral("%1 (length %2)").arg(code.Digits.text().left(code.Length), QString::number(code.Length));
+    return QStringLiteral("%1 (length %2)")
+        .arg(code.Digits.text().left(code.Length), QString::number(code.Length));
 }
 
 void listDtmf(QTextStream& out, const DtmfSettings& d)
 {
     listFields(out, "DTMF",
-               {{"DtmfRate", d.DtmfRate}, {"FirstDigitTime", d.FirstDigitTime},
-                {"FirstDigitDelay", d.FirstDigitDelay}, {"StarHashTime", d.StarHashTime},
-                {"DKeySetting", d.DKeySetting}, {"SideTone", d.SideTone}, {"CallAlertMode", d.CallAlertMode},
-                {"GroupCode", d.GroupCode}, {"AutoResetTime", d.AutoResetTime}, {"IdLength", d.IdLength}});
+               {{"DtmfRate", d.DtmfRate},
+                {"FirstDigitTime", d.FirstDigitTime},
+                {"FirstDigitDelay", d.FirstDigitDelay},
+                {"StarHashTime", d.StarHashTime},
+                {"DKeySetting", d.DKeySetting},
+                {"SideTone", d.SideTone},
+                {"CallAlertMode", d.CallAlertMode},
+                {"GroupCode", d.GroupCode},
+                {"AutoResetTime", d.AutoResetTime},
+                {"IdLength", d.IdLength}});
     out << "  IdCode = " << d.IdCode.text() << '\n'
         << "  BotCode = " << dtmfCodeText(d.BotCode) << '\n'
         << "  EotCode = " << dtmfCodeText(d.EotCode) << '\n'
@@ -141,33 +148,62 @@ void listFeatures(QTextStream& out, const FeatureSettings& f)
 {
     const OptionalFeatureSettings& o = f.OptionalFeatures;
     listFields(out, "Optional features",
-               {{"SquelchLevel", o.SquelchLevel}, {"VoicePrompt", o.VoicePrompt}, {"VoiceVolume", o.VoiceVolume},
-                {"TailElimMode", o.TailElimMode}, {"BatterySave", o.BatterySave}, {"VoxOn", o.VoxOn},
-                {"VoxTone", o.VoxTone}, {"ChannelLock", o.ChannelLock}, {"GroupSelect", o.GroupSelect},
-                {"TotPreAlert", o.TotPreAlert}, {"WiredClone", o.WiredClone}, {"NoSigTailElim", o.NoSigTailElim},
-                {"TotTime", o.TotTime}, {"TotRekey", o.TotRekey}, {"TotReset", o.TotReset},
-                {"VoxLevel", o.VoxLevel}, {"VoxDelay", o.VoxDelay}, {"ChannelGroup", o.ChannelGroup}});
+               {{"SquelchLevel", o.SquelchLevel},
+                {"VoicePrompt", o.VoicePrompt},
+                {"VoiceVolume", o.VoiceVolume},
+                {"TailElimMode", o.TailElimMode},
+                {"BatterySave", o.BatterySave},
+                {"VoxOn", o.VoxOn},
+                {"VoxTone", o.VoxTone},
+                {"ChannelLock", o.ChannelLock},
+                {"GroupSelect", o.GroupSelect},
+                {"TotPreAlert", o.TotPreAlert},
+                {"WiredClone", o.WiredClone},
+                {"NoSigTailElim", o.NoSigTailElim},
+                {"TotTime", o.TotTime},
+                {"TotRekey", o.TotRekey},
+                {"TotReset", o.TotReset},
+                {"VoxLevel", o.VoxLevel},
+                {"VoxDelay", o.VoxDelay},
+                {"ChannelGroup", o.ChannelGroup}});
     listDtmf(out, f.Dtmf);
     out << "Embedded message:\n";
     for (const FixedText<16>& line : f.MessageLines)
         out << "  \"" << line.text() << "\"\n";
     const KeySettingsRecord& k = f.KeySettings;
     listFields(out, "Keys",
-               {{"LongPressTime", k.LongPressTime}, {"EmgLongPressTime", k.EmgLongPressTime},
-                {"Pf1Long", k.Pf1Long}, {"Pf1Short", k.Pf1Short}, {"Pf2Long", k.Pf2Long}, {"Pf2Short", k.Pf2Short}});
+               {{"LongPressTime", k.LongPressTime},
+                {"EmgLongPressTime", k.EmgLongPressTime},
+                {"Pf1Long", k.Pf1Long},
+                {"Pf1Short", k.Pf1Short},
+                {"Pf2Long", k.Pf2Long},
+                {"Pf2Short", k.Pf2Short}});
     const AlertSettingsRecord& a = f.AlertSettings;
     listFields(out, "Alert",
-               {{"EmgAlarmType", a.EmgAlarmType}, {"EmgIdType", a.EmgIdType}, {"EmgIdMemory", a.EmgIdMemory},
-                {"AlarmTime", a.AlarmTime}, {"AlarmTxTime", a.AlarmTxTime}, {"AlarmRxTime", a.AlarmRxTime},
-                {"EmgChannelSelect", a.EmgChannelSelect}, {"EmgGroup", a.EmgGroup}, {"EmgChannel", a.EmgChannel},
+               {{"EmgAlarmType", a.EmgAlarmType},
+                {"EmgIdType", a.EmgIdType},
+                {"EmgIdMemory", a.EmgIdMemory},
+                {"AlarmTime", a.AlarmTime},
+                {"AlarmTxTime", a.AlarmTxTime},
+                {"AlarmRxTime", a.AlarmRxTime},
+                {"EmgChannelSelect", a.EmgChannelSelect},
+                {"EmgGroup", a.EmgGroup},
+                {"EmgChannel", a.EmgChannel},
                 {"AlarmCycles", a.AlarmCycles}});
     const ScanSettingsRecord& s = f.ScanSettings;
     listFields(out, "Scan",
-               {{"ScanMode", s.ScanMode}, {"PriorityMode", s.PriorityMode}, {"RevertChannel", s.RevertChannel},
-                {"LookBackTimeA", s.LookBackTimeA}, {"LookBackTimeB", s.LookBackTimeB},
-                {"RxResumeDelay", s.RxResumeDelay}, {"TxResumeDelay", s.TxResumeDelay},
-                {"ScanEntryTone", s.ScanEntryTone}, {"Pri1Group", s.Pri1Group}, {"Pri1Channel", s.Pri1Channel},
-                {"Pri2Group", s.Pri2Group}, {"Pri2Channel", s.Pri2Channel}});
+               {{"ScanMode", s.ScanMode},
+                {"PriorityMode", s.PriorityMode},
+                {"RevertChannel", s.RevertChannel},
+                {"LookBackTimeA", s.LookBackTimeA},
+                {"LookBackTimeB", s.LookBackTimeB},
+                {"RxResumeDelay", s.RxResumeDelay},
+                {"TxResumeDelay", s.TxResumeDelay},
+                {"ScanEntryTone", s.ScanEntryTone},
+                {"Pri1Group", s.Pri1Group},
+                {"Pri1Channel", s.Pri1Channel},
+                {"Pri2Group", s.Pri2Group},
+                {"Pri2Channel", s.Pri2Channel}});
 }
 
 void listTestFrequency(QTextStream& out, AppState& state, int number, const TestFrequencyRecord& test)

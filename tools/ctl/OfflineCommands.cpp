@@ -2,15 +2,15 @@
 
 #include "app/AppState.h"
 #include "app/Documents.h"
-#include "base/LanguageTexts.h"
-#include "base/texts/MessageTexts.h"
 #include "app/NewConfiguration.h"
-#include "data/ConfigurationOps.h"
 #include "base/FileRead.h"
 #include "base/FileWrite.h"
+#include "base/LanguageTexts.h"
+#include "base/TextOps.h"
+#include "base/texts/MessageTexts.h"
+#include "data/ConfigurationOps.h"
 #include "data/ImageCodec.h"
 #include "data/ModelBand.h"
-#include "base/TextOps.h"
 #include "tools/ctl/Listing.h"
 
 #include <QTextStream>

@@ -1,7 +1,6 @@
 #include "tools/ctl/OncePerKindPrompter.h"
 
-namespace mk21::ctl
-{
+namespace mk21::ctl {
 
 PromptAnswer OncePerKindPrompter::ask(const Prompt& prompt)
 {

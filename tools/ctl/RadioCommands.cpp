@@ -2,11 +2,11 @@
 
 #include "app/AppState.h"
 #include "app/Documents.h"
+#include "base/FileWrite.h"
+#include "base/FixedText.h"
 #include "base/LanguageTexts.h"
 #include "base/texts/RadioInfoTexts.h"
 #include "data/DataFile.h"
-#include "base/FileWrite.h"
-#include "base/FixedText.h"
 #include "link/PortMap.h"
 #include "link/QtSerialLink.h"
 #include "link/SessionEngine.h"
@@ -74,8 +74,7 @@ public:
         QObject::connect(&engine_, &SessionEngine::configurationRead, &engine_, [this] { finish(true); });
     }
 
-    template <typename Start>
-    bool run(Start start)
+    template <typename Start> bool run(Start start)
     {
         if (!(engine_.*start)())
             return false;

@@ -10,9 +10,9 @@ namespace mk21::ctl {
 
 // How a radio command reaches the radio and talks to the user.
 struct RadioOptions {
-    QString device;          // --device PATH
-    QString port;            // --port N or --port N=DEVICE
-    QString password;        // --password P
+    QString device;   // --device PATH
+    QString port;     // --port N or --port N=DEVICE
+    QString password; // --password P
     bool passwordSet = false;
     bool progressBar = false; // standard error is a terminal
     bool askOnTerminal = false;

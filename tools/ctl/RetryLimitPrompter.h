@@ -9,7 +9,9 @@ namespace mk21::ctl {
 class RetryLimitPrompter final : public Prompter {
 public:
     RetryLimitPrompter(Prompter& inner, int textNumber, int limit)
-        : inner_(inner), textNumber_(textNumber), limit_(limit) {}
+        : inner_(inner), textNumber_(textNumber), limit_(limit)
+    {
+    }
     PromptAnswer ask(const Prompt& prompt) override;
 
 private:

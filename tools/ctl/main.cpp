@@ -1,9 +1,9 @@
 // mk21ctl: the program's engine without windows, for scripts.
 #include "app/AppState.h"
-#include "base/LanguageTexts.h"
-#include "base/texts/MessageTexts.h"
 #include "app/ProgramFolders.h"
 #include "app/Startup.h"
+#include "base/LanguageTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "tools/ctl/CommandLine.h"
 #include "tools/ctl/ConsolePrompter.h"
 #include "tools/ctl/OfflineCommands.h"
@@ -62,7 +62,8 @@ QString writtenOption(const QString& name)
 
 bool isRadioCommand(const QString& command)
 {
-    return command == QLatin1String("read") || command == QLatin1String("write") || command == QLatin1String("info");
+    return command == QLatin1String("read") || command == QLatin1String("write") ||
+           command == QLatin1String("info");
 }
 
 QString option(const QCommandLineParser& parser, const char* name)
@@ -113,17 +114,24 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    const QCommandLineOption output(QStringLiteral("o"), QStringLiteral("Output file."), QStringLiteral("FILE"));
-    const QCommandLineOption input(QStringLiteral("i"), QStringLiteral("Input file."), QStringLiteral("FILE"));
-    const QCommandLineOption model(QStringLiteral("model"), QStringLiteral("Model code."), QStringLiteral("CODE"));
-    const QCommandLineOption band(QStringLiteral("band"), QStringLiteral("Band number."), QStringLiteral("N"));
-    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("Message language."), QStringLiteral("N"),
-                                  QStringLiteral("1"));
+    const QCommandLineOption output(QStringLiteral("o"), QStringLiteral("Output file."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption input(QStringLiteral("i"), QStringLiteral("Input file."),
+                                   QStringLiteral("FILE"));
+    const QCommandLineOption model(QStringLiteral("model"), QStringLiteral("Model code."),
+                                   QStringLiteral("CODE"));
+    const QCommandLineOption band(QStringLiteral("band"), QStringLiteral("Band number."),
+                                  QStringLiteral("N"));
+    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("Message language."),
+                                  QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption dataRoot(QStringLiteral("data-root"), QStringLiteral("Runtime tree."),
                                       QStringLiteral("DIR"));
-    const QCommandLineOption device(QStringLiteral("device"), QStringLiteral("Serial device."), QStringLiteral("PATH"));
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Port number."), QStringLiteral("N"));
-    const QCommandLineOption image(QStringLiteral("image"), QStringLiteral("Raw image output."), QStringLiteral("FILE"));
+    const QCommandLineOption device(QStringLiteral("device"), QStringLiteral("Serial device."),
+                                    QStringLiteral("PATH"));
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Port number."),
+                                  QStringLiteral("N"));
+    const QCommandLineOption image(QStringLiteral("image"), QStringLiteral("Raw image output."),
+                                   QStringLiteral("FILE"));
     const QCommandLineOption password(QStringLiteral("password"), QStringLiteral("Radio password."),
                                       QStringLiteral("P"));
     const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("Answer OK/Yes."));
@@ -142,11 +150,12 @@ int main(int argc, char** argv)
         mode = ConsolePrompter::Mode::AskOnTerminal;
     ConsolePrompter console(mode);
     RetryLimitPrompter limited(console, mk21::Texts::Msg::NoAnswer, RetriesWithYes);
-    mk21::Prompter& prompter = mode == ConsolePrompter::Mode::AnswerYes ? static_cast<mk21::Prompter&>(limited)
-                                                                        : console;
+    mk21::Prompter& prompter =
+        mode == ConsolePrompter::Mode::AnswerYes ? static_cast<mk21::Prompter&>(limited) : console;
     OncePerKindPrompter once(prompter);
     mk21::AppState state(once);
-    mk21::ResolveProgramFolders(state.settings, QCoreApplication::applicationDirPath(), parser.value(dataRoot));
+    mk21::ResolveProgramFolders(state.settings, QCoreApplication::applicationDirPath(),
+                                parser.value(dataRoot));
     // Usage errors are told in the chosen language, so the start-up comes first.
     mk21::ReportStartupNotes(state, mk21::RunToolStartup(state, language.value_or(1)));
 

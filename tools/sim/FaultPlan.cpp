@@ -7,18 +7,12 @@ namespace mk21::sim {
 const char* FaultName(FaultKind kind)
 {
     switch (kind) {
-    case FaultKind::Drop:
-        return "drop";
-    case FaultKind::Checksum:
-        return "checksum";
-    case FaultKind::Address:
-        return "address";
-    case FaultKind::Garbage:
-        return "garbage";
-    case FaultKind::Delay:
-        return "delay";
-    case FaultKind::Resend:
-        return "resend";
+    case FaultKind::Drop: return "drop";
+    case FaultKind::Checksum: return "checksum";
+    case FaultKind::Address: return "address";
+    case FaultKind::Garbage: return "garbage";
+    case FaultKind::Delay: return "delay";
+    case FaultKind::Resend: return "resend";
     }
     return "?";
 }
@@ -86,13 +80,10 @@ bool FaultPlan::Eligible(FaultKind fault, ReplyKind reply)
     switch (fault) {
     case FaultKind::Drop:
     case FaultKind::Garbage:
-    case FaultKind::Delay:
-        return reply != ReplyKind::None;
+    case FaultKind::Delay: return reply != ReplyKind::None;
     case FaultKind::Checksum:
-    case FaultKind::Address:
-        return reply == ReplyKind::DataBlock;
-    case FaultKind::Resend:
-        return reply == ReplyKind::WriteAck;
+    case FaultKind::Address: return reply == ReplyKind::DataBlock;
+    case FaultKind::Resend: return reply == ReplyKind::WriteAck;
     }
     return false;
 }
@@ -136,8 +127,8 @@ Bytes FaultPlan::Garbage(std::size_t length)
     if (!bytes.empty()) {
         // A reply is known by its first byte; moving these to the upper half keeps them unknown.
         const std::uint8_t first = bytes.front();
-        if (first == Frames::Ack || first == Frames::Resend || first == 'Z' || first == Frames::IdentityCode ||
-            first == Frames::WriteCode)
+        if (first == Frames::Ack || first == Frames::Resend || first == 'Z' ||
+            first == Frames::IdentityCode || first == Frames::WriteCode)
             bytes.front() = static_cast<std::uint8_t>(first | 0x80);
     }
     return bytes;

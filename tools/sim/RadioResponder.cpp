@@ -5,20 +5,13 @@ namespace mk21::sim {
 const char* ReplyKindName(ReplyKind kind)
 {
     switch (kind) {
-    case ReplyKind::None:
-        return "no reply";
-    case ReplyKind::ProgramAccepted:
-        return "program accepted";
-    case ReplyKind::Identity:
-        return "identity";
-    case ReplyKind::DataBlock:
-        return "data block";
-    case ReplyKind::WriteAck:
-        return "stored (06)";
-    case ReplyKind::WriteRefused:
-        return "resend (0A)";
-    case ReplyKind::EndAck:
-        return "end (06)";
+    case ReplyKind::None: return "no reply";
+    case ReplyKind::ProgramAccepted: return "program accepted";
+    case ReplyKind::Identity: return "identity";
+    case ReplyKind::DataBlock: return "data block";
+    case ReplyKind::WriteAck: return "stored (06)";
+    case ReplyKind::WriteRefused: return "resend (0A)";
+    case ReplyKind::EndAck: return "end (06)";
     }
     return "?";
 }
@@ -36,19 +29,16 @@ ReplyKind RadioResponder::Classify(const Request& request) const
     if (!programMode_)
         return ReplyKind::None;
     switch (request.kind) {
-    case Request::Kind::Program:
-        return ReplyKind::ProgramAccepted;
-    case Request::Kind::Identify:
-        return ReplyKind::Identity;
+    case Request::Kind::Program: return ReplyKind::ProgramAccepted;
+    case Request::Kind::Identify: return ReplyKind::Identity;
     case Request::Kind::Read:
         return request.length > 0 && memory_.Contains(request.address, request.length) ? ReplyKind::DataBlock
-                                                                                         : ReplyKind::None;
+                                                                                       : ReplyKind::None;
     case Request::Kind::Write:
         return IsGoodWriteFrame(request) && memory_.Contains(request.address, Frames::BlockLength)
                    ? ReplyKind::WriteAck
                    : ReplyKind::WriteRefused;
-    case Request::Kind::End:
-        return ReplyKind::EndAck;
+    case Request::Kind::End: return ReplyKind::EndAck;
     }
     return ReplyKind::None;
 }
@@ -56,23 +46,17 @@ ReplyKind RadioResponder::Classify(const Request& request) const
 Bytes RadioResponder::Answer(const Request& request, bool refuseGoodWrite)
 {
     switch (Classify(request)) {
-    case ReplyKind::None:
-        return {};
-    case ReplyKind::ProgramAccepted:
-        programMode_ = true;
-        return Frames::ProgramAccepted();
-    case ReplyKind::Identity:
-        return Frames::Identity(identity_);
-    case ReplyKind::DataBlock:
-        return DataBlockAt(request.address, request.length);
+    case ReplyKind::None: return {};
+    case ReplyKind::ProgramAccepted: programMode_ = true; return Frames::ProgramAccepted();
+    case ReplyKind::Identity: return Frames::Identity(identity_);
+    case ReplyKind::DataBlock: return DataBlockAt(request.address, request.length);
     case ReplyKind::WriteAck:
         if (refuseGoodWrite)
             return {Frames::Resend};
         memory_.Store(request.address, request.data);
         wrote_ = true;
         return {Frames::Ack};
-    case ReplyKind::WriteRefused:
-        return {Frames::Resend};
+    case ReplyKind::WriteRefused: return {Frames::Resend};
     case ReplyKind::EndAck:
         programMode_ = false;
         saveDue_ = saveDue_ || wrote_;

@@ -16,7 +16,9 @@ const char* ReplyKindName(ReplyKind kind);
 // identity, and remembers whether it is in programming mode.
 class RadioResponder {
 public:
-    RadioResponder(RadioMemory& memory, Identity identity) : memory_(memory), identity_(std::move(identity)) {}
+    RadioResponder(RadioMemory& memory, Identity identity) : memory_(memory), identity_(std::move(identity))
+    {
+    }
 
     // The answer the request would get, without acting on it.
     ReplyKind Classify(const Request& request) const;
@@ -24,7 +26,10 @@ public:
     // stored) when refuseGoodWrite is set.
     Bytes Answer(const Request& request, bool refuseGoodWrite);
     // A data block frame for any block inside the memory (used to answer for another address).
-    Bytes DataBlockAt(int address, int length) const { return Frames::DataBlock(address, memory_.Bytes(address, length)); }
+    Bytes DataBlockAt(int address, int length) const
+    {
+        return Frames::DataBlock(address, memory_.Bytes(address, length));
+    }
 
     bool ProgramMode() const { return programMode_; }
     // True once after the "END" of a session that stored a block.

@@ -23,10 +23,8 @@ std::string DescribeRequest(const Request& request)
 {
     char buf[64];
     switch (request.kind) {
-    case Request::Kind::Program:
-        return "PROGRAM";
-    case Request::Kind::Identify:
-        return "identify";
+    case Request::Kind::Program: return "PROGRAM";
+    case Request::Kind::Identify: return "identify";
     case Request::Kind::Read:
         std::snprintf(buf, sizeof buf, "read 0x%04X len %d", request.address, request.length);
         return buf;
@@ -34,8 +32,7 @@ std::string DescribeRequest(const Request& request)
         std::snprintf(buf, sizeof buf, "write 0x%04X len %d checksum %02X trailer %02X", request.address,
                       request.length, request.checksum, request.trailer);
         return buf;
-    case Request::Kind::End:
-        return "END";
+    case Request::Kind::End: return "END";
     }
     return "?";
 }

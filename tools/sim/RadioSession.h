@@ -12,11 +12,11 @@ namespace mk21::sim {
 
 // What the radio does about one request.
 struct Outcome {
-    Bytes reply;           // what goes on the line, possibly nothing
-    Nanos delay = 0;       // extra wait before the reply starts
-    bool hangUp = false;   // hang up once the reply has left
+    Bytes reply;         // what goes on the line, possibly nothing
+    Nanos delay = 0;     // extra wait before the reply starts
+    bool hangUp = false; // hang up once the reply has left
     bool saveMemory = false;
-    std::string log;       // one line telling what happened
+    std::string log; // one line telling what happened
 };
 
 // Turns each request into the radio's reply, with the planned faults applied.

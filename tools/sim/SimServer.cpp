@@ -26,10 +26,10 @@ constexpr Nanos HangUpPatience = 1000 * NanosPerMilli;
 
 } // namespace
 
-SimServer::SimServer(PseudoTerminal& pty, RadioSession& session, UniqueFd stopSignals, Setup setup, const SimLog& log,
-                     std::function<void()> saveMemory)
-    : pty_(pty), session_(session), signals_(std::move(stopSignals)), echo_(setup.echo), line_(setup.baud), log_(log),
-      saveMemory_(std::move(saveMemory)), frameGap_(FrameGap(line_.ByteTime()))
+SimServer::SimServer(PseudoTerminal& pty, RadioSession& session, UniqueFd stopSignals, Setup setup,
+                     const SimLog& log, std::function<void()> saveMemory)
+    : pty_(pty), session_(session), signals_(std::move(stopSignals)), echo_(setup.echo), line_(setup.baud),
+      log_(log), saveMemory_(std::move(saveMemory)), frameGap_(FrameGap(line_.ByteTime()))
 {
 }
 
@@ -138,7 +138,8 @@ bool SimServer::ReadInput(Nanos now)
         }
         if (n < 0 && (errno == EAGAIN || errno == EINTR))
             return true;
-        log_.Always(std::string("read from the line failed: ") + (n == 0 ? "end of file" : std::strerror(errno)));
+        log_.Always(std::string("read from the line failed: ") +
+                    (n == 0 ? "end of file" : std::strerror(errno)));
         return false;
     }
     return true;
@@ -204,9 +205,10 @@ int SimServer::Run()
         if (!ArmTimer(NextDeadline(now)))
             return 1;
 
-        std::array<pollfd, 3> fds{{{pty_.Master(), static_cast<short>(POLLIN | (writeBlocked_ ? POLLOUT : 0)), 0},
-                                   {timer_.get(), POLLIN, 0},
-                                   {signals_.get(), POLLIN, 0}}};
+        std::array<pollfd, 3> fds{
+            {{pty_.Master(), static_cast<short>(POLLIN | (writeBlocked_ ? POLLOUT : 0)), 0},
+             {timer_.get(), POLLIN, 0},
+             {signals_.get(), POLLIN, 0}}};
         if (poll(fds.data(), fds.size(), -1) < 0) {
             if (errno == EINTR)
                 continue;

@@ -25,8 +25,8 @@ public:
         int baud = 9600; // 0: no pacing
     };
 
-    SimServer(PseudoTerminal& pty, RadioSession& session, UniqueFd stopSignals, Setup setup, const SimLog& log,
-              std::function<void()> saveMemory);
+    SimServer(PseudoTerminal& pty, RadioSession& session, UniqueFd stopSignals, Setup setup,
+              const SimLog& log, std::function<void()> saveMemory);
 
     // Returns the exit code.
     int Run();

@@ -1,8 +1,8 @@
 #include "app/windows/FrmSetLanguage.h"
 
+#include "app/Startup.h"
 #include "base/IniFile.h"
 #include "base/LanguageTexts.h"
-#include "app/Startup.h"
 #include "tests/support/StagedState.h"
 #include "tests/support/WhenModal.h"
 

@@ -1,9 +1,9 @@
 #include "app/windows/FrmHabits.h"
 #include "app/windows/FrmMsgConfirm.h"
 
-#include "channels/ConfirmAnswer.h"
 #include "base/IniFile.h"
 #include "base/LanguageTexts.h"
+#include "channels/ConfirmAnswer.h"
 #include "channels/Preferences.h"
 #include "tests/support/StagedState.h"
 #include "tests/support/WhenModal.h"
@@ -52,8 +52,14 @@ protected:
         return dialog.exec();
     }
 
-    static void click(QWidget* w, const char* name) { QTest::mouseClick(Control<QPushButton>(w, name), Qt::LeftButton); }
-    static void toggle(QWidget* w, const char* name) { QTest::keyClick(Control<QCheckBox>(w, name), Qt::Key_Space); }
+    static void click(QWidget* w, const char* name)
+    {
+        QTest::mouseClick(Control<QPushButton>(w, name), Qt::LeftButton);
+    }
+    static void toggle(QWidget* w, const char* name)
+    {
+        QTest::keyClick(Control<QCheckBox>(w, name), Qt::Key_Space);
+    }
 
     test::StagedState staged;
     AppState& state = staged.state;
@@ -116,10 +122,30 @@ TEST_F(PreferenceDialogs, ConfirmationAnswersSetTheModesPreferencesAndSave)
         Flags after;
         const char* bytes;
     } cases[] = {
-        {ConfirmAnswer::PasteMode, "CommandOK", false, 1, {false, true, false, true, true}, "0000ffff0000ffffffff"},
-        {ConfirmAnswer::PasteMode, "CommandCancel", true, 2, {true, false, false, true, true}, "ffff00000000ffffffff"},
-        {ConfirmAnswer::DeleteMode, "CommandOK", true, 1, {false, true, true, true, true}, "0000ffffffffffffffff"},
-        {ConfirmAnswer::DeleteMode, "CommandCancel", false, 2, {false, true, false, false, true}, "0000ffff00000000ffff"},
+        {ConfirmAnswer::PasteMode,
+         "CommandOK",
+         false,
+         1,
+         {false, true, false, true, true},
+         "0000ffff0000ffffffff"},
+        {ConfirmAnswer::PasteMode,
+         "CommandCancel",
+         true,
+         2,
+         {true, false, false, true, true},
+         "ffff00000000ffffffff"},
+        {ConfirmAnswer::DeleteMode,
+         "CommandOK",
+         true,
+         1,
+         {false, true, true, true, true},
+         "0000ffffffffffffffff"},
+        {ConfirmAnswer::DeleteMode,
+         "CommandCancel",
+         false,
+         2,
+         {false, true, false, false, true},
+         "0000ffff00000000ffff"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.mode) + c.button);

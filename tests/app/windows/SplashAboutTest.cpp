@@ -129,16 +129,20 @@ TEST(About, TextsFollowTheLanguageEachTimeItOpens)
     const struct {
         const char* control;
         int number;
-    } texts[] = {{"lblTitle", 24001}, {"lblVersion", 24002}, {"lblDescription", 24003}, {"lblDisclaimer", 24004}};
+    } texts[] = {
+        {"lblTitle", 24001}, {"lblVersion", 24002}, {"lblDescription", 24003}, {"lblDisclaimer", 24004}};
     for (const char* file : {"english.ini", "chinese.ini"}) {
         state.settings.LanguageFileName = QString::fromLatin1(file);
         const QString path = LanguageFilePath(state.settings);
-        auto about = [&](int n) { return ReadProfileString(path, QStringLiteral("About"), QString::number(n)); };
+        auto about = [&](int n) {
+            return ReadProfileString(path, QStringLiteral("About"), QString::number(n));
+        };
         frmAbout dialog(state);
         EXPECT_EQ(dialog.windowTitle(), about(24000)) << file;
         for (const auto& t : texts) {
             EXPECT_FALSE(about(t.number).isEmpty());
-            EXPECT_EQ(Control<QLabel>(&dialog, t.control)->text(), about(t.number)) << file << " " << t.control;
+            EXPECT_EQ(Control<QLabel>(&dialog, t.control)->text(), about(t.number))
+                << file << " " << t.control;
         }
         EXPECT_EQ(Control<QPushButton>(&dialog, "cmdOK")->text(), about(24005));
         EXPECT_FALSE(Control<QLabel>(&dialog, "Image1")->pixmap().isNull());

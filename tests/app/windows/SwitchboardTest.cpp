@@ -21,10 +21,8 @@
 
 using mk21::test::MainWindowHarness;
 
-namespace mk21
-{
-namespace
-{
+namespace mk21 {
+namespace {
 
 struct Opening {
     const char* item;
@@ -33,10 +31,14 @@ struct Opening {
 };
 
 const Opening openings[] = {
-    {"mnuChannelInfo", "N1", "frmCommChInfo"}, {"mnuOptFeature", "N2", "FrmOptFeatures"},
-    {"MnuRadioFre", nullptr, "FrmRadio"},      {"MnuDTMF", "N4", "FrmDTMF"},
-    {"MnuTestFre", nullptr, "FrmTestFre"},     {"MnuKey", "N8", "FrmKey"},
-    {"MnuScan", "N9", "FrmScan"},              {"MnuAlert", "N10", "FrmAlert"},
+    {"mnuChannelInfo", "N1", "frmCommChInfo"},
+    {"mnuOptFeature", "N2", "FrmOptFeatures"},
+    {"MnuRadioFre", nullptr, "FrmRadio"},
+    {"MnuDTMF", "N4", "FrmDTMF"},
+    {"MnuTestFre", nullptr, "FrmTestFre"},
+    {"MnuKey", "N8", "FrmKey"},
+    {"MnuScan", "N9", "FrmScan"},
+    {"MnuAlert", "N10", "FrmAlert"},
     {"mnuEmbeddedMsg", "N6", "FrmEmbMsg"},
 };
 
@@ -44,7 +46,7 @@ TEST(Switchboard, NoWindowNameTreeKeyOrMenuItemIsListedTwice)
 {
     QSet<QString> forms;
     QSet<QString> keys;
-    std::vector<QAction* MainMenus::*> items;
+    std::vector<QAction * MainMenus::*> items;
     for (const ChildWindowRow& row : Switchboard::rows()) {
         EXPECT_FALSE(forms.contains(QLatin1String(row.form))) << row.form;
         forms.insert(QLatin1String(row.form));

@@ -2,9 +2,9 @@
 // from the command timer, their enabled states, and the preferences command.
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "channels/windows/ChannelGrid.h"
 #include "channels/windows/ChannelWindows.h"
 #include "channels/windows/frmCommChInfo.h"
-#include "channels/windows/ChannelGrid.h"
 #include "tests/app/windows/frmMainHarness.h"
 #include "tests/support/WhenModal.h"
 #include "ui/ChildWindows.h"
@@ -29,14 +29,11 @@
 using mk21::test::Control;
 using mk21::test::MainWindowHarness;
 
-namespace mk21
-{
-namespace
-{
+namespace mk21 {
+namespace {
 
-class MainWindowChannelCommands : public testing::Test
-{
-  protected:
+class MainWindowChannelCommands : public testing::Test {
+protected:
     void SetUp() override
     {
         h.realChannelTable = true;

@@ -16,10 +16,8 @@
 
 using mk21::test::MainWindowHarness;
 
-namespace mk21
-{
-namespace
-{
+namespace mk21 {
+namespace {
 
 using A = PromptAnswer;
 

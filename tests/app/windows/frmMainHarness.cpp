@@ -13,11 +13,9 @@
 
 #include <gtest/gtest.h>
 
-namespace mk21::test
-{
+namespace mk21::test {
 
-namespace
-{
+namespace {
 
 const char* const standInForms[] = {"frmCommChInfo", "FrmOptFeatures", "FrmKey", "FrmScan", "FrmRadioInfo"};
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/windows/frmMain.h"
 #include "app/windows/FileDialogs.h"
+#include "app/windows/frmMain.h"
 #include "tests/support/StagedState.h"
 
 #include <QDir>
@@ -13,13 +13,11 @@
 
 class QMdiSubWindow;
 
-namespace mk21::test
-{
+namespace mk21::test {
 
 // File dialogs answered from a script of chosen paths; an empty path or an empty script cancels.
-class ScriptedDialogs final : public FileDialogs
-{
-  public:
+class ScriptedDialogs final : public FileDialogs {
+public:
     std::optional<QString> openFile(const QString& filter) override;
     std::optional<QString> saveFile(const QString& filter, const QString& preset) override;
 
@@ -28,15 +26,14 @@ class ScriptedDialogs final : public FileDialogs
     QStringList presets; // of the save dialogs
     int shown = 0;
 
-  private:
+private:
     std::optional<QString> next();
 };
 
 // A main window on a staged state, with its settings store, its current folder and the
 // program launcher in temporary places, and stand-ins for the editor windows it opens.
-class MainWindowHarness
-{
-  public:
+class MainWindowHarness {
+public:
     explicit MainWindowHarness(int language = 1);
     ~MainWindowHarness();
 
@@ -63,7 +60,7 @@ class MainWindowHarness
     // The real channel table instead of a stand-in; set before open().
     bool realChannelTable = false;
 
-  private:
+private:
     QTemporaryDir work_;
     QString previousFolder_;
 };

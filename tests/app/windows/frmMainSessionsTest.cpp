@@ -1,11 +1,11 @@
 // The main window's radio commands against the simulated radio on a real pseudo-terminal: read,
 // write and radio information read with their progress and password windows, and the port dialog.
-#include "app/windows/MainSessions.h"
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
+#include "app/windows/MainSessions.h"
 #include "base/LanguageTexts.h"
-#include "channels/windows/frmCommChInfo.h"
 #include "channels/windows/ChannelGrid.h"
+#include "channels/windows/frmCommChInfo.h"
 #include "data/ImageCodec.h"
 #include "link/windows/FrmProgress.h"
 #include "tests/app/windows/frmMainHarness.h"
@@ -32,10 +32,8 @@
 #include <cmath>
 #include <functional>
 
-namespace mk21
-{
-namespace
-{
+namespace mk21 {
+namespace {
 
 using test::Control;
 using test::MainWindowHarness;
@@ -53,9 +51,8 @@ struct ProgressSeen {
 };
 
 // A main window whose session port leads to an mk21sim (unpaced) started by the test.
-class MainWindowSessions : public testing::Test
-{
-  protected:
+class MainWindowSessions : public testing::Test {
+protected:
     void attach(const SimRadioProcess& sim)
     {
         ASSERT_TRUE(sim.started());
@@ -104,7 +101,7 @@ class MainWindowSessions : public testing::Test
     // Called every few milliseconds during a session with the modal window on top (or null).
     std::function<void(QWidget*)> onModal;
 
-  private:
+private:
     int finished_ = 0;
 };
 

@@ -2,8 +2,8 @@
 // opening editors once, the splitter, the background and the stored placement.
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
-#include "base/LanguageTexts.h"
 #include "app/windows/MainToolBar.h"
+#include "base/LanguageTexts.h"
 #include "tests/app/windows/frmMainHarness.h"
 #include "tests/support/WhenModal.h"
 #include "ui/Twips.h"
@@ -30,10 +30,8 @@
 
 using mk21::test::MainWindowHarness;
 
-namespace mk21
-{
-namespace
-{
+namespace mk21 {
+namespace {
 
 struct NamedText {
     const char* name;

@@ -3,9 +3,9 @@
 #include "channels/windows/ChannelWindows.h"
 
 #include "base/LanguageTexts.h"
+#include "channels/windows/ChannelGrid.h"
 #include "channels/windows/FrmCHInfoEdit.h"
 #include "channels/windows/frmCommChInfo.h"
-#include "channels/windows/ChannelGrid.h"
 #include "tests/channels/ChannelTestSupport.h"
 #include "tests/support/StagedState.h"
 #include "tests/support/WhenModal.h"
@@ -32,12 +32,10 @@ using namespace mk21;
 using mk21::test::ChannelOf;
 using mk21::test::Control;
 
-namespace
-{
+namespace {
 
-class ChannelWindowsTogether : public testing::Test
-{
-  protected:
+class ChannelWindowsTogether : public testing::Test {
+protected:
     ChannelWindowsTogether()
     {
         state.WorkingConfiguration.ChannelCount = 0;

@@ -43,16 +43,22 @@ class ChannelEditWindow : public testing::Test {
 protected:
     FrmCHInfoEdit* open()
     {
-        window = static_cast<FrmCHInfoEdit*>(ModFun::ShowChildForm(&area, std::make_unique<FrmCHInfoEdit>(state)));
+        window =
+            static_cast<FrmCHInfoEdit*>(ModFun::ShowChildForm(&area, std::make_unique<FrmCHInfoEdit>(state)));
         area.show();
         QApplication::setActiveWindow(&area);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&area));
         return window;
     }
-    template <class T>
-    T* c(const char* name) const { return Control<T>(window, name); }
-    QComboBox* list(int i) const { return c<QComboBox>(QStringLiteral("Combo2(%1)").arg(i).toLatin1().constData()); }
-    QCheckBox* box(int j) const { return c<QCheckBox>(QStringLiteral("Check1(%1)").arg(j).toLatin1().constData()); }
+    template <class T> T* c(const char* name) const { return Control<T>(window, name); }
+    QComboBox* list(int i) const
+    {
+        return c<QComboBox>(QStringLiteral("Combo2(%1)").arg(i).toLatin1().constData());
+    }
+    QCheckBox* box(int j) const
+    {
+        return c<QCheckBox>(QStringLiteral("Check1(%1)").arg(j).toLatin1().constData());
+    }
     void followModel()
     {
         views.window = window;
@@ -292,4 +298,3 @@ TEST_F(ChannelEditWindow, ClosingCommitsTheFrequencyBeingTyped)
 }
 
 } // namespace
-

@@ -2,8 +2,8 @@
 #include "channels/windows/frmCommChInfo.h"
 
 #include "base/LanguageTexts.h"
-#include "channels/windows/ChannelWindows.h"
 #include "channels/windows/ChannelGrid.h"
+#include "channels/windows/ChannelWindows.h"
 #include "tests/channels/ChannelTestSupport.h"
 #include "tests/support/StagedState.h"
 #include "tests/support/WhenModal.h"
@@ -13,13 +13,12 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QHeaderView>
 #include <QMdiArea>
 #include <QProxyStyle>
 #include <QSet>
-#include <QStyleOption>
 #include <QSignalSpy>
 #include <QStyle>
+#include <QStyleOption>
 #include <QStyleOptionComboBox>
 #include <QTest>
 
@@ -44,8 +43,8 @@ protected:
     frmCommChInfo* open()
     {
         windows = std::make_unique<ChannelWindows>(state, &area);
-        table = qobject_cast<frmCommChInfo*>(ModFun::ShowChildForm(
-            &area, QStringLiteral("frmCommChInfo"), [this] { return windows->makeTable(); }));
+        table = qobject_cast<frmCommChInfo*>(ModFun::ShowChildForm(&area, QStringLiteral("frmCommChInfo"),
+                                                                   [this] { return windows->makeTable(); }));
         area.show();
         QApplication::setActiveWindow(&area);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&area));
@@ -299,7 +298,7 @@ TEST_F(ChannelTable, AWholeGroupIsEnteredWithTheKeyboardAlone)
         enter();
         type(tx);
         enter();
-        choose(row);  // decode tone, and the same encode tone
+        choose(row); // decode tone, and the same encode tone
         for (int col = 4; col <= 9; ++col)
             enter();
     }
@@ -380,7 +379,9 @@ TEST(ChannelTableColumns, HeadersAndListEntriesFitTheirFixedWidthsInBothLanguage
             option.rect = QRect(0, 0, grid->columnWidth(col), list->sizeHint().height());
             option.frame = list->hasFrame();
             const int room =
-                list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+                list->style()
+                    ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+                    .width();
             for (int i = 0; i < list->count(); ++i) {
                 EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(i)), room)
                     << "column " << col << ": " << list->itemText(i).toStdString();

@@ -61,7 +61,7 @@ TEST_F(ModelWindow, ShowsTheCurrentModelAndBandWithFallBacks)
     } cases[] = {
         {"ZR750G", "400 - 480 MHz", "MK-21", "400 - 480 MHz"},
         {"ZR750", "450 - 520 MHz", "MK-21G", "450 - 520 MHz"},
-        {"XYZ", "136 - 174 MHz", "MK-21", "136 - 174 MHz"},  // unknown model: the first entry
+        {"XYZ", "136 - 174 MHz", "MK-21", "136 - 174 MHz"},    // unknown model: the first entry
         {"ZR750", "999 - 999 MHz", "MK-21G", "400 - 480 MHz"}, // unknown band: the first band
     };
     for (const auto& c : cases) {
@@ -124,8 +124,8 @@ TEST_F(ModelWindow, NoChangeOrACancelKeepsEverything)
         PromptAnswer answer; // to the question, when one is asked
         int questions;
     } cases[] = {
-        {"MK-21", "400 - 480 MHz", "CommandOK", PromptAnswer::Ok, 0},      // nothing changed: no question
-        {"MK-21", "430 - 450 MHz", "CommandOK", PromptAnswer::Cancel, 1},  // the question cancelled
+        {"MK-21", "400 - 480 MHz", "CommandOK", PromptAnswer::Ok, 0},     // nothing changed: no question
+        {"MK-21", "430 - 450 MHz", "CommandOK", PromptAnswer::Cancel, 1}, // the question cancelled
         {"MK-21G", "400 - 480 MHz", "CommandOK", PromptAnswer::Cancel, 1},
         {"MK-21G", "136 - 174 MHz", "CommandCancel", PromptAnswer::Ok, 0}, // the window cancelled
     };

@@ -1,8 +1,8 @@
 #include "link/windows/FrmSetComm.h"
 
+#include "app/Startup.h"
 #include "base/IniFile.h"
 #include "base/LanguageTexts.h"
-#include "app/Startup.h"
 #include "link/PortMap.h"
 #include "tests/support/StagedState.h"
 #include "tests/support/WhenModal.h"
@@ -20,8 +20,7 @@ using namespace mk21;
 using mk21::test::Control;
 using mk21::test::WhenModal;
 
-namespace
-{
+namespace {
 
 QByteArray FileBytes(const QString& path)
 {
@@ -42,9 +41,8 @@ QRadioButton* Option(const QWidget* dialog, int k)
 
 // Ports 3 and 5 stand for files of this test (present), port 4 for a missing device named in
 // mysetup.ini; the session port is 3.
-class PortDialog : public testing::Test
-{
-  protected:
+class PortDialog : public testing::Test {
+protected:
     PortDialog()
     {
         const bool written =
