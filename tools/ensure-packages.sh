@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need; quick when all are present.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config qt6-base-dev qt6-serialport-dev
+packages=(cmake ninja-build g++ clang clang-format-14 libclang-rt-14-dev pkg-config qt6-base-dev qt6-serialport-dev
           libgtest-dev libgmock-dev)
 [ "${1:-}" = "--gui" ] && packages+=(xvfb fonts-wqy-microhei)
 missing=()
