@@ -1,9 +1,9 @@
 // The channel table window: loading, language texts, the group selector, drawing and closing.
 #include "channels/windows/frmCommChInfo.h"
-#include "base/texts/ChannelTableTexts.h"
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/ChannelTableTexts.h"
 #include "channels/BusyLockRule.h"
 #include "channels/ChannelList.h"
 #include "channels/ChannelListTexts.h"
@@ -288,8 +288,22 @@ void frmCommChInfo::reShowGrid(int rRow)
     } else {
         clearRow(row);
     }
-    if (row == cursorRow())
+    if (row == cursorRow()) {
+        // A change made elsewhere (the edit window) shows in the box over the cursor cell too:
+        // a box left with the old text would store it back on Enter, and an empty one would
+        // delete the channel just created.
+        if (!typingInCursorCell())
+            SetShowEditData();
         emit cursorChannelChanged(rRow);
+    }
+}
+
+bool frmCommChInfo::typingInCursorCell() const
+{
+    if (Text1->hasFocus() || Text2->hasFocus())
+        return true;
+    return std::any_of(listEditors_.begin(), listEditors_.end(),
+                       [](const QComboBox* list) { return list->hasFocus(); });
 }
 
 void frmCommChInfo::ReShowAllTxFre(bool rOffSet)

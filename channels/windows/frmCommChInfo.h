@@ -106,6 +106,8 @@ private:
     void CommandCHInfoEdit_Click();
     void SaveGridEdit();
     void SetShowEditData();
+    // The user is typing or choosing in the editor over the cursor cell.
+    bool typingInCursorCell() const;
     void commitText(const QString& typed);
     void listChosen(int position);
     QComboBox* listEditorOf(int col) const;

@@ -1,11 +1,11 @@
 // The channel table's in-place editing: an editor laid over the cursor cell, its keys, Enter
 // moving on cell by cell, and every commit through the channel list model.
-#include "base/texts/ChannelTableTexts.h"
 #include "channels/windows/frmCommChInfo.h"
 
 #include "app/AppState.h"
 #include "base/FixedText.h"
 #include "base/TextOps.h"
+#include "base/texts/ChannelTableTexts.h"
 #include "channels/ChannelList.h"
 #include "channels/TypedKeys.h"
 #include "channels/windows/ChannelGrid.h"

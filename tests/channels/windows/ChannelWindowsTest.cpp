@@ -201,6 +201,28 @@ TEST_F(ChannelWindowsTogether, AValueTypedInOneWindowShowsInTheOther)
     EXPECT_EQ(inEdit<QComboBox>("Combo2(2)")->currentText(), GetLangText(state, 15045));
 }
 
+TEST_F(ChannelWindowsTogether, AChannelCreatedInTheEditWindowShowsInTheTablesCursorBoxAndEnterKeepsIt)
+{
+    addChannels({1});
+    open();
+    openEditWindow();
+    ModFun::SelectListText(inEdit<QComboBox>("Combo4"), QStringLiteral("2")); // position 1 is empty
+    ASSERT_TRUE(cell(1, 1).isEmpty());
+    auto* rx = inEdit<QLineEdit>("Text1");
+    rx->setFocus();
+    QTest::keyClicks(rx, QStringLiteral("441.5"));
+    QTest::keyClick(rx, Qt::Key_Return);
+    ASSERT_TRUE(ModCHEdit::FindChannel(state.WorkingConfiguration, 17).has_value());
+
+    area.setActiveSubWindow(qobject_cast<QMdiSubWindow*>(table->parentWidget()));
+    auto* box = Control<QLineEdit>(table, "Text1");
+    EXPECT_EQ(box->text(), "441.50000") << "the box over the cursor cell shows the new channel";
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_TRUE(ModCHEdit::FindChannel(state.WorkingConfiguration, 17).has_value())
+        << "Enter on the box keeps the channel";
+}
+
 TEST_F(ChannelWindowsTogether, CutThenPasteAsksOncePerCommandUntilToldNotTo)
 {
     addChannels({1, 2, 3});
