@@ -75,6 +75,12 @@ void MainSessions::commitEdits(int operationType)
         focused->clearFocus();
 }
 
+void MainSessions::EndSession()
+{
+    if (engine_.busy())
+        engine_.AbortOperation();
+}
+
 void MainSessions::showReadConfiguration()
 {
     ModDocument::TakeRadioConfiguration(state_);

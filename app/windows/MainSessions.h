@@ -30,6 +30,9 @@ public:
 
     SerialLink& link() { return link_; }
     SessionEngine& engine() { return engine_; }
+    // Ends a session still running (a radio information read: the only one without a modal
+    // progress window), as a new document returns the radio link to idle.
+    void EndSession();
     // The progress window of the read or write under way; it stays reachable until the event
     // loop has run after the session ended.
     FrmProgress* progressWindow() const { return progress_; }

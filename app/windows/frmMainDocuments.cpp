@@ -6,6 +6,7 @@
 #include "app/Documents.h"
 #include "app/NewConfiguration.h"
 #include "app/windows/FileDialogs.h"
+#include "app/windows/MainSessions.h"
 #include "base/LanguageTexts.h"
 #include "base/TextOps.h"
 #include "base/texts/MessageTexts.h"
@@ -120,6 +121,7 @@ void frmMain::LoadNewDoc()
 void frmMain::NewDocTimer_Timer()
 {
     NewDocTimer.stop();
+    sessions_->EndSession();
     ModConfig::NewConfiguration(state_);
     SetMainTexts();
     OpenChildForm(QLatin1String(frmCommChInfo::FormName));

@@ -316,6 +316,22 @@ TEST_F(MainWindowSessions, RadioInformationReadOpensTheInformationWindowWithoutP
     EXPECT_EQ(area, test::PatternMemory().mid(RadioImageSize, InfoAreaSize));
 }
 
+TEST_F(MainWindowSessions, ANewDocumentEndsARadioInformationReadStillRunning)
+{
+    SimRadioProcess sim({}, test::PatternMemory()); // paced: the read takes about a second
+    attach(sim);
+    h.clickNode("N7");
+    ASSERT_TRUE(sessions().engine().busy());
+    h.action("mnuFileNew")->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !sessions().link().isOpen(); }, 1000))
+        << "the session ends and closes the port";
+    EXPECT_FALSE(sessions().engine().busy());
+    QTest::qWait(2000); // as long again as the read would have taken
+    EXPECT_FALSE(sessions().link().isOpen());
+    EXPECT_EQ(h.child(QStringLiteral("FrmRadioInfo")), nullptr) << "no window over the new document";
+    EXPECT_NE(h.child(QStringLiteral("frmCommChInfo")), nullptr);
+}
+
 TEST_F(MainWindowSessions, ThePortChosenInTheDialogShowsInTheStatusBar)
 {
     QTemporaryDir devices;
