@@ -17,7 +17,8 @@ constexpr TextRange ranges[] = {
     {9060, 9069}, // version message parts, missing release, malformed version tag, insert refused,
                   // invalid data file content, side file not written, not a radio image
     {9070, 9079}, // refused write block, damaged language file and version table, mk21ctl's messages
-    {9080, 9087}, // what is wrong with a data file's content, file reasons the system has no words for
+    {9080, 9090}, // what is wrong with a data file's content, file reasons the system has no words for,
+                  // why a port cannot be opened
     // Menu
     {10000, 10006}, // File menu
     {10100, 10101}, // Model menu

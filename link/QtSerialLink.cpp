@@ -1,6 +1,28 @@
 #include "link/QtSerialLink.h"
 
+#include <QFile>
+
+#include <unistd.h>
+
 namespace mk21 {
+
+namespace {
+
+// QSerialPort says "permission" both for a device the user may not open and for one that another
+// program has locked; the file's own access rights tell the two apart.
+SerialLink::OpenFailure FailureOf(QSerialPort::SerialPortError error, const QString& device)
+{
+    using F = SerialLink::OpenFailure;
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError: return F::NoSuchDevice;
+    case QSerialPort::PermissionError:
+        return ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0 ? F::Busy
+                                                                                 : F::PermissionDenied;
+    default: return F::Unknown;
+    }
+}
+
+} // namespace
 
 QtSerialLink::QtSerialLink(QObject* parent) : SerialLink(parent), port_(new QSerialPort(this))
 {
@@ -12,6 +34,7 @@ bool QtSerialLink::open(const QString& device)
 {
     close();
     openError_.clear();
+    openFailure_ = OpenFailure::Unknown;
     if (device.isEmpty())
         return false;
     port_->setPortName(device);
@@ -22,6 +45,7 @@ bool QtSerialLink::open(const QString& device)
     port_->setFlowControl(QSerialPort::NoFlowControl);
     if (!port_->open(QIODevice::ReadWrite)) {
         openError_ = port_->errorString();
+        openFailure_ = FailureOf(port_->error(), device);
         return false;
     }
     // Many programming cables draw their power from DTR; a pseudo-terminal has no such line.

@@ -20,6 +20,7 @@ public:
     QByteArray readAll() override;
     void setReceiveThreshold(int bytes) override;
     QString openError() const override { return openError_; }
+    OpenFailure openFailure() const override { return openFailure_; }
 
 private:
     void onReadyRead();
@@ -28,6 +29,7 @@ private:
     QSerialPort* port_ = nullptr; // child of this
     int threshold_ = 1;
     QString openError_;
+    OpenFailure openFailure_ = OpenFailure::Unknown;
 };
 
 } // namespace mk21

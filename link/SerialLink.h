@@ -27,6 +27,10 @@ public:
     // Why the last open failed, in the system's words; empty when not known.
     virtual QString openError() const { return {}; }
 
+    // What kind of failure the last open was, for a reason the user can act on.
+    enum class OpenFailure { Unknown, NoSuchDevice, PermissionDenied, Busy };
+    virtual OpenFailure openFailure() const { return OpenFailure::Unknown; }
+
 signals:
     // At least the threshold of bytes is waiting.
     void received();

@@ -158,6 +158,20 @@ void SessionEngine::beginExchange()
     SendProgramRequest();
 }
 
+// Why the port did not open: what to do about it in the user's language when the kind is known,
+// else the system's own words.
+QString SessionEngine::openFailureText()
+{
+    using F = SerialLink::OpenFailure;
+    switch (link_.openFailure()) {
+    case F::NoSuchDevice: return GetLangText(state_, Texts::Msg::PortNoSuchDevice);
+    case F::PermissionDenied: return GetLangText(state_, Texts::Msg::PortPermissionDenied);
+    case F::Busy: return GetLangText(state_, Texts::Msg::PortBusy);
+    case F::Unknown: break;
+    }
+    return link_.openError();
+}
+
 bool SessionEngine::OpenPort()
 {
     SessionState& s = state_.session;
@@ -184,7 +198,7 @@ bool SessionEngine::OpenPort()
     if (device_.isEmpty() || !link_.open(device_)) {
         // The device (or the port number that has none) and the system's reason go below the text.
         QString detail = device_.isEmpty() ? QStringLiteral("port %1").arg(state_.settings.comPort) : device_;
-        if (const QString reason = link_.openError(); !device_.isEmpty() && !reason.isEmpty())
+        if (const QString reason = openFailureText(); !device_.isEmpty() && !reason.isEmpty())
             detail += QStringLiteral(": ") + reason;
         ShowMsgText(state_, Texts::Msg::PortError,
                     GetLangText(state_, Texts::Msg::PortError) + u'\n' + detail, PromptIcon::Critical);

@@ -106,6 +106,7 @@ private:
     void onPasswordBlock(const QByteArray& reply);
     void checkCompatibility();
     bool reopenAfterHangUp();
+    QString openFailureText();
     int operationState() const;
     void setOperationState(int value);
     int blockIndex() const;

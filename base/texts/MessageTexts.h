@@ -59,7 +59,10 @@
     X(FaultModelCode, 9084)                                                                                  \
     X(FaultBand, 9085)                                                                                       \
     X(ReasonNotARegularFile, 9086)                                                                           \
-    X(ReasonSideFileClash, 9087)
+    X(ReasonSideFileClash, 9087)                                                                             \
+    X(PortNoSuchDevice, 9088)                                                                                \
+    X(PortPermissionDenied, 9089)                                                                            \
+    X(PortBusy, 9090)
 
 namespace mk21::Texts::Msg {
 MK21_SECTION_TEXTS("Msg", MK21_MSG_TEXTS)

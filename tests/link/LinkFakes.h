@@ -46,6 +46,8 @@ public:
     bool write(const QByteArray& bytes) override;
     QByteArray readAll() override;
     void setReceiveThreshold(int bytes) override { threshold = bytes; }
+    QString openError() const override { return failOpen ? systemReason : QString(); }
+    OpenFailure openFailure() const override { return failOpen ? failure : OpenFailure::Unknown; }
 
     // Bytes arriving from the far end now.
     void deliver(const QByteArray& bytes);
@@ -55,6 +57,8 @@ public:
     std::function<QByteArray(const QByteArray&)> farEnd;
     bool echo = true;
     bool failOpen = false;
+    OpenFailure failure = OpenFailure::Unknown; // why, when failOpen
+    QString systemReason;                       // the system's words, when failOpen
     int replyDelayMs = 0;
     int threshold = 1;
     int opens = 0;

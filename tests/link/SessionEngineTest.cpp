@@ -1,5 +1,6 @@
 #include "link/SessionEngine.h"
 #include "app/AppState.h"
+#include "base/LanguageTexts.h"
 #include "data/ImageCodec.h"
 #include "tests/link/LinkFakes.h"
 #include "tests/link/ToolState.h"
@@ -360,6 +361,32 @@ TEST_F(Session, CancellingTheReadQuestionSendsNothing)
     EXPECT_TRUE(view.started.isEmpty());
     EXPECT_EQ(state.session.OperationType, OperationIdle);
     EXPECT_EQ(state.WorkingConfiguration, before);
+}
+
+TEST_F(Session, APortThatCannotBeOpenedSaysWhyInTheUsersLanguage)
+{
+    using F = SerialLink::OpenFailure;
+    const struct {
+        F failure;
+        int reason; // language text; 0: the system's words
+    } cases[] = {{F::NoSuchDevice, 9088}, {F::PermissionDenied, 9089}, {F::Busy, 9090}, {F::Unknown, 0}};
+    link.failOpen = true;
+    link.systemReason = QStringLiteral("Input/output error");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.failure));
+        prompter.clear();
+        link.failure = c.failure;
+        const int before = finished;
+        ASSERT_TRUE(engine.StartRadioInfoRead());
+        ASSERT_TRUE(waitFinished(before + 1));
+        ASSERT_EQ(prompter.numbers(), QList<int>{9003}) << "the port message stays the same";
+        const QString text = prompter.asked.front().text;
+        EXPECT_TRUE(text.startsWith(GetLangText(state, 9003) + u'\n' + QStringLiteral("/dev/fake-radio: ")))
+            << text.toStdString();
+        const QString why = c.reason != 0 ? GetLangText(state, c.reason) : link.systemReason;
+        EXPECT_TRUE(text.endsWith(why)) << text.toStdString();
+    }
+    EXPECT_TRUE(GetLangText(state, 9089).contains(QStringLiteral("dialout")));
 }
 
 TEST_F(Session, PortThatCannotBeOpenedIsReportedForEveryKind)
