@@ -159,17 +159,22 @@ void SessionEngine::beginExchange()
 }
 
 // Why the port did not open: what to do about it in the user's language when the kind is known,
-// else the system's own words.
+// followed by the system's own words (for whoever helps the user); else those words alone.
 QString SessionEngine::openFailureText()
 {
     using F = SerialLink::OpenFailure;
+    int advice = 0;
     switch (link_.openFailure()) {
-    case F::NoSuchDevice: return GetLangText(state_, Texts::Msg::PortNoSuchDevice);
-    case F::PermissionDenied: return GetLangText(state_, Texts::Msg::PortPermissionDenied);
-    case F::Busy: return GetLangText(state_, Texts::Msg::PortBusy);
+    case F::NoSuchDevice: advice = Texts::Msg::PortNoSuchDevice; break;
+    case F::PermissionDenied: advice = Texts::Msg::PortPermissionDenied; break;
+    case F::Busy: advice = Texts::Msg::PortBusy; break;
     case F::Unknown: break;
     }
-    return link_.openError();
+    const QString system = link_.openError();
+    if (advice == 0)
+        return system;
+    const QString text = GetLangText(state_, advice);
+    return system.isEmpty() ? text : text + QStringLiteral(" (") + system + u')';
 }
 
 bool SessionEngine::OpenPort()

@@ -383,8 +383,10 @@ TEST_F(Session, APortThatCannotBeOpenedSaysWhyInTheUsersLanguage)
         const QString text = prompter.asked.front().text;
         EXPECT_TRUE(text.startsWith(GetLangText(state, 9003) + u'\n' + QStringLiteral("/dev/fake-radio: ")))
             << text.toStdString();
-        const QString why = c.reason != 0 ? GetLangText(state, c.reason) : link.systemReason;
-        EXPECT_TRUE(text.endsWith(why)) << text.toStdString();
+        const QString why =
+            c.reason != 0 ? GetLangText(state, c.reason) + QStringLiteral(" (") + link.systemReason + u')'
+                          : link.systemReason;
+        EXPECT_TRUE(text.endsWith(u' ' + why)) << text.toStdString();
     }
     EXPECT_TRUE(GetLangText(state, 9089).contains(QStringLiteral("dialout")));
 }

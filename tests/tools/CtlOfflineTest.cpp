@@ -357,14 +357,15 @@ TEST_F(CtlOffline, ReadChecksItsOutputsBeforeTalkingToTheRadio)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
 }
 
-TEST_F(CtlOffline, APortErrorNamesTheDeviceAndTheSystemsReason)
+TEST_F(CtlOffline, APortErrorNamesTheDeviceWhatToDoAndTheSystemsReason)
 {
     const QString device = path("no-such-port");
     for (const QStringList& command : {QStringList{"read", "-o", "x.dat"}, QStringList{"info"}}) {
         const CtlRun r = run(command + QStringList{"--device", device, "--yes"}, 10000);
         EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(message("english.ini", 9003) + "\n" + device + ": " +
-                                   QString::fromLocal8Bit(std::strerror(ENOENT))))
+                                   message("english.ini", 9088) + " (" +
+                                   QString::fromLocal8Bit(std::strerror(ENOENT)) + ")"))
             << r.err.toStdString();
     }
 }
