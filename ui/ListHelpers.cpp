@@ -1,5 +1,6 @@
 #include "ui/ListHelpers.h"
 
+#include "base/ListRules.h"
 #include "channels/ChannelList.h"
 
 #include <QList>
@@ -12,20 +13,23 @@ namespace mk21 {
 
 namespace {
 
-// Position of the first entry equal to the text, or -1.
-int FirstEqual(const QComboBox* list, const QString& text)
+QStringList Entries(const QComboBox* list)
 {
-    for (int i = 0; i < list->count(); ++i) {
-        if (list->itemText(i) == text)
-            return i;
-    }
-    return -1;
+    QStringList entries;
+    entries.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        entries.append(list->itemText(i));
+    return entries;
 }
 
-// Selects the first entry equal to `text` as a user's choice would, or clears for "".
-void SelectEqualText(QComboBox* list, const QString& text)
+int FirstEqual(const QComboBox* list, const QString& text)
 {
-    const int position = text.isEmpty() ? -1 : FirstEqual(list, text);
+    return list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+// Selects the entry `position` as a user's choice would, or clears for -1.
+void SelectAndNotify(QComboBox* list, int position)
+{
     list->setCurrentIndex(position);
     if (position >= 0) {
         emit list->activated(position);
@@ -53,29 +57,22 @@ namespace ModFun {
 
 QString ListTextAt(const QComboBox* list, int position)
 {
-    if (list->count() == 0)
-        return {};
-    if (position < 0 || position >= list->count())
-        return list->itemText(0);
-    return list->itemText(position);
+    return ListRules::TextAt(Entries(list), position);
 }
 
 QString FindListText(const QComboBox* list, const QString& text)
 {
-    if (list->count() == 0)
-        return {};
-    const int position = FirstEqual(list, text);
-    return list->itemText(position >= 0 ? position : 0);
+    return ListRules::FindText(Entries(list), text);
 }
 
 void SelectListIndex(QComboBox* list, int position)
 {
-    SelectEqualText(list, ListTextAt(list, position));
+    SelectAndNotify(list, ListRules::SelectedByIndex(Entries(list), position));
 }
 
 void SelectListText(QComboBox* list, const QString& text)
 {
-    SelectEqualText(list, FindListText(list, text));
+    SelectAndNotify(list, ListRules::SelectedByText(Entries(list), text));
 }
 
 int ListIndexOfText(const QComboBox* list, const QString& text, int defaultValue)

@@ -1,10 +1,18 @@
 #include "app/windows/Switchboard.h"
 
+#include "app/AppState.h"
 #include "app/windows/frmMain.h"
 #include "base/texts/MainWindowTexts.h"
 #include "channels/windows/ChannelWindows.h"
 #include "channels/windows/FrmCHInfoEdit.h"
 #include "channels/windows/frmCommChInfo.h"
+#include "features/DtmfEditor.h"
+#include "features/KeyEditor.h"
+#include "features/OptionalFeaturesEditor.h"
+#include "features/windows/FrmDTMF.h"
+#include "features/windows/FrmKey.h"
+#include "features/windows/FrmOptFeatures.h"
+#include "ui/ChildWindows.h"
 
 namespace mk21 {
 
@@ -14,11 +22,12 @@ std::span<const ChildWindowRow> Switchboard::rows()
     using S = Switchboard;
     static constexpr ChildWindowRow table[] = {
         {frmCommChInfo::FormName, "N1", Texts::Main::NodeChannels, &M::mnuChannelInfo, &S::makeChannelTable},
-        {"FrmOptFeatures", "N2", Texts::Main::NodeOptionalFeatures, &M::mnuOptFeature},
+        {OptFeatures::FormName, "N2", Texts::Main::NodeOptionalFeatures, &M::mnuOptFeature,
+         &S::makeEditor<FrmOptFeatures>},
         {"FrmRadio", "N3", 0, &M::MnuRadioFre},
-        {"FrmDTMF", "N4", Texts::Main::NodeDtmf, &M::MnuDTMF},
+        {DtmfEditor::FormName, "N4", Texts::Main::NodeDtmf, &M::MnuDTMF, &S::makeDtmfWindow},
         {"FrmTestFre", "N5", 0, &M::MnuTestFre},
-        {"FrmKey", "N8", Texts::Main::NodeKeys, &M::MnuKey},
+        {KeyEditor::FormName, "N8", Texts::Main::NodeKeys, &M::MnuKey, &S::makeEditor<FrmKey>},
         {"FrmScan", "N9", Texts::Main::NodeScan, &M::MnuScan},
         {"FrmAlert", "N10", Texts::Main::NodeAlert, &M::MnuAlert},
         {"FrmEmbMsg", "N6", Texts::Main::NodeEmbeddedMessage, &M::mnuEmbeddedMsg},
@@ -87,6 +96,23 @@ std::unique_ptr<QWidget> Switchboard::makeChannelTable()
             [this] { open(QLatin1String(FrmCHInfoEdit::FormName)); });
     connect(table.get(), &frmCommChInfo::channelMenuRequested, this, &Switchboard::channelMenuRequested);
     return table;
+}
+
+std::unique_ptr<QWidget> Switchboard::makeDtmfWindow()
+{
+    auto window = std::make_unique<FrmDTMF>(state_);
+    connect(window.get(), &FrmDTMF::dtmfMemoryChanged, this, [this] {
+        if (FrmCHInfoEdit* edit = channels_->editWindow())
+            edit->ReShowDtmfLists();
+        emit dtmfMemoriesChanged();
+    });
+    return window;
+}
+
+void Switchboard::RefreshKeyWindow()
+{
+    if (auto* keys = qobject_cast<FrmKey*>(ModFun::FindChildForm(area_, QLatin1String(KeyEditor::FormName))))
+        keys->RefreshKeyWindow();
 }
 
 std::unique_ptr<QWidget> Switchboard::makeChannelEditWindow()

@@ -59,6 +59,9 @@ public:
 
     ChannelWindows& channelWindows() { return *channels_; }
 
+    // An open keys window shows the functions the keys hold now.
+    void RefreshKeyWindow();
+
 signals:
     // The channel table's cursor is on channel `number`: the channel commands follow it.
     void channelCursorMoved(int number);
@@ -66,10 +69,13 @@ signals:
     void channelMenuRequested(const QPoint& globalPos);
     // The tree shows the document again.
     void treeReloadWanted();
+    // An auto-dial memory changed in the DTMF window: lists offering the memories fill anew.
+    void dtmfMemoriesChanged();
 
 private:
     std::unique_ptr<QWidget> makeChannelTable();
     std::unique_ptr<QWidget> makeChannelEditWindow();
+    std::unique_ptr<QWidget> makeDtmfWindow();
     // An editor without links to other windows.
     template <class Window> std::unique_ptr<QWidget> makeEditor() { return std::make_unique<Window>(state_); }
 
