@@ -34,8 +34,13 @@ const DtmfSettings& Dtmf(const ConfigurationState& s)
 // up, and a chosen entry stores its number / 50, rounded.
 Editor::List TimingList(int index, QStringList entries, Integer DtmfSettings::*field)
 {
-    Editor::List list{Indexed("Combo1", index), Indexed("Label1", index), T::TimingLabelBase + index,
-                      std::move(entries), {}, {}, {}};
+    Editor::List list{Indexed("Combo1", index),
+                      Indexed("Label1", index),
+                      T::TimingLabelBase + index,
+                      std::move(entries),
+                      {},
+                      {},
+                      {}};
     list.shown = [field](const ConfigurationState& s, const QStringList& entries) {
         return ListRules::SelectedByText(entries, QString::number(Dtmf(s).*field * MillisecondsPerUnit));
     };
@@ -83,7 +88,9 @@ Editor::TextField CodeField(bool memory, int index)
     else
         field.labelText = T::CodeLabelBase + index;
     field.maxLength = MaxCodeLength;
-    field.shown = [memory, index](const ConfigurationState& s) { return ShownCode(CodeOf(Dtmf(s), memory, index)); };
+    field.shown = [memory, index](const ConfigurationState& s) {
+        return ShownCode(CodeOf(Dtmf(s), memory, index));
+    };
     field.store = [memory, index](ConfigurationState& s, const QString& text) {
         StoreCode(CodeOf(Dtmf(s), memory, index), text);
     };
@@ -102,7 +109,8 @@ Editor::Model Describe(ConfigurationState& state)
         TimingList(2, Numbers(100, 2500, 100), &DtmfSettings::FirstDigitDelay),
         TimingList(3, {"0", "100", "500", "1000"}, &DtmfSettings::StarHashTime),
         PositionList(Indexed("Combo1", 4), Indexed("Label1", 4), T::TimingLabelBase + 4,
-                     LangTexts(state, {T::DKeyOff}) + WithSuffix(Numbers(1, 16), "s"), &DtmfSettings::DKeySetting),
+                     LangTexts(state, {T::DKeyOff}) + WithSuffix(Numbers(1, 16), "s"),
+                     &DtmfSettings::DKeySetting),
         PositionList(Indexed("Combo2", 1), Indexed("Label2", 1), T::DecodeLabelBase + 1,
                      LangTexts(state, {T::DecodeOff, T::DecodeCallAlert, T::DecodeAutoAnswer}),
                      &DtmfSettings::CallAlertMode),
@@ -118,7 +126,9 @@ Editor::Model Describe(ConfigurationState& state)
     sideTone.name = QStringLiteral("Check1");
     sideTone.caption = T::SideToneCheck;
     sideTone.value = [](const ConfigurationState& s) { return Dtmf(s).SideTone; };
-    sideTone.store = [](ConfigurationState& s, int ticked) { Dtmf(s).SideTone = static_cast<Integer>(ticked); };
+    sideTone.store = [](ConfigurationState& s, int ticked) {
+        Dtmf(s).SideTone = static_cast<Integer>(ticked);
+    };
     model.checks.push_back(std::move(sideTone));
 
     Editor::TextField identity;
@@ -180,7 +190,8 @@ QString CheckedIdentity(const QString& text)
 
 QString ShownIdentity(const DtmfSettings& dtmf)
 {
-    const int length = dtmf.IdLength < MinIdLength || dtmf.IdLength > MaxIdLength ? MinIdLength : dtmf.IdLength;
+    const int length =
+        dtmf.IdLength < MinIdLength || dtmf.IdLength > MaxIdLength ? MinIdLength : dtmf.IdLength;
     return dtmf.IdCode.raw().left(length);
 }
 

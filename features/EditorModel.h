@@ -20,9 +20,9 @@ namespace Editor {
 
 // A drop-down list the user can only pick from.
 struct List {
-    QString name;       // object name, "Combo1(4)"
-    QString label;      // the label's object name; "" when the list has none of its own
-    int labelText = 0;  // the label's language text
+    QString name;      // object name, "Combo1(4)"
+    QString label;     // the label's object name; "" when the list has none of its own
+    int labelText = 0; // the label's language text
     QStringList entries;
     // The entry of `entries` that shows the stored value, by the list's fall-back rule; -1 shows
     // nothing. The entries are passed in, so that a list whose entries follow the configuration
@@ -78,7 +78,8 @@ struct Model {
 void ShowAndStoreAll(const Model& model, ConfigurationState& settings);
 
 // Whether a control may be used now (a control without a rule always may).
-bool IsEnabled(const std::function<bool(const ConfigurationState&)>& rule, const ConfigurationState& settings);
+bool IsEnabled(const std::function<bool(const ConfigurationState&)>& rule,
+               const ConfigurationState& settings);
 
 // The typed text as the filter lets it through: characters it drops are left out.
 QString Filtered(const TextField& field, const QString& typed);

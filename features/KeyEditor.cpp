@@ -36,15 +36,21 @@ Editor::List KeyList(int index, const QStringList& functions)
         if (Offered(code, shortPress))
             offered.append(functions.at(code));
     }
-    Editor::List list{EditorEntries::Indexed("Combo1", index), EditorEntries::Indexed("Label1", index),
-                      shortPress ? T::ShortPress : T::LongPress, offered, {}, {}, {}};
+    Editor::List list{EditorEntries::Indexed("Combo1", index),
+                      EditorEntries::Indexed("Label1", index),
+                      shortPress ? T::ShortPress : T::LongPress,
+                      offered,
+                      {},
+                      {},
+                      {}};
     Integer Keys::*field = KeyFields[index];
     list.shown = [functions, field](const ConfigurationState& s, const QStringList& entries) {
         return ListRules::SelectedByText(entries, ListRules::TextAt(functions, KeysOf(s).*field));
     };
     list.store = [functions, field](ConfigurationState& s, const QStringList& entries, int position) {
         const int scanMode = s.WorkingConfiguration.Features.ScanSettings.ScanMode;
-        KeysOf(s).*field = static_cast<Integer>(ChosenCode(functions, entries, entries.at(position), scanMode));
+        KeysOf(s).*field =
+            static_cast<Integer>(ChosenCode(functions, entries, entries.at(position), scanMode));
     };
     return list;
 }
@@ -52,9 +58,13 @@ Editor::List KeyList(int index, const QStringList& functions)
 Editor::List TimeList(int which)
 {
     const int index = FirstTimeList + which;
-    Editor::List list{EditorEntries::Indexed("Combo1", index), EditorEntries::Indexed("Label1", index),
+    Editor::List list{EditorEntries::Indexed("Combo1", index),
+                      EditorEntries::Indexed("Label1", index),
                       which == 0 ? T::LongPressTime : T::EmergencyLongPressTime,
-                      EditorEntries::Tenths(MinLongPressTime, MaxLongPressTime), {}, {}, {}};
+                      EditorEntries::Tenths(MinLongPressTime, MaxLongPressTime),
+                      {},
+                      {},
+                      {}};
     Integer Keys::*field = TimeFields[which];
     list.shown = [field](const ConfigurationState& s, const QStringList& entries) {
         return ListRules::SelectedByIndex(entries, KeysOf(s).*field - MinLongPressTime);
@@ -93,7 +103,8 @@ bool Offered(int code, bool shortPress)
     return !shortPress || (code != 4 && code != 11);
 }
 
-int ChosenCode(const QStringList& functionTemplate, const QStringList& entries, const QString& text, int scanMode)
+int ChosenCode(const QStringList& functionTemplate, const QStringList& entries, const QString& text,
+               int scanMode)
 {
     QString chosen = text;
     if (scanMode == 0 && chosen == ListRules::TextAt(functionTemplate, ScanFunction))

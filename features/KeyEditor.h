@@ -14,10 +14,10 @@ class ConfigurationState;
 namespace KeyEditor {
 
 inline constexpr const char* FormName = "FrmKey";
-inline constexpr int KeyListCount = 4;        // Combo1(0..3): PF1 long, PF1 short, PF2 long, PF2 short
-inline constexpr int ScanFunction = 8;        // offered only while scanning is on
-inline constexpr int FirstTimeList = 9;       // Combo1(9), Combo1(10): the long-press times
-inline constexpr int MinLongPressTime = 10;   // tenths of a second
+inline constexpr int KeyListCount = 4;      // Combo1(0..3): PF1 long, PF1 short, PF2 long, PF2 short
+inline constexpr int ScanFunction = 8;      // offered only while scanning is on
+inline constexpr int FirstTimeList = 9;     // Combo1(9), Combo1(10): the long-press times
+inline constexpr int MinLongPressTime = 10; // tenths of a second
 inline constexpr int MaxLongPressTime = 25;
 
 // The window's controls, their entries in the current language and their rules.
@@ -33,7 +33,8 @@ bool Offered(int code, bool shortPress);
 // The function a choice of `text` in a key list stores: its code in the template (the lower one
 // when two share a text), or the list's first function when it is the scan function and
 // scanning is off.
-int ChosenCode(const QStringList& functionTemplate, const QStringList& entries, const QString& text, int scanMode);
+int ChosenCode(const QStringList& functionTemplate, const QStringList& entries, const QString& text,
+               int scanMode);
 
 } // namespace KeyEditor
 } // namespace mk21

@@ -24,14 +24,15 @@ struct ListField {
 };
 
 constexpr ListField ListFields[ListCount] = {
-    {&Block::SquelchLevel}, {&Block::VoicePrompt, 1}, {&Block::TailElimMode}, {&Block::BatterySave},
-    {&Block::TotTime},      {&Block::TotPreAlert},    {&Block::TotRekey},     {&Block::TotReset},
+    {&Block::SquelchLevel}, {&Block::VoicePrompt, 1}, {&Block::TailElimMode},    {&Block::BatterySave},
+    {&Block::TotTime},      {&Block::TotPreAlert},    {&Block::TotRekey},        {&Block::TotReset},
     {&Block::VoxLevel},     {&Block::VoxDelay},       {&Block::ChannelGroup, 1}, {&Block::VoiceVolume, 1},
 };
 constexpr int TotList = 4;
 
-constexpr Integer Block::*CheckFields[CheckCount] = {&Block::VoxOn,       &Block::VoxTone,    &Block::ChannelLock,
-                                                     &Block::GroupSelect, &Block::WiredClone, &Block::NoSigTailElim};
+constexpr Integer Block::*CheckFields[CheckCount] = {&Block::VoxOn,       &Block::VoxTone,
+                                                     &Block::ChannelLock, &Block::GroupSelect,
+                                                     &Block::WiredClone,  &Block::NoSigTailElim};
 constexpr int VoxCheck = 0;
 constexpr int VoxLevelList = 8;
 constexpr int VoxDelayList = 9;
@@ -87,8 +88,8 @@ Editor::Model Describe(ConfigurationState& state)
         list.labelText = T::LabelBase + i;
         list.entries = Entries(state, i);
         list.shown = [i](const ConfigurationState& s, const QStringList& entries) {
-            return ListRules::SelectedByIndex(entries,
-                                              ShownPosition(s.WorkingConfiguration.Features.OptionalFeatures, i));
+            return ListRules::SelectedByIndex(
+                entries, ShownPosition(s.WorkingConfiguration.Features.OptionalFeatures, i));
         };
         list.store = [i](ConfigurationState& s, const QStringList&, int position) {
             SaveOptFeat(Features(s), i, position);
@@ -104,7 +105,9 @@ Editor::Model Describe(ConfigurationState& state)
         check.value = [j](const ConfigurationState& s) {
             return s.WorkingConfiguration.Features.OptionalFeatures.*CheckFields[j];
         };
-        check.store = [j](ConfigurationState& s, int ticked) { SaveOptFeat(Features(s), CheckIdBase + j, ticked); };
+        check.store = [j](ConfigurationState& s, int ticked) {
+            SaveOptFeat(Features(s), CheckIdBase + j, ticked);
+        };
         if (j == VoxToneCheck)
             check.enabled = VoxRule;
         model.checks.push_back(std::move(check));

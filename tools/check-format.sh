@@ -5,5 +5,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=(--dry-run -Werror)
 [ "${1:-}" = "--fix" ] && mode=(-i)
-find app base channels data link ui tools tests bench -name '*.cpp' -o -name '*.h' |
+find app base channels data features link ui tools tests bench -name '*.cpp' -o -name '*.h' |
     sort | xargs clang-format-14 "${mode[@]}"

@@ -117,7 +117,8 @@ void EditorWindow::BuildText(QWidget* parent, const Editor::TextField& row, cons
     Place(box, spot.left, spot.top, spot.width);
     const auto index = static_cast<std::size_t>(&row - model_.texts.data());
     if (row.commit == Editor::TextField::Commit::OnChange)
-        connect(box, &QLineEdit::textChanged, this, [this, index](const QString& text) { TextChanged(index, text); });
+        connect(box, &QLineEdit::textChanged, this,
+                [this, index](const QString& text) { TextChanged(index, text); });
     controls_.insert(row.name, box);
     BuildLabel(parent, row.label, box);
 }

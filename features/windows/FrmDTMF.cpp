@@ -43,13 +43,13 @@ constexpr EditorWindow::Spot DecodeSpots[] = {
 
 // Two columns of eight memories.
 constexpr auto MemorySpots = [] {
-    constexpr const char* names[] = {"Text2(0)",  "Text2(1)",  "Text2(2)",  "Text2(3)", "Text2(4)",  "Text2(5)",
-                                     "Text2(6)",  "Text2(7)",  "Text2(8)",  "Text2(9)", "Text2(10)", "Text2(11)",
-                                     "Text2(12)", "Text2(13)", "Text2(14)", "Text2(15)"};
+    constexpr const char* names[] = {
+        "Text2(0)", "Text2(1)", "Text2(2)",  "Text2(3)",  "Text2(4)",  "Text2(5)",  "Text2(6)",  "Text2(7)",
+        "Text2(8)", "Text2(9)", "Text2(10)", "Text2(11)", "Text2(12)", "Text2(13)", "Text2(14)", "Text2(15)"};
     std::array<EditorWindow::Spot, DtmfEditor::MemoryFieldCount> spots{};
     for (int n = 0; n < DtmfEditor::MemoryFieldCount; ++n)
-        spots[static_cast<std::size_t>(n)] = {names[n], MemoryLeft + (n / 8) * MemoryColumn, Top + (n % 8) * Row,
-                                              MemoryWidth};
+        spots[static_cast<std::size_t>(n)] = {names[n], MemoryLeft + (n / 8) * MemoryColumn,
+                                              Top + (n % 8) * Row, MemoryWidth};
     return spots;
 }();
 
@@ -63,12 +63,13 @@ QWidget* AddPage(QTabWidget* tabs, const char* name)
 
 } // namespace
 
-FrmDTMF::FrmDTMF(ConfigurationState& state, QWidget* parent) : EditorWindow(state, DtmfEditor::Describe(state), parent)
+FrmDTMF::FrmDTMF(ConfigurationState& state, QWidget* parent)
+    : EditorWindow(state, DtmfEditor::Describe(state), parent)
 {
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("SSTab1"));
-    tabs->setGeometry(Twips::ToPixelsX(120, *this), Twips::ToPixelsY(120, *this), Twips::ToPixelsX(TabWidth, *this),
-                      Twips::ToPixelsY(TabHeight, *this));
+    tabs->setGeometry(Twips::ToPixelsX(120, *this), Twips::ToPixelsY(120, *this),
+                      Twips::ToPixelsX(TabWidth, *this), Twips::ToPixelsY(TabHeight, *this));
     EnterMovesFocus::Install(tabs->tabBar());
     Build(AddPage(tabs, "Encode"), EncodeSpots);
     Build(AddPage(tabs, "Decode"), DecodeSpots);

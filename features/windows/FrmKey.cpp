@@ -29,8 +29,10 @@ constexpr EditorWindow::Spot TimeSpots[] = {
     {"Combo1(9)", TimeLeft, 200, TimeWidth},
     {"Combo1(10)", TimeLeft, 600, TimeWidth},
 };
-constexpr EditorWindow::Spot Pf1Spots[] = {{"Combo1(0)", KeyLeft, 300, KeyWidth}, {"Combo1(1)", KeyLeft, 700, KeyWidth}};
-constexpr EditorWindow::Spot Pf2Spots[] = {{"Combo1(2)", KeyLeft, 300, KeyWidth}, {"Combo1(3)", KeyLeft, 700, KeyWidth}};
+constexpr EditorWindow::Spot Pf1Spots[] = {{"Combo1(0)", KeyLeft, 300, KeyWidth},
+                                           {"Combo1(1)", KeyLeft, 700, KeyWidth}};
+constexpr EditorWindow::Spot Pf2Spots[] = {{"Combo1(2)", KeyLeft, 300, KeyWidth},
+                                           {"Combo1(3)", KeyLeft, 700, KeyWidth}};
 
 void PlaceTwips(QWidget* widget, int left, int top, int width, int height)
 {
@@ -48,7 +50,8 @@ QGroupBox* KeyFrame(QWidget* parent, const char* name, int top)
 
 } // namespace
 
-FrmKey::FrmKey(ConfigurationState& state, QWidget* parent) : EditorWindow(state, KeyEditor::Describe(state), parent)
+FrmKey::FrmKey(ConfigurationState& state, QWidget* parent)
+    : EditorWindow(state, KeyEditor::Describe(state), parent)
 {
     Build(this, TimeSpots);
     Build(KeyFrame(this, "Frame1", FrameTop), Pf1Spots);

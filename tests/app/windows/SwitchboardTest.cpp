@@ -2,15 +2,22 @@
 // window once, a window still to come opens nothing, and no name, key or item is listed twice.
 #include "app/windows/Switchboard.h"
 
+#include "app/NewConfiguration.h"
 #include "channels/windows/ChannelWindows.h"
 #include "channels/windows/FrmCHInfoEdit.h"
 #include "channels/windows/frmCommChInfo.h"
+#include "features/DtmfEditor.h"
+#include "features/KeyEditor.h"
 #include "tests/app/windows/frmMainHarness.h"
 #include "tests/support/StagedState.h"
+#include "tests/support/WhenModal.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -119,6 +126,40 @@ TEST(Switchboard, AWindowStillToComeOpensNothingAndTheChannelWindowsOpenOnceAndL
     QWidget* standIn = board.open(QStringLiteral("FrmDTMF"));
     ASSERT_NE(standIn, nullptr);
     EXPECT_EQ(standIn->objectName(), "FrmDTMF");
+}
+
+TEST(Switchboard, AMemoryFilledInTheDtmfWindowIsOfferedByTheChannelEditWindowAndKeysFollowTheirRefresh)
+{
+    test::StagedState staged;
+    ModConfig::NewConfiguration(staged.state);
+    QMdiArea area;
+    Switchboard board(staged.state, &area, &area);
+    board.RefreshKeyWindow(); // without a keys window: nothing to do
+    auto* edit = qobject_cast<FrmCHInfoEdit*>(board.open(QLatin1String(FrmCHInfoEdit::FormName)));
+    ASSERT_NE(edit, nullptr);
+    auto* autoDial = test::Control<QComboBox>(edit, "Combo2(8)");
+    EXPECT_EQ(autoDial->findText(QStringLiteral("3")), -1);
+    QSignalSpy memories(&board, &Switchboard::dtmfMemoriesChanged);
+
+    QWidget* dtmf = board.open(QLatin1String(DtmfEditor::FormName));
+    ASSERT_NE(dtmf, nullptr);
+    QTest::keyClicks(test::Control<QLineEdit>(dtmf, "Text2(2)"), "7");
+    EXPECT_NE(autoDial->findText(QStringLiteral("3")), -1);
+    EXPECT_EQ(memories.count(), 1);
+    test::Control<QLineEdit>(dtmf, "Text2(2)")->clear();
+    EXPECT_EQ(autoDial->findText(QStringLiteral("3")), -1);
+
+    staged.state.WorkingConfiguration.Features.ScanSettings.ScanMode = 1;
+    staged.state.WorkingConfiguration.Features.KeySettings.Pf1Long = KeyEditor::ScanFunction;
+    QWidget* keys = board.open(QLatin1String(KeyEditor::FormName));
+    ASSERT_NE(keys, nullptr);
+    auto* pf1Long = test::Control<QComboBox>(keys, "Combo1(0)");
+    EXPECT_EQ(pf1Long->currentIndex(), KeyEditor::ScanFunction);
+    // What the scan window does when scanning is switched off.
+    staged.state.WorkingConfiguration.Features.ScanSettings.ScanMode = 0;
+    staged.state.WorkingConfiguration.Features.KeySettings.Pf1Long = 0;
+    board.RefreshKeyWindow();
+    EXPECT_EQ(pf1Long->currentIndex(), 0);
 }
 
 } // namespace

@@ -73,7 +73,8 @@ frmMain& MainWindowHarness::open()
     });
     for (const char* form : standInForms) {
         const QString name = QString::fromLatin1(form);
-        if (realChannelTable && name == QLatin1String(frmCommChInfo::FormName))
+        const bool isTable = name == QLatin1String(frmCommChInfo::FormName);
+        if ((realChannelTable && isTable) || (realEditors && !isTable))
             continue;
         window->setChildForm(name, [name] {
             auto standIn = std::make_unique<QWidget>();

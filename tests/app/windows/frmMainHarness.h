@@ -59,6 +59,8 @@ public:
     QStringList launched;
     // The real channel table instead of a stand-in; set before open().
     bool realChannelTable = false;
+    // The real editor windows instead of stand-ins; set before open().
+    bool realEditors = false;
 
 private:
     QTemporaryDir work_;

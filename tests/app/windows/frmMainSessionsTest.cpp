@@ -7,6 +7,10 @@
 #include "channels/windows/ChannelGrid.h"
 #include "channels/windows/frmCommChInfo.h"
 #include "data/ImageCodec.h"
+#include "data/ImageLayout.h"
+#include "features/DtmfEditor.h"
+#include "features/KeyEditor.h"
+#include "features/OptionalFeaturesEditor.h"
 #include "link/windows/FrmProgress.h"
 #include "tests/app/windows/frmMainHarness.h"
 #include "tests/link/SimRadioProcess.h"
@@ -15,10 +19,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -158,6 +164,72 @@ TEST_F(MainWindowSessions, ReadAndWriteTheRadioFromTheMenus)
     h.state.WorkingConfiguration.Channels[0].TxPower = changedPower;
     run("mnuReadFromRadio");
     EXPECT_EQ(h.state.WorkingConfiguration.Channels[0].TxPower, initialPower);
+}
+
+// Chooses entry `text` of a list of an editor window as the user would.
+void Choose(QWidget* window, const char* list, const QString& text)
+{
+    auto* box = Control<QComboBox>(window, list);
+    const int position = box->findText(text);
+    ASSERT_GE(position, 0) << list << " " << text.toStdString();
+    box->setCurrentIndex(position);
+    emit box->activated(position);
+}
+
+TEST_F(MainWindowSessions, ValuesChangedInTheFeatureEditorsReachTheRadio)
+{
+    // The radio holds values the editors cannot show: opening them rewrites those.
+    FeatureSettings& f = h.state.WorkingConfiguration.Features;
+    f.OptionalFeatures.TotTime = 22;
+    f.Dtmf.DtmfRate = 0;
+    f.KeySettings.Pf1Short = 11;
+    ModImage::PrefillImage(h.state, false);
+    ModImage::EncodeImage(h.state);
+    QByteArray memory(reinterpret_cast<const char*>(h.state.RadioImage.data()), RadioImageSize);
+    memory += test::PatternMemory().mid(RadioImageSize);
+    SimRadioProcess sim({QStringLiteral("--no-pacing")}, memory);
+    h.realEditors = true;
+    attach(sim);
+    run("mnuReadFromRadio");
+    ASSERT_EQ(h.state.WorkingConfiguration.Features.OptionalFeatures.TotTime, 22);
+
+    // The configuration the radio must hold: the read one as the editors write it back on
+    // opening, with one value changed in each.
+    const RadioConfiguration read = h.state.WorkingConfiguration;
+    for (const auto& describe : {OptFeatures::Describe, DtmfEditor::Describe, KeyEditor::Describe})
+        Editor::ShowAndStoreAll(describe(h.state), h.state);
+    FeatureSettings& e = h.state.WorkingConfiguration.Features;
+    EXPECT_EQ(e.OptionalFeatures.TotTime, 15);
+    EXPECT_EQ(e.Dtmf.DtmfRate, 1);
+    EXPECT_EQ(e.KeySettings.Pf1Short, 0);
+    e.OptionalFeatures.SquelchLevel = 7;
+    e.Dtmf.DtmfMemory[0].Length = 3;
+    e.Dtmf.DtmfMemory[0].Digits = "1*9";
+    e.KeySettings.LongPressTime = 20;
+    const RadioConfiguration expected = h.state.WorkingConfiguration;
+    h.state.WorkingConfiguration = read;
+
+    h.action("mnuOptFeature")->trigger();
+    h.action("MnuDTMF")->trigger();
+    h.action("MnuKey")->trigger();
+    ASSERT_EQ(h.children(), (QStringList{"frmCommChInfo", "FrmOptFeatures", "FrmDTMF", "FrmKey"}));
+    Choose(h.child("FrmOptFeatures")->widget(), "Combo1(0)", QStringLiteral("7"));
+    QLineEdit* memoryOne = Control<QLineEdit>(h.child("FrmDTMF")->widget(), "Text2(0)");
+    memoryOne->setFocus();
+    QTest::keyClicks(memoryOne, "1*9");
+    Choose(h.child("FrmKey")->widget(), "Combo1(9)", QStringLiteral("2.0"));
+    EXPECT_EQ(h.state.WorkingConfiguration, expected);
+
+    run("mnuWriteToRadio");
+    EXPECT_TRUE(h.prompter.wasShown(9010));
+    sim.stop();
+    h.state.WorkingConfiguration = expected;
+    ModImage::PrefillImage(h.state, false);
+    ModImage::EncodeImage(h.state);
+    // Up to the capability byte, which the session keeps as the radio's own.
+    const auto compared = static_cast<qsizetype>(ImageLayout::CapabilityByte);
+    const QByteArray sent(reinterpret_cast<const char*>(h.state.RadioImage.data()), compared);
+    EXPECT_EQ(sim.savedMemory().left(compared).toHex(), sent.toHex());
 }
 
 TEST_F(MainWindowSessions, AReadShowsTheRadiosChannelsInTheChannelTable)
