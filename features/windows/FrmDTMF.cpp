@@ -7,10 +7,13 @@
 #include "ui/EnterMovesFocus.h"
 #include "ui/Twips.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 
 #include <array>
+#include <utility>
 
 namespace mk21 {
 
@@ -53,6 +56,19 @@ constexpr auto MemorySpots = [] {
     return spots;
 }();
 
+// Shows the next or previous page and puts the focus on its first control.
+void TurnPage(QTabWidget* tabs, int step)
+{
+    const int count = tabs->count();
+    tabs->setCurrentIndex((tabs->currentIndex() + step + count) % count);
+    for (QWidget* control : tabs->currentWidget()->findChildren<QWidget*>()) {
+        if ((control->focusPolicy() & Qt::TabFocus) != 0 && control->isEnabled()) {
+            control->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
+}
+
 QWidget* AddPage(QTabWidget* tabs, const char* name)
 {
     auto* page = new QWidget(tabs);
@@ -71,6 +87,12 @@ FrmDTMF::FrmDTMF(ConfigurationState& state, QWidget* parent)
     tabs->setGeometry(Twips::ToPixelsX(120, *this), Twips::ToPixelsY(120, *this),
                       Twips::ToPixelsX(TabWidth, *this), Twips::ToPixelsY(TabHeight, *this));
     EnterMovesFocus::Install(tabs->tabBar());
+    // The main window's area takes Ctrl+Tab to change windows: pages turn with Ctrl+PgDown/PgUp.
+    for (const auto& [key, step] : {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
+        auto* turn = new QShortcut(QKeySequence(Qt::CTRL | key), tabs, nullptr, nullptr,
+                                   Qt::WidgetWithChildrenShortcut);
+        connect(turn, &QShortcut::activated, tabs, [tabs, step = step] { TurnPage(tabs, step); });
+    }
     Build(AddPage(tabs, "Encode"), EncodeSpots);
     Build(AddPage(tabs, "Decode"), DecodeSpots);
     Build(AddPage(tabs, "AutoDial"), MemorySpots);

@@ -27,6 +27,7 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -309,6 +310,27 @@ TEST_F(EditorWindowOwn, TheIdentityIsCheckedOnLeavingOnEnterAndOnClosing)
     QTest::keyClicks(identity, "77");
     window->close();
     EXPECT_EQ(features().Dtmf.IdCode.text(), "000") << "closing checks the identity being typed";
+}
+
+TEST_F(EditorWindowOwn, DtmfPagesTurnWithCtrlPageKeysAndEnterOnTheTabStripMovesOn)
+{
+    open(Kinds[1]);
+    auto* tabs = c<QTabWidget>("SSTab1");
+    c<QComboBox>("Combo1(0)")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_TRUE(c<QLineEdit>("Text3")->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_TRUE(c<QLineEdit>("Text2(0)")->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 2);
+
+    tabs->tabBar()->setFocus();
+    QTest::keyClick(tabs->tabBar(), Qt::Key_Return);
+    EXPECT_FALSE(tabs->tabBar()->hasFocus());
+    EXPECT_TRUE(window->isAncestorOf(QApplication::focusWidget()));
 }
 
 TEST_F(EditorWindowOwn, AFilledOrEmptiedMemoryIsAnnounced)
