@@ -13,6 +13,41 @@ int UsedChannels(const RadioConfiguration& config)
     return std::clamp<int>(config.ChannelCount, 0, MaxChannels);
 }
 
+namespace {
+int GroupOf(int number)
+{
+    return (number - 1) / ChannelsPerGroup + 1;
+}
+} // namespace
+
+QList<int> GroupsInUse(const RadioConfiguration& config)
+{
+    QList<int> groups;
+    const int used = UsedChannels(config);
+    for (int i = 0; i < used; ++i) {
+        const int group = GroupOf(config.Channels[static_cast<std::size_t>(i)].ChannelNo);
+        if (!groups.contains(group))
+            groups.append(group);
+    }
+    std::sort(groups.begin(), groups.end());
+    return groups;
+}
+
+QList<int> PositionsInGroup(const RadioConfiguration& config, int group)
+{
+    QList<int> positions;
+    if (group == 0)
+        return positions;
+    const int used = UsedChannels(config);
+    for (int i = 0; i < used; ++i) {
+        const int number = config.Channels[static_cast<std::size_t>(i)].ChannelNo;
+        if (GroupOf(number) == group)
+            positions.append((number - 1) % ChannelsPerGroup + 1);
+    }
+    std::sort(positions.begin(), positions.end());
+    return positions;
+}
+
 std::optional<int> FindChannel(const RadioConfiguration& config, int number)
 {
     if (number < 1 || number > MaxChannels)

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <QList>
+
 #include <optional>
 
 namespace mk21 {
@@ -23,6 +25,11 @@ inline constexpr int GroupCount = MaxChannels / ChannelsPerGroup;
 // The number of records in use: ChannelCount clamped to 0..128, so a damaged count never
 // indexes outside the list.
 int UsedChannels(const RadioConfiguration& config);
+
+// The groups that hold channels, each once, ascending.
+QList<int> GroupsInUse(const RadioConfiguration& config);
+// The positions (1..16) of the channels of `group`, ascending; none for group 0.
+QList<int> PositionsInGroup(const RadioConfiguration& config, int group);
 
 // List index of channel `number`, or nothing.
 std::optional<int> FindChannel(const RadioConfiguration& config, int number);

@@ -34,13 +34,8 @@ const DtmfSettings& Dtmf(const ConfigurationState& s)
 // up, and a chosen entry stores its number / 50, rounded.
 Editor::List TimingList(int index, QStringList entries, Integer DtmfSettings::*field)
 {
-    Editor::List list{Indexed("Combo1", index),
-                      Indexed("Label1", index),
-                      T::TimingLabelBase + index,
-                      std::move(entries),
-                      {},
-                      {},
-                      {}};
+    Editor::List list = Editor::Labelled(Indexed("Combo1", index), Indexed("Label1", index),
+                                         T::TimingLabelBase + index, std::move(entries));
     list.shown = [field](const ConfigurationState& s, const QStringList& entries) {
         return ListRules::SelectedByText(entries, QString::number(Dtmf(s).*field * MillisecondsPerUnit));
     };
@@ -55,7 +50,7 @@ Editor::List TimingList(int index, QStringList entries, Integer DtmfSettings::*f
 Editor::List PositionList(QString name, QString label, int labelText, QStringList entries,
                           Integer DtmfSettings::*field)
 {
-    Editor::List list{std::move(name), std::move(label), labelText, std::move(entries), {}, {}, {}};
+    Editor::List list = Editor::Labelled(std::move(name), std::move(label), labelText, std::move(entries));
     list.shown = [field](const ConfigurationState& s, const QStringList& entries) {
         return ListRules::SelectedByIndex(entries, Dtmf(s).*field);
     };
@@ -102,7 +97,7 @@ Editor::TextField CodeField(bool memory, int index)
 
 Editor::Model Describe(ConfigurationState& state)
 {
-    Editor::Model model{FormName, T::Title, {}, {}, {}};
+    Editor::Model model{FormName, T::Title};
     model.lists = {
         TimingList(0, Numbers(50, 500, 50), &DtmfSettings::DtmfRate),
         TimingList(1, Numbers(0, 1000, 100), &DtmfSettings::FirstDigitTime),

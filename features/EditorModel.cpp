@@ -30,12 +30,54 @@ const TextField* Model::text(const QString& name) const
     return Named(texts, name);
 }
 
+List Labelled(QString name, QString label, int labelText, QStringList entries)
+{
+    List list;
+    list.name = std::move(name);
+    list.label = std::move(label);
+    list.labelText = labelText;
+    list.entries = std::move(entries);
+    return list;
+}
+
+QStringList EntriesNow(const List& list, const ConfigurationState& settings)
+{
+    return list.fill ? list.fill(settings) : list.entries;
+}
+
+namespace {
+void StoreAndShowDependents(const Model& model, const List& list, ConfigurationState& settings,
+                            const QStringList& entries, int position)
+{
+    list.store(settings, entries, position);
+    for (const QString& name : list.dependents) {
+        if (const List* dependent = model.list(name))
+            ShowAndStore(model, *dependent, settings);
+    }
+}
+} // namespace
+
+void ShowAndStore(const Model& model, const List& list, ConfigurationState& settings)
+{
+    const QStringList entries = EntriesNow(list, settings);
+    const int position = list.shown(settings, entries);
+    if (position >= 0 || list.storesNothingShown)
+        StoreAndShowDependents(model, list, settings, entries, position);
+}
+
+void Choose(const Model& model, ConfigurationState& settings, const QString& name, int position)
+{
+    if (const List* list = model.list(name))
+        StoreAndShowDependents(model, *list, settings, EntriesNow(*list, settings), position);
+}
+
 void ShowAndStoreAll(const Model& model, ConfigurationState& settings)
 {
-    for (const List& list : model.lists) {
-        const int position = list.shown(settings, list.entries);
-        if (position >= 0)
-            list.store(settings, list.entries, position);
+    for (const List& list : model.lists)
+        ShowAndStore(model, list, settings);
+    for (const Check& check : model.checks) {
+        if (check.clearsOddValue && check.value(settings) > 1)
+            check.store(settings, 0);
     }
     for (const TextField& field : model.texts) {
         if (field.commit != TextField::Commit::OnChange)

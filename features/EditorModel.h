@@ -32,6 +32,15 @@ struct List {
     std::function<void(ConfigurationState&, const QStringList& entries, int position)> store;
     // Whether the list can be used now; none: always.
     std::function<bool(const ConfigurationState&)> enabled;
+    // Entries that follow the configuration (the groups of the existing channels, the filled
+    // memories), filled anew whenever the list is shown; none: `entries` are fixed.
+    std::function<QStringList(const ConfigurationState&)> fill;
+    // The lists shown anew (filled, selected and stored) after this one stored a choice.
+    QStringList dependents;
+    // Showing nothing stores too (position -1): a group list without groups stores group 0.
+    bool storesNothingShown = false;
+    // A label that is no language text ("-" between a group and a position list).
+    QString labelCaption;
 };
 
 // A check box: ticked for a stored 1 only (any other value shows clear and stays stored until
@@ -42,6 +51,8 @@ struct Check {
     std::function<Integer(const ConfigurationState&)> value;
     std::function<void(ConfigurationState&, int ticked)> store;
     std::function<bool(const ConfigurationState&)> enabled;
+    // Showing a value above 1 stores 0 (instead of leaving it until the box is clicked).
+    bool clearsOddValue = false;
 };
 
 // A text field, stored on every change or, for a checked entry, when the user leaves it.
@@ -63,19 +74,33 @@ struct TextField {
 struct Model {
     QString form;
     int title = 0;
-    std::vector<List> lists;
-    std::vector<Check> checks;
-    std::vector<TextField> texts;
+    std::vector<List> lists = {};
+    std::vector<Check> checks = {};
+    std::vector<TextField> texts = {};
 
     const List* list(const QString& name) const;
     const Check* check(const QString& name) const;
     const TextField* text(const QString& name) const;
 };
 
+// A list with its name, its label and fixed entries; the caller adds its rules.
+List Labelled(QString name, QString label, int labelText, QStringList entries = {});
+
 // Opening the window, without one: every list selects the entry that shows its stored value
 // and stores it as a choice would, and every field that shows a text stores it (a field that
 // shows nothing has not changed). Check boxes and leave-committed fields store nothing.
 void ShowAndStoreAll(const Model& model, ConfigurationState& settings);
+
+// The entries a list offers now.
+QStringList EntriesNow(const List& list, const ConfigurationState& settings);
+
+// Showing one list: it selects the entry that shows its value and stores it, and its dependents
+// are shown after it.
+void ShowAndStore(const Model& model, const List& list, ConfigurationState& settings);
+
+// Choosing entry `position` of the list named `name`, as the user does: it is stored, and the
+// lists that depend on it are shown anew.
+void Choose(const Model& model, ConfigurationState& settings, const QString& name, int position);
 
 // Whether a control may be used now (a control without a rule always may).
 bool IsEnabled(const std::function<bool(const ConfigurationState&)>& rule,

@@ -36,13 +36,9 @@ Editor::List KeyList(int index, const QStringList& functions)
         if (Offered(code, shortPress))
             offered.append(functions.at(code));
     }
-    Editor::List list{EditorEntries::Indexed("Combo1", index),
-                      EditorEntries::Indexed("Label1", index),
-                      shortPress ? T::ShortPress : T::LongPress,
-                      offered,
-                      {},
-                      {},
-                      {}};
+    Editor::List list =
+        Editor::Labelled(EditorEntries::Indexed("Combo1", index), EditorEntries::Indexed("Label1", index),
+                         shortPress ? T::ShortPress : T::LongPress, offered);
     Integer Keys::*field = KeyFields[index];
     list.shown = [functions, field](const ConfigurationState& s, const QStringList& entries) {
         return ListRules::SelectedByText(entries, ListRules::TextAt(functions, KeysOf(s).*field));
@@ -58,13 +54,10 @@ Editor::List KeyList(int index, const QStringList& functions)
 Editor::List TimeList(int which)
 {
     const int index = FirstTimeList + which;
-    Editor::List list{EditorEntries::Indexed("Combo1", index),
-                      EditorEntries::Indexed("Label1", index),
-                      which == 0 ? T::LongPressTime : T::EmergencyLongPressTime,
-                      EditorEntries::Tenths(MinLongPressTime, MaxLongPressTime),
-                      {},
-                      {},
-                      {}};
+    Editor::List list =
+        Editor::Labelled(EditorEntries::Indexed("Combo1", index), EditorEntries::Indexed("Label1", index),
+                         which == 0 ? T::LongPressTime : T::EmergencyLongPressTime,
+                         EditorEntries::Tenths(MinLongPressTime, MaxLongPressTime));
     Integer Keys::*field = TimeFields[which];
     list.shown = [field](const ConfigurationState& s, const QStringList& entries) {
         return ListRules::SelectedByIndex(entries, KeysOf(s).*field - MinLongPressTime);
@@ -88,7 +81,7 @@ QStringList FunctionTemplate(ConfigurationState& state)
 Editor::Model Describe(ConfigurationState& state)
 {
     const QStringList functions = FunctionTemplate(state);
-    Editor::Model model{FormName, T::Title, {}, {}, {}};
+    Editor::Model model{FormName, T::Title};
     for (int i = 0; i < KeyListCount; ++i)
         model.lists.push_back(KeyList(i, functions));
     model.lists.push_back(TimeList(0));

@@ -80,7 +80,7 @@ bool VoxRule(const ConfigurationState& state)
 
 Editor::Model Describe(ConfigurationState& state)
 {
-    Editor::Model model{FormName, T::Title, {}, {}, {}};
+    Editor::Model model{FormName, T::Title};
     for (int i = 0; i < ListCount; ++i) {
         Editor::List list;
         list.name = EditorEntries::Indexed("Combo1", i);

@@ -46,11 +46,6 @@ void FillNumbers(QComboBox* list, QList<int> numbers)
         ModFun::AddListTextOnce(list, QString::number(n));
 }
 
-int GroupOf(int channelNo)
-{
-    return (channelNo - 1) / ModCHEdit::ChannelsPerGroup + 1;
-}
-
 } // namespace
 
 namespace ModFun {
@@ -96,14 +91,7 @@ void AddListTextOnce(QComboBox* list, const QString& text)
 
 void FillGroupList(QComboBox* list, const RadioConfiguration& config)
 {
-    QList<int> groups;
-    const int used = ModCHEdit::UsedChannels(config);
-    for (int i = 0; i < used; ++i) {
-        const int group = GroupOf(config.Channels[static_cast<std::size_t>(i)].ChannelNo);
-        if (!groups.contains(group))
-            groups.append(group);
-    }
-    FillNumbers(list, groups);
+    FillNumbers(list, ModCHEdit::GroupsInUse(config));
 }
 
 } // namespace ModFun
@@ -112,16 +100,7 @@ namespace ModReFresh {
 
 void FillGroupChannels(QComboBox* list, const RadioConfiguration& config, int group)
 {
-    QList<int> positions;
-    if (group != 0) {
-        const int used = ModCHEdit::UsedChannels(config);
-        for (int i = 0; i < used; ++i) {
-            const int number = config.Channels[static_cast<std::size_t>(i)].ChannelNo;
-            if (GroupOf(number) == group)
-                positions.append((number - 1) % ModCHEdit::ChannelsPerGroup + 1);
-        }
-    }
-    FillNumbers(list, positions);
+    FillNumbers(list, ModCHEdit::PositionsInGroup(config, group));
 }
 
 } // namespace ModReFresh

@@ -6,12 +6,16 @@
 #include "channels/windows/ChannelWindows.h"
 #include "channels/windows/FrmCHInfoEdit.h"
 #include "channels/windows/frmCommChInfo.h"
+#include "features/AlertEditor.h"
 #include "features/DtmfEditor.h"
 #include "features/KeyEditor.h"
 #include "features/OptionalFeaturesEditor.h"
+#include "features/ScanEditor.h"
+#include "features/windows/FrmAlert.h"
 #include "features/windows/FrmDTMF.h"
 #include "features/windows/FrmKey.h"
 #include "features/windows/FrmOptFeatures.h"
+#include "features/windows/FrmScan.h"
 #include "ui/ChildWindows.h"
 
 namespace mk21 {
@@ -28,8 +32,8 @@ std::span<const ChildWindowRow> Switchboard::rows()
         {DtmfEditor::FormName, "N4", Texts::Main::NodeDtmf, &M::MnuDTMF, &S::makeDtmfWindow},
         {"FrmTestFre", "N5", 0, &M::MnuTestFre},
         {KeyEditor::FormName, "N8", Texts::Main::NodeKeys, &M::MnuKey, &S::makeEditor<FrmKey>},
-        {"FrmScan", "N9", Texts::Main::NodeScan, &M::MnuScan},
-        {"FrmAlert", "N10", Texts::Main::NodeAlert, &M::MnuAlert},
+        {ScanEditor::FormName, "N9", Texts::Main::NodeScan, &M::MnuScan, &S::makeScanWindow},
+        {AlertEditor::FormName, "N10", Texts::Main::NodeAlert, &M::MnuAlert, &S::makeAlertWindow},
         {"FrmEmbMsg", "N6", Texts::Main::NodeEmbeddedMessage, &M::mnuEmbeddedMsg},
         // The radio's information is read anew; its window opens when the read ends.
         {RadioInfoForm, "N7", Texts::Main::NodeRadioInformation, &M::MnuLocalInfo, nullptr,
@@ -106,6 +110,22 @@ std::unique_ptr<QWidget> Switchboard::makeDtmfWindow()
             edit->ReShowDtmfLists();
         emit dtmfMemoriesChanged();
     });
+    return window;
+}
+
+std::unique_ptr<QWidget> Switchboard::makeScanWindow()
+{
+    auto window = std::make_unique<FrmScan>(state_);
+    connect(channels_.get(), &ChannelWindows::referencesChanged, window.get(), &FrmScan::ReshowByCh);
+    connect(window.get(), &FrmScan::keyFunctionsReset, this, &Switchboard::RefreshKeyWindow);
+    return window;
+}
+
+std::unique_ptr<QWidget> Switchboard::makeAlertWindow()
+{
+    auto window = std::make_unique<FrmAlert>(state_);
+    connect(channels_.get(), &ChannelWindows::referencesChanged, window.get(), &FrmAlert::ReshowByCh);
+    connect(this, &Switchboard::dtmfMemoriesChanged, window.get(), &FrmAlert::ReshowMemories);
     return window;
 }
 

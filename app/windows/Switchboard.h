@@ -76,6 +76,8 @@ private:
     std::unique_ptr<QWidget> makeChannelTable();
     std::unique_ptr<QWidget> makeChannelEditWindow();
     std::unique_ptr<QWidget> makeDtmfWindow();
+    std::unique_ptr<QWidget> makeScanWindow();
+    std::unique_ptr<QWidget> makeAlertWindow();
     // An editor without links to other windows.
     template <class Window> std::unique_ptr<QWidget> makeEditor() { return std::make_unique<Window>(state_); }
 

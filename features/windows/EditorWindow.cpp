@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QValidator>
 
@@ -158,7 +159,7 @@ void EditorWindow::ChangShowByLanguage()
     setWindowTitle(GetLangText(state_, model_.title));
     for (const Editor::List& row : model_.lists) {
         if (QLabel* label = labels_.value(controls_.value(row.name)))
-            label->setText(GetLangText(state_, row.labelText));
+            label->setText(row.labelText != 0 ? GetLangText(state_, row.labelText) : row.labelCaption);
     }
     for (const Editor::TextField& row : model_.texts) {
         if (QLabel* label = labels_.value(controls_.value(row.name)))
@@ -190,6 +191,8 @@ void EditorWindow::ShowValues()
     for (const Editor::List& row : model_.lists)
         ShowList(row.name);
     for (const Editor::Check& row : model_.checks) {
+        if (row.clearsOddValue && row.value(state_) > 1)
+            row.store(state_, 0);
         if (QCheckBox* box = check(row.name))
             box->setChecked(row.value(state_) == 1);
     }
@@ -206,19 +209,40 @@ void EditorWindow::ShowList(const QString& name)
     QComboBox* box = list(name);
     if (row == nullptr || box == nullptr)
         return;
+    const auto index = static_cast<std::size_t>(row - model_.lists.data());
+    if (row->fill) {
+        model_.lists[index].entries = row->fill(state_);
+        const QSignalBlocker quiet(box);
+        box->clear();
+        box->addItems(row->entries);
+    }
     // Selecting an entry notifies as a choice does, so the list stores what it shows.
     const int position = row->shown(state_, row->entries);
     box->setCurrentIndex(position);
     if (position >= 0)
         emit box->activated(position);
+    else if (row->storesNothingShown)
+        Store(index, -1);
+}
+
+void EditorWindow::ShowLists(const QStringList& names)
+{
+    for (const QString& name : names)
+        ShowList(name);
 }
 
 void EditorWindow::ListChosen(std::size_t row, int position)
 {
+    if (position >= 0 && position < model_.lists[row].entries.size())
+        Store(row, position);
+}
+
+void EditorWindow::Store(std::size_t row, int position)
+{
     const Editor::List& described = model_.lists[row];
-    if (position < 0 || position >= described.entries.size())
-        return;
     described.store(state_, described.entries, position);
+    for (const QString& dependent : described.dependents)
+        ShowList(dependent);
     // A rule may store another entry than the one chosen: the list shows what is stored.
     if (QComboBox* box = list(described.name)) {
         const int shown = described.shown(state_, described.entries);

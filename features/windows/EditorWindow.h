@@ -34,12 +34,15 @@ public:
         int width;
     };
 
+    // The description, with the entries the lists that follow the configuration offer now.
     const Editor::Model& model() const { return model_; }
 
     // Shows every stored value again, as opening the window does.
     void ShowValues();
-    // Shows the stored value of one list again, storing what it shows as a choice would.
+    // Shows the stored value of one list again (filled anew when its entries follow the
+    // configuration), storing what it shows as a choice would; its dependents follow.
     void ShowList(const QString& name);
+    void ShowLists(const QStringList& names);
     // Redraws the title, labels, captions and buttons in the current language.
     void ChangShowByLanguage();
     // Stores the entry of a field the user is typing in that is stored only on leaving.
@@ -77,6 +80,7 @@ private:
     QLabel* BuildLabel(QWidget* parent, const QString& name, QWidget* control);
     void PlaceLabels();
     void ListChosen(std::size_t row, int position);
+    void Store(std::size_t row, int position);
     void CheckClicked(std::size_t row, bool ticked);
     void TextChanged(std::size_t row, const QString& text);
     void TextLeft(std::size_t row);

@@ -3,11 +3,15 @@
 #include "app/windows/Switchboard.h"
 
 #include "app/NewConfiguration.h"
+#include "channels/ChannelCommands.h"
+#include "channels/ChannelList.h"
 #include "channels/windows/ChannelWindows.h"
 #include "channels/windows/FrmCHInfoEdit.h"
 #include "channels/windows/frmCommChInfo.h"
+#include "features/AlertEditor.h"
 #include "features/DtmfEditor.h"
 #include "features/KeyEditor.h"
+#include "features/ScanEditor.h"
 #include "tests/app/windows/frmMainHarness.h"
 #include "tests/support/StagedState.h"
 #include "tests/support/WhenModal.h"
@@ -160,6 +164,80 @@ TEST(Switchboard, AMemoryFilledInTheDtmfWindowIsOfferedByTheChannelEditWindowAnd
     staged.state.WorkingConfiguration.Features.KeySettings.Pf1Long = 0;
     board.RefreshKeyWindow();
     EXPECT_EQ(pf1Long->currentIndex(), 0);
+}
+
+TEST(Switchboard, ADeletedChannelIsPointedAwayFromInTheOpenScanAndAlertWindows)
+{
+    test::StagedState staged;
+    AppState& state = staged.state;
+    ModConfig::NewConfiguration(state);
+    for (int number : {5, 40, 41})
+        ASSERT_TRUE(ModCHEdit::AddChannel(state, number, QStringLiteral("44000000")));
+    state.WorkingConfiguration.Features.ScanSettings.Pri2Group = 3;
+    state.WorkingConfiguration.Features.ScanSettings.Pri2Channel = 8;
+    state.WorkingConfiguration.Features.AlertSettings.EmgGroup = 3;
+    state.WorkingConfiguration.Features.AlertSettings.EmgChannel = 8;
+    state.preferences.NoDeleteQuestion = true;
+    state.preferences.DeleteRemovesChannels = false;
+    QMdiArea area;
+    Switchboard board(state, &area, &area);
+    ASSERT_NE(board.open(QLatin1String(frmCommChInfo::FormName)), nullptr);
+    QWidget* scan = board.open(QLatin1String(ScanEditor::FormName));
+    QWidget* alert = board.open(QLatin1String(AlertEditor::FormName));
+    ASSERT_NE(scan, nullptr);
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(test::Control<QComboBox>(scan, "Combo1(5)")->currentText(), "8");
+
+    // Channel 40 (group index 2, row 8), as the table's Delete runs it.
+    ModCHEdit::RunChannelCommand(state, board.channelWindows(), ModCHEdit::DeleteCommand, 8, 2);
+    EXPECT_EQ(state.WorkingConfiguration.Features.ScanSettings.Pri2Channel, 9);
+    EXPECT_EQ(state.WorkingConfiguration.Features.AlertSettings.EmgChannel, 9);
+    EXPECT_EQ(test::Control<QComboBox>(scan, "Combo1(5)")->currentText(), "9");
+    EXPECT_EQ(test::Control<QComboBox>(alert, "Combo1(8)")->currentText(), "9");
+    EXPECT_EQ(test::Control<QComboBox>(alert, "Combo1(8)")->count(), 1);
+}
+
+TEST(Switchboard, SwitchingScanningOffInTheScanWindowShowsInTheKeysWindow)
+{
+    test::StagedState staged;
+    AppState& state = staged.state;
+    ModConfig::NewConfiguration(state);
+    state.WorkingConfiguration.Features.ScanSettings.ScanMode = 1;
+    state.WorkingConfiguration.Features.KeySettings.Pf2Long = KeyEditor::ScanFunction;
+    QMdiArea area;
+    Switchboard board(state, &area, &area);
+    QWidget* keys = board.open(QLatin1String(KeyEditor::FormName));
+    QWidget* scan = board.open(QLatin1String(ScanEditor::FormName));
+    auto* pf2Long = test::Control<QComboBox>(keys, "Combo1(2)");
+    ASSERT_EQ(pf2Long->currentIndex(), KeyEditor::ScanFunction);
+    auto* mode = test::Control<QComboBox>(scan, "Combo1(0)");
+    mode->setCurrentIndex(0);
+    emit mode->activated(0);
+    EXPECT_EQ(state.WorkingConfiguration.Features.KeySettings.Pf2Long, 0);
+    EXPECT_EQ(pf2Long->currentIndex(), 0);
+}
+
+TEST(Switchboard, TheAlertWindowOffersTheMemoriesTheDtmfWindowFills)
+{
+    test::StagedState staged;
+    AppState& state = staged.state;
+    ModConfig::NewConfiguration(state);
+    state.WorkingConfiguration.Features.AlertSettings.EmgIdType = 1;
+    QMdiArea area;
+    Switchboard board(state, &area, &area);
+    QWidget* alert = board.open(QLatin1String(AlertEditor::FormName));
+    QWidget* dtmf = board.open(QLatin1String(DtmfEditor::FormName));
+    auto* memories = test::Control<QComboBox>(alert, "Combo1(2)");
+    EXPECT_EQ(memories->count(), 0);
+    QTest::keyClicks(test::Control<QLineEdit>(dtmf, "Text2(4)"), "1");
+    QTest::keyClicks(test::Control<QLineEdit>(dtmf, "Text2(1)"), "2");
+    EXPECT_EQ(memories->itemText(0), "M2");
+    EXPECT_EQ(memories->itemText(1), "M5");
+    EXPECT_EQ(memories->currentText(), "M5") << "the first memory filled is the one chosen";
+    test::Control<QLineEdit>(dtmf, "Text2(4)")->clear();
+    test::Control<QLineEdit>(dtmf, "Text2(1)")->clear();
+    EXPECT_EQ(memories->count(), 0);
+    EXPECT_EQ(memories->currentIndex(), -1);
 }
 
 } // namespace

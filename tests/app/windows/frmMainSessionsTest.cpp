@@ -8,9 +8,11 @@
 #include "channels/windows/frmCommChInfo.h"
 #include "data/ImageCodec.h"
 #include "data/ImageLayout.h"
+#include "features/AlertEditor.h"
 #include "features/DtmfEditor.h"
 #include "features/KeyEditor.h"
 #include "features/OptionalFeaturesEditor.h"
+#include "features/ScanEditor.h"
 #include "link/windows/FrmProgress.h"
 #include "tests/app/windows/frmMainHarness.h"
 #include "tests/link/SimRadioProcess.h"
@@ -196,7 +198,10 @@ TEST_F(MainWindowSessions, ValuesChangedInTheFeatureEditorsReachTheRadio)
     // The configuration the radio must hold: the read one as the editors write it back on
     // opening, with one value changed in each.
     const RadioConfiguration read = h.state.WorkingConfiguration;
-    for (const auto& describe : {OptFeatures::Describe, DtmfEditor::Describe, KeyEditor::Describe})
+    const SideRecord readSide = h.state.WorkingSide;
+    ASSERT_EQ(readSide.AlarmMode, 1);
+    for (const auto& describe : {OptFeatures::Describe, DtmfEditor::Describe, KeyEditor::Describe,
+                                 ScanEditor::Describe, AlertEditor::Describe})
         Editor::ShowAndStoreAll(describe(h.state), h.state);
     FeatureSettings& e = h.state.WorkingConfiguration.Features;
     EXPECT_EQ(e.OptionalFeatures.TotTime, 15);
@@ -206,23 +211,47 @@ TEST_F(MainWindowSessions, ValuesChangedInTheFeatureEditorsReachTheRadio)
     e.Dtmf.DtmfMemory[0].Length = 3;
     e.Dtmf.DtmfMemory[0].Digits = "1*9";
     e.KeySettings.LongPressTime = 20;
+    e.ScanSettings.LookBackTimeA = 10;
+    h.state.WorkingSide.AlarmMode = 0;
     const RadioConfiguration expected = h.state.WorkingConfiguration;
+    const SideRecord expectedSide = h.state.WorkingSide;
     h.state.WorkingConfiguration = read;
+    h.state.WorkingSide = readSide;
 
     h.action("mnuOptFeature")->trigger();
     h.action("MnuDTMF")->trigger();
     h.action("MnuKey")->trigger();
-    ASSERT_EQ(h.children(), (QStringList{"frmCommChInfo", "FrmOptFeatures", "FrmDTMF", "FrmKey"}));
+    h.action("MnuScan")->trigger();
+    h.action("MnuAlert")->trigger();
+    ASSERT_EQ(h.children(),
+              (QStringList{"frmCommChInfo", "FrmOptFeatures", "FrmDTMF", "FrmKey", "FrmScan", "FrmAlert"}));
     Choose(h.child("FrmOptFeatures")->widget(), "Combo1(0)", QStringLiteral("7"));
     QLineEdit* memoryOne = Control<QLineEdit>(h.child("FrmDTMF")->widget(), "Text2(0)");
     memoryOne->setFocus();
     QTest::keyClicks(memoryOne, "1*9");
     Choose(h.child("FrmKey")->widget(), "Combo1(9)", QStringLiteral("2.0"));
+    Choose(h.child("FrmScan")->widget(), "Combo1(7)", QStringLiteral("1.0"));
+    Choose(h.child("FrmAlert")->widget(), "Combo1(10)", GetLangText(h.state, 26030));
     EXPECT_EQ(h.state.WorkingConfiguration, expected);
+    EXPECT_EQ(h.state.WorkingSide, expectedSide);
 
     run("mnuWriteToRadio");
     EXPECT_TRUE(h.prompter.wasShown(9010));
+    // Read back: the alarm setting travels in the image too.
+    h.state.WorkingSide.AlarmMode = 1;
+    run("mnuReadFromRadio");
+    EXPECT_EQ(h.state.WorkingSide.AlarmMode, 0);
+    const FeatureSettings& back = h.state.WorkingConfiguration.Features;
+    EXPECT_EQ(back.OptionalFeatures, expected.Features.OptionalFeatures);
+    EXPECT_EQ(back.KeySettings, expected.Features.KeySettings);
+    EXPECT_EQ(back.ScanSettings, expected.Features.ScanSettings);
+    EXPECT_EQ(back.AlertSettings, expected.Features.AlertSettings);
+    // A code read back ends with a NUL where the typed one has blanks: the same text.
+    EXPECT_EQ(back.Dtmf.DtmfMemory[0].Length, 3);
+    EXPECT_EQ(back.Dtmf.DtmfMemory[0].Digits.text(), "1*9");
+    EXPECT_EQ(back.Dtmf.DtmfRate, 1);
     sim.stop();
+    h.state.WorkingSide = expectedSide;
     h.state.WorkingConfiguration = expected;
     ModImage::PrefillImage(h.state, false);
     ModImage::EncodeImage(h.state);

@@ -4,13 +4,18 @@
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
 #include "base/texts/MessageTexts.h"
+#include "channels/ChannelList.h"
 #include "data/ConfigurationOps.h"
+#include "features/AlertEditor.h"
 #include "features/DtmfEditor.h"
 #include "features/KeyEditor.h"
 #include "features/OptionalFeaturesEditor.h"
+#include "features/ScanEditor.h"
+#include "features/windows/FrmAlert.h"
 #include "features/windows/FrmDTMF.h"
 #include "features/windows/FrmKey.h"
 #include "features/windows/FrmOptFeatures.h"
+#include "features/windows/FrmScan.h"
 #include "tests/support/RecordingPrompter.h"
 #include "tests/support/WhenModal.h"
 #include "ui/ChildWindows.h"
@@ -61,6 +66,8 @@ const EditorKind Kinds[] = {
     {OptFeatures::FormName, OptFeatures::Describe, Make<FrmOptFeatures>},
     {DtmfEditor::FormName, DtmfEditor::Describe, Make<FrmDTMF>},
     {KeyEditor::FormName, KeyEditor::Describe, Make<FrmKey>},
+    {ScanEditor::FormName, ScanEditor::Describe, Make<FrmScan>},
+    {AlertEditor::FormName, AlertEditor::Describe, Make<FrmAlert>},
 };
 
 // Values no list shows, in every editor's settings, as a damaged file or another program may leave.
@@ -77,6 +84,17 @@ void StoreOddValues(FeatureSettings& f)
     f.KeySettings.Pf1Short = 11;
     f.KeySettings.Pf2Long = 8;
     f.KeySettings.LongPressTime = 30;
+    f.ScanSettings.ScanMode = 1;
+    f.ScanSettings.PriorityMode = 1;
+    f.ScanSettings.RevertChannel = 7;
+    f.ScanSettings.LookBackTimeA = 60;
+    f.ScanSettings.Pri1Group = 5;
+    f.ScanSettings.ScanEntryTone = 3;
+    f.AlertSettings.EmgIdType = 1;
+    f.AlertSettings.EmgIdMemory = 4;
+    f.AlertSettings.AlarmTime = 0;
+    f.AlertSettings.EmgGroup = 2;
+    f.AlertSettings.EmgChannel = 9;
 }
 
 // An editor window in an MDI area on a new configuration, in English or Chinese.
@@ -89,6 +107,8 @@ protected:
         state.settings.CurrentLanguage = static_cast<Integer>(language);
         state.settings.LanguageFileName = language == 2 ? "chinese.ini" : "english.ini";
         ModConfig::ResetToDefaults(state, QDate(2026, 12, 9));
+        for (int number : {5, 40, 1})
+            EXPECT_TRUE(ModCHEdit::AddChannel(state, number, QStringLiteral("44000000")));
     }
 
     EditorWindow* open(const EditorKind& kind)
@@ -164,7 +184,8 @@ TEST_P(EditorWindowContract, EveryControlIsBuiltNamedAndLabelledInTheUsersLangua
     for (const Editor::List& row : model.lists) {
         EXPECT_EQ(c<QComboBox>(row.name)->count(), row.entries.size());
         if (!row.label.isEmpty())
-            labelled(row.name, row.label, GetLangText(state, row.labelText));
+            labelled(row.name, row.label,
+                     row.labelText != 0 ? GetLangText(state, row.labelText) : row.labelCaption);
     }
     for (const Editor::TextField& row : model.texts) {
         EXPECT_EQ(c<QLineEdit>(row.name)->maxLength(), row.maxLength);
@@ -178,19 +199,26 @@ TEST_P(EditorWindowContract, EveryControlIsBuiltNamedAndLabelledInTheUsersLangua
 TEST_P(EditorWindowContract, AChoiceInAListStoresWhatTheDescriptionStores)
 {
     open(kind());
-    for (const Editor::List& row : window->model().lists) {
+    const Editor::Model model = kind().describe(state);
+    for (const Editor::List& row : model.lists) {
         SCOPED_TRACE(row.name.toStdString());
         QComboBox* list = c<QComboBox>(row.name);
         const int last = list->count() - 1;
+        if (last < 0)
+            continue;
         const RadioConfiguration before = state.WorkingConfiguration;
-        row.store(state, row.entries, last);
+        const SideRecord sideBefore = state.WorkingSide;
+        Editor::Choose(model, state, row.name, last);
         const RadioConfiguration expected = state.WorkingConfiguration;
+        const SideRecord side = state.WorkingSide;
         state.WorkingConfiguration = before;
+        state.WorkingSide = sideBefore;
 
         list->setCurrentIndex(last);
         emit list->activated(last); // as a user's choice
         EXPECT_EQ(state.WorkingConfiguration, expected);
-        EXPECT_EQ(list->currentIndex(), row.shown(state, row.entries));
+        EXPECT_EQ(state.WorkingSide, side);
+        EXPECT_EQ(list->currentIndex(), row.shown(state, Editor::EntriesNow(row, state)));
     }
 }
 
