@@ -12,7 +12,7 @@ namespace {
 constexpr int Row = 400;
 constexpr int Top = 240;
 constexpr int Left = 2700;
-constexpr int Width = 2400;
+constexpr int Width = 3000;
 constexpr int PairWidth = 900;
 constexpr int PositionLeft = Left + PairWidth + 300;
 

@@ -141,14 +141,19 @@ protected:
 TEST_P(EditorWindowContract, OpeningStoresWhatTheDescriptionStores)
 {
     StoreOddValues(state.WorkingConfiguration.Features);
+    state.WorkingSide.AlarmMode = 3;
     const RadioConfiguration before = state.WorkingConfiguration;
+    const SideRecord sideBefore = state.WorkingSide;
     Editor::ShowAndStoreAll(kind().describe(state), state);
     const RadioConfiguration expected = state.WorkingConfiguration;
+    const SideRecord side = state.WorkingSide;
     EXPECT_NE(expected, before) << "odd values of every editor are rewritten";
     state.WorkingConfiguration = before;
+    state.WorkingSide = sideBefore;
 
     open(kind());
     EXPECT_EQ(state.WorkingConfiguration, expected);
+    EXPECT_EQ(state.WorkingSide, side);
     // What each list shows is what the description says it shows.
     for (const Editor::List& row : window->model().lists)
         EXPECT_EQ(c<QComboBox>(row.name)->currentIndex(), row.shown(state, row.entries))
