@@ -1,6 +1,7 @@
 // Sessions through a real pseudo-terminal against the simulated radio, in process (QtSerialLink)
 // and through mk21ctl.
 #include "base/IniFile.h"
+#include "base/LanguageTexts.h"
 #include "tests/link/SimRadioProcess.h"
 #include "tests/link/SimSession.h"
 
@@ -176,6 +177,27 @@ TEST_F(OverPty, WriteLeavesTheEncodedImageInTheRadio)
     const QByteArray saved = sim.savedMemory();
     EXPECT_EQ(saved.left(RadioImageSize), image());
     EXPECT_EQ(saved.mid(RadioImageSize), memory.mid(RadioImageSize)); // the information area is never written
+}
+
+TEST_F(OverPty, ABlockTheRadioStoresAlteredIsFoundByTheReadBack)
+{
+    const QByteArray memory = test::PatternMemory();
+    SimRadioProcess sim(
+        {QStringLiteral("--no-pacing"), QStringLiteral("--fault"), QStringLiteral("corrupt@addr=512")},
+        memory);
+    ASSERT_TRUE(sim.started());
+    engine.setVerifyAfterWrite(true);
+    prompter.script(PromptAnswer::Ok);
+    prompter.script(PromptAnswer::No);
+    EXPECT_FALSE(run(sim, &SessionEngine::StartWrite));
+    EXPECT_EQ(prompter.numbers(), (QList<int>{9005, 9092}));
+    EXPECT_EQ(prompter.asked.back().text,
+              FillTextArgs(GetLangText(state, 9092), {QStringLiteral("1"), QStringLiteral("512")}));
+    ASSERT_TRUE(sim.stop());
+    const QByteArray held = sim.savedMemory();
+    EXPECT_EQ(held.left(512), image().left(512));
+    EXPECT_NE(held.mid(512, 16), image().mid(512, 16));
+    EXPECT_EQ(held.mid(528, 2816 - 528), image().mid(528, 2816 - 528));
 }
 
 TEST_F(OverPty, RadioInformationRead)
