@@ -19,6 +19,7 @@ constexpr TextRange ranges[] = {
     {9070, 9079}, // refused write block, damaged language file and version table, mk21ctl's messages
     {9080, 9090}, // what is wrong with a data file's content, file reasons the system has no words for,
                   // why a port cannot be opened
+    {9091, 9095}, // a write verified by reading the radio back: its outcomes, progress title, preference
     // Menu
     {10000, 10006}, // File menu
     {10100, 10101}, // Model menu

@@ -15,7 +15,8 @@ inline constexpr std::size_t ChannelBlocks = 0;  // block n-1 holds channel n
 inline constexpr std::size_t PresenceMap = 2048; // bit clear = channel exists
 inline constexpr std::size_t ScanSkipMap = 2064; // bit set = scan skip (or no channel)
 inline constexpr std::size_t MapSize = 16;
-inline constexpr std::size_t UnusedAfterMaps = 2080; // 16 bytes, always 0xFF
+inline constexpr std::size_t UnusedAfterMaps = 2080; // always 0xFF
+inline constexpr std::size_t UnusedSize = 16;
 inline constexpr std::size_t OptionalFeatures = 2096;
 inline constexpr std::size_t KeySettings = 2106;
 inline constexpr std::size_t ScanSettings = 2112;

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <array>
+
 namespace mk21 {
 
 // One row of the firmware table: this program release serves that firmware.
@@ -20,6 +22,8 @@ public:
     using ChannelState::ChannelState;
 
     SessionState session; // the radio link's protocol and session variables
+    // What the last quiet read found in the radio, kept apart from RadioImage and the document.
+    std::array<Byte, RadioImageSize> ReadBackImage{};
     QList<VersionPair> versionTable;
 
 protected:

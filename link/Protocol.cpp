@@ -213,6 +213,18 @@ void StoreDataBlock(LinkState& state, const QByteArray& reply)
     }
 }
 
+void StoreDataBlockInto(const SessionState& session, const QByteArray& reply, std::span<Byte> image)
+{
+    if (!isBlockFrame(reply, session.EchoSkip))
+        return;
+    const int length = at(reply, session.EchoSkip + 3);
+    const auto* data = reinterpret_cast<const Byte*>(reply.constData()) + session.EchoSkip + 4;
+    const int address = session.CurrentAddress;
+    const auto size = static_cast<int>(image.size());
+    if (address >= 0 && address < size)
+        std::copy_n(data, std::min(length, size - address), image.begin() + address);
+}
+
 QString RadioPassword(const QByteArray& reply, int echoSkip)
 {
     return textOf(reply, echoSkip + 4 + PasswordDataOffset, PasswordLength, true);

@@ -5,9 +5,12 @@
 #include <QByteArray>
 #include <QString>
 
+#include <span>
+
 namespace mk21 {
 
 class LinkState;
+struct SessionState;
 
 // The programming protocol, byte for byte: requests, reply recognition, checksum and what the
 // replies carry. Pure functions over byte arrays except the two that store into the state.
@@ -78,6 +81,8 @@ void StoreIdentity(LinkState& state, const QByteArray& reply);
 
 // Copies the data bytes of a block for CurrentAddress into RadioImage or InfoArea.
 void StoreDataBlock(LinkState& state, const QByteArray& reply);
+// Copies them into `image` (indexed by address) as far as it reaches: a quiet read's own buffer.
+void StoreDataBlockInto(const SessionState& session, const QByteArray& reply, std::span<Byte> image);
 
 // The password in a password block: data bytes 12..15 up to the first 00 or FF.
 QString RadioPassword(const QByteArray& reply, int echoSkip);

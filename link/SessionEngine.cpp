@@ -4,6 +4,7 @@
 #include "base/LanguageTexts.h"
 #include "base/texts/MessageTexts.h"
 #include "data/ImageCodec.h"
+#include "link/ImageCompare.h"
 #include "link/LinkState.h"
 #include "link/PortMap.h"
 #include "link/Protocol.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace mk21 {
 
@@ -47,22 +49,30 @@ void initTimer(QTimer& timer, const char* name, int interval)
 
 } // namespace
 
+int ModSession::ProgressTitle(int operationType)
+{
+    return operationType == OperationReadBack ? Texts::Msg::VerifyingTitle
+                                              : Texts::Msg::ProgressTitleBase + operationType;
+}
+
 SessionEngine::SessionEngine(LinkState& state, SerialLink& link, SessionView& view, QObject* parent)
     : QObject(parent), state_(state), link_(link), view_(view)
 {
     initTimer(WaitTimer, "WaitTimer", WaitTimerInterval);
     initTimer(ReadOKTimer, "ReadOKTimer", ReadOKTimerInterval);
     initTimer(WaitSaveDataTimer, "WaitSaveDataTimer", WaitSaveDataTimerInterval);
+    initTimer(VerifyTimer, "VerifyTimer", VerifyTimerInterval);
     connect(&WaitTimer, &QTimer::timeout, this, &SessionEngine::OnReplyTimeout);
     connect(&ReadOKTimer, &QTimer::timeout, this, &SessionEngine::onReadOKTimer);
     connect(&WaitSaveDataTimer, &QTimer::timeout, this, &SessionEngine::onWaitSaveDataTimer);
+    connect(&VerifyTimer, &QTimer::timeout, this, &SessionEngine::onVerifyTimer);
     connect(&link_, &SerialLink::received, this, &SessionEngine::OnReceived);
 }
 
 bool SessionEngine::busy() const
 {
     return state_.session.OperationType != OperationIdle || WaitSaveDataTimer.isActive() ||
-           ReadOKTimer.isActive();
+           ReadOKTimer.isActive() || VerifyTimer.isActive();
 }
 
 // ---- starting a session -------------------------------------------------------------------------
@@ -106,6 +116,7 @@ void SessionEngine::onWaitSaveDataTimer()
 {
     WaitSaveDataTimer.stop();
     SessionState& s = state_.session;
+    const bool ask = std::exchange(askBeforeWrite_, true);
     s.OperationType = OperationWrite;
     s.WriteState = StateIdle;
     if (!OpenPort()) {
@@ -114,8 +125,8 @@ void SessionEngine::onWaitSaveDataTimer()
         return;
     }
     link_.close();
-    if (ShowMsg(state_, Texts::Msg::ConfirmWrite, PromptIcon::Question, PromptButtons::OkCancel) !=
-        PromptAnswer::Ok) {
+    if (ask && ShowMsg(state_, Texts::Msg::ConfirmWrite, PromptIcon::Question, PromptButtons::OkCancel) !=
+                   PromptAnswer::Ok) {
         s.OperationType = OperationIdle;
         emit sessionFinished(OperationWrite, false);
         return;
@@ -141,6 +152,62 @@ bool SessionEngine::StartRadioInfoRead()
     s.SendCount = 0;
     SendProgramRequest();
     return true;
+}
+
+bool SessionEngine::StartReadBack()
+{
+    if (busy())
+        return false;
+    verifying_ = false;
+    beginReadBack();
+    return true;
+}
+
+void SessionEngine::onVerifyTimer()
+{
+    VerifyTimer.stop();
+    verifying_ = true;
+    beginReadBack();
+}
+
+void SessionEngine::beginReadBack()
+{
+    SessionState& s = state_.session;
+    s.OperationType = OperationReadBack;
+    s.ReadState = StateIdle;
+    s.WriteState = StateIdle;
+    if (!OpenPort()) {
+        CloseOperation(false);
+        return;
+    }
+    state_.ReadBackImage.fill(0xFF);
+    beginExchange();
+}
+
+// The read-back of a write is over: the comparison is the write's outcome.
+void SessionEngine::finishVerify(bool readBack)
+{
+    verifying_ = false;
+    if (!readBack) {
+        ShowMsg(state_, Texts::Msg::WriteNotVerified, PromptIcon::Warning);
+        emit sessionFinished(OperationWrite, false);
+        return;
+    }
+    const QList<int> differing = ModVerify::DifferingBlocks(state_.RadioImage, state_.ReadBackImage);
+    if (differing.isEmpty()) {
+        ShowMsg(state_, Texts::Msg::WriteVerified);
+        emit sessionFinished(OperationWrite, true);
+        return;
+    }
+    const QStringList args{QString::number(differing.size()), ModVerify::AddressList(differing)};
+    if (ShowMsgWith(state_, Texts::Msg::WriteDiffers, args, PromptIcon::Warning, PromptButtons::YesNo) ==
+        PromptAnswer::Yes) {
+        // The answer was the go-ahead: the write starts without asking again.
+        askBeforeWrite_ = false;
+        StartWrite();
+        return;
+    }
+    emit sessionFinished(OperationWrite, false);
 }
 
 // The progress window's loading: it reopens the port and sends the first request.
@@ -347,7 +414,8 @@ void SessionEngine::OnReceived()
             onConfirmBlock(reply);
         return;
     }
-    const bool inPasswordState = (s.OperationType == OperationRead || s.OperationType == OperationWrite) &&
+    const bool inPasswordState = (s.OperationType == OperationRead || s.OperationType == OperationWrite ||
+                                  s.OperationType == OperationReadBack) &&
                                  operationState() == StateAwaitPassword;
     const ModComm::ReplyContext context{s.EchoSkip, s.CurrentAddress, s.BlockSize, inPasswordState};
     switch (ModComm::MatchReply(reply, context)) {
@@ -367,8 +435,11 @@ void SessionEngine::OnReceived()
     case ModComm::Reply::Identity: onIdentity(reply); break;
     case ModComm::Reply::PasswordBlock: onPasswordBlock(reply); break;
     case ModComm::Reply::DataBlock:
-        ModComm::StoreDataBlock(state_, reply);
-        if (s.OperationType == OperationRead)
+        if (s.OperationType == OperationReadBack)
+            ModComm::StoreDataBlockInto(s, reply, state_.ReadBackImage);
+        else
+            ModComm::StoreDataBlock(state_, reply);
+        if (s.OperationType == OperationRead || s.OperationType == OperationReadBack)
             updateProgress();
         Advance();
         break;
@@ -397,7 +468,8 @@ void SessionEngine::onResend()
 void SessionEngine::onIdentity(const QByteArray& reply)
 {
     SessionState& s = state_.session;
-    if (s.OperationType == OperationRadioInfo) {
+    // A quiet read leaves RadioImage and the capability flags as they are.
+    if (s.OperationType == OperationRadioInfo || s.OperationType == OperationReadBack) {
         Advance();
         return;
     }
@@ -448,6 +520,12 @@ void SessionEngine::checkCompatibility()
 {
     SessionState& s = state_.session;
     WaitTimer.stop();
+    if (s.OperationType == OperationReadBack) {
+        // Nothing read back is taken into the document: there is nothing to check or ask.
+        s.ReadState = StateReadBlocks;
+        ReadNextBlock();
+        return;
+    }
     ModVersion::CompatibilityResult result;
     {
         QuietWhileAsking quiet(s);
@@ -481,7 +559,8 @@ void SessionEngine::Advance()
     SessionState& s = state_.session;
     switch (s.OperationType) {
     case OperationRead:
-    case OperationWrite: {
+    case OperationWrite:
+    case OperationReadBack: {
         const bool write = s.OperationType == OperationWrite;
         switch (operationState()) {
         case StateAwaitProgram:
@@ -536,8 +615,8 @@ void SessionEngine::OnReplyTimeout()
     SessionState& s = state_.session;
     const int op = s.OperationType;
     const int st = operationState();
-    if (op == OperationRead || op == OperationWrite) {
-        const int transferring = op == OperationRead ? StateReadBlocks : StateWriteBlocks;
+    if (op == OperationRead || op == OperationWrite || op == OperationReadBack) {
+        const int transferring = op == OperationWrite ? StateWriteBlocks : StateReadBlocks;
         if (st == StateAwaitProgram) {
             if (++s.SendCount > ProgramRequestTries) {
                 ConnectionLost();
@@ -560,7 +639,7 @@ void SessionEngine::OnReplyTimeout()
                 ConnectionLost();
             } else {
                 --s.BlockRetries[index];
-                if (op == OperationRead) {
+                if (op != OperationWrite) {
                     SendReadRequest();
                 } else if (confirming_) {
                     sendConfirmRead();
@@ -640,6 +719,12 @@ bool SessionEngine::reopenAfterHangUp()
 
 void SessionEngine::AbortOperation()
 {
+    if (VerifyTimer.isActive()) {
+        // Between a write and its read-back: the write stays unverified.
+        VerifyTimer.stop();
+        finishVerify(false);
+        return;
+    }
     // "END" takes the radio out of programming mode; there is nobody to tell on a closed port.
     if (link_.isOpen())
         SendEndRequest();
@@ -669,6 +754,15 @@ void SessionEngine::CloseOperation(bool success)
     s.OperationType = OperationIdle;
     s.ReadState = StateIdle;
     s.WriteState = StateIdle;
+    if (op == OperationReadBack && verifying_) {
+        finishVerify(success);
+        return;
+    }
+    if (success && op == OperationWrite && verifyAfterWrite_) {
+        // The comparison tells how the write ended, in place of 9010.
+        VerifyTimer.start();
+        return;
+    }
     if (success && (op == OperationRead || op == OperationWrite))
         ShowMsg(state_, Texts::Msg::NoAnswer + op); // 9009 after a read, 9010 after a write
     emit sessionFinished(op, success);

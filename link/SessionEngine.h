@@ -19,6 +19,7 @@ inline constexpr int OperationIdle = 0;
 inline constexpr int OperationRead = 1;
 inline constexpr int OperationWrite = 2;
 inline constexpr int OperationRadioInfo = 3;
+inline constexpr int OperationReadBack = 4; // a quiet read of the radio's image into ReadBackImage
 
 inline constexpr int StateIdle = 0;
 inline constexpr int StateAwaitProgram = 1;
@@ -31,6 +32,10 @@ inline constexpr int StateEnding = 69; // 'E'
 inline constexpr int WaitTimerInterval = 150;
 inline constexpr int ReadOKTimerInterval = 500;
 inline constexpr int WaitSaveDataTimerInterval = 100;
+inline constexpr int VerifyTimerInterval = 300; // from a write's END to its read-back's first request
+
+// The language text of the progress title of an operation.
+int ProgressTitle(int operationType);
 } // namespace ModSession
 
 // One read, write or radio information read at a time: the checks before the first byte, the
@@ -45,10 +50,18 @@ public:
     // How another release is started when the compatibility check asks for it.
     void setLauncher(ModVersion::ProgramLauncher launcher) { launcher_ = std::move(launcher); }
 
-    // The three commands. Each returns false when it was refused because a session is still busy.
+    // The commands. Each returns false when it was refused because a session is still busy.
     bool StartRead();
     bool StartWrite();
     bool StartRadioInfoRead();
+    // Reads the radio's image into ReadBackImage and nowhere else: no question before it, no
+    // decode, the document and RadioImage stay as they are. Ends with
+    // sessionFinished(OperationReadBack, ok).
+    bool StartReadBack();
+    // A successful write is then read back and compared: its end (message and sessionFinished)
+    // follows the comparison. Off unless the caller turns it on.
+    void setVerifyAfterWrite(bool on) { verifyAfterWrite_ = on; }
+    bool verifyAfterWrite() const { return verifyAfterWrite_; }
     // True from a start command until the session and its follow-up timers are done.
     bool busy() const;
 
@@ -77,13 +90,15 @@ public:
     QTimer WaitTimer;
     QTimer ReadOKTimer;
     QTimer WaitSaveDataTimer;
+    QTimer VerifyTimer;
 
 signals:
     // Editors must store the value being typed: a read or write starts from what is shown.
     void commitEditsRequested(int operationType);
     void radioInfoWindowCloseRequested();
     void childWindowsCloseRequested();
-    // The session is over (the port is closed); for a read the configuration follows on ReadOKTimer.
+    // The session is over (the port is closed); for a read the configuration follows on ReadOKTimer,
+    // for a verified write it comes after the read-back and comparison.
     void sessionFinished(int operationType, bool success);
     // A read's image has been decoded into the working configuration.
     void configurationRead();
@@ -95,6 +110,9 @@ signals:
 private:
     void onWaitSaveDataTimer();
     void onReadOKTimer();
+    void onVerifyTimer();
+    void beginReadBack();
+    void finishVerify(bool readBack);
     void beginExchange();
     void send(const QByteArray& request, int replyLength);
     void updateProgress();
@@ -123,6 +141,9 @@ private:
     bool confirmWrites_ = false;
     bool confirming_ = false; // the request out is such a read-back
     int refusals_ = 0;        // 0A answers to the write block now out; a radio may refuse for ever
+    bool verifyAfterWrite_ = false;
+    bool verifying_ = false;     // the read-back under way checks the write just ended
+    bool askBeforeWrite_ = true; // false for a write again the user has just asked for
 };
 
 } // namespace mk21

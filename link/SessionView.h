@@ -12,7 +12,7 @@ class SessionView {
 public:
     virtual ~SessionView() = default;
 
-    // A read (1) or write (2) begins: show the progress at 0 %.
+    // A read (1), write (2) or read-back (4) begins: show the progress at 0 %.
     virtual void sessionStarted(int operationType) = 0;
     virtual void progressChanged(int percent) = 0;
     // The read or write has ended: close the progress.

@@ -1,8 +1,10 @@
 #include "app/windows/FrmHabits.h"
 
 #include "app/AppState.h"
+#include "app/SafetySettings.h"
 #include "base/LanguageTexts.h"
 #include "base/texts/ChannelEditingTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "channels/Preferences.h"
 
 #include <QCheckBox>
@@ -36,6 +38,10 @@ FrmHabits::FrmHabits(AppState& state, QWidget* parent) : QDialog(parent), state_
         Check1[i]->setChecked(*values[i]);
         layout->addWidget(Check1[i]);
     }
+    CheckVerify = new QCheckBox(GetLangText(state_, Texts::Msg::VerifyAfterWriteOption), this);
+    CheckVerify->setObjectName(QStringLiteral("CheckVerify"));
+    CheckVerify->setChecked(LoadVerifyAfterWrite(state_.settings.ApplicationTitle));
+    layout->addWidget(CheckVerify);
     CommandOK = new QPushButton(GetLangText(state_, Texts::ChannelEditing::Yes), this);
     CommandOK->setObjectName(QStringLiteral("CommandOK"));
     CommandCancel = new QPushButton(GetLangText(state_, Texts::ChannelEditing::No), this);
@@ -57,6 +63,7 @@ void FrmHabits::CommandOK_Click()
     for (std::size_t i = 0; i < Check1.size(); ++i)
         *values[i] = Check1[i]->checkState() != Qt::Unchecked;
     SavePreferences(state_); // a failed write keeps the choice for this run
+    SaveVerifyAfterWrite(state_.settings.ApplicationTitle, CheckVerify->isChecked());
     accept();
 }
 

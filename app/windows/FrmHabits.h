@@ -11,7 +11,8 @@ namespace mk21 {
 
 class AppState;
 
-// The editing preferences dialog: the five Habit.ini choices as check boxes.
+// The preferences dialog: the five Habit.ini choices as check boxes, and below them whether a
+// write is verified (a per-user setting, outside Habit.ini).
 class FrmHabits final : public QDialog {
     Q_OBJECT
 public:
@@ -22,6 +23,7 @@ private:
 
     AppState& state_;
     std::array<QCheckBox*, 5> Check1{};
+    QCheckBox* CheckVerify = nullptr;
     QPushButton* CommandOK = nullptr;
     QPushButton* CommandCancel = nullptr;
 };

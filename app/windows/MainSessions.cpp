@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Documents.h"
+#include "app/SafetySettings.h"
 #include "app/windows/Switchboard.h"
 #include "app/windows/frmMain.h"
 #include "channels/windows/frmCommChInfo.h"
@@ -43,6 +44,7 @@ void MainSessions::ReadFromRadio()
 
 void MainSessions::WriteToRadio()
 {
+    engine_.setVerifyAfterWrite(LoadVerifyAfterWrite(state_.settings.ApplicationTitle));
     engine_.StartWrite();
 }
 

@@ -62,7 +62,12 @@
     X(ReasonSideFileClash, 9087)                                                                             \
     X(PortNoSuchDevice, 9088)                                                                                \
     X(PortPermissionDenied, 9089)                                                                            \
-    X(PortBusy, 9090)
+    X(PortBusy, 9090)                                                                                        \
+    X(WriteVerified, 9091)                                                                                   \
+    X(WriteDiffers, 9092)                                                                                    \
+    X(WriteNotVerified, 9093)                                                                                \
+    X(VerifyingTitle, 9094)                                                                                  \
+    X(VerifyAfterWriteOption, 9095)
 
 namespace mk21::Texts::Msg {
 MK21_SECTION_TEXTS("Msg", MK21_MSG_TEXTS)

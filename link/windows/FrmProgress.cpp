@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
 #include "base/texts/MessageTexts.h"
+#include "link/SessionEngine.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
@@ -50,7 +51,7 @@ FrmProgress::FrmProgress(AppState& state, int operationType, QWidget* parent) : 
     layout->addWidget(ProgressBar1);
     setMinimumWidth(Twips::ToPixelsX(5000, *this));
 
-    setWindowTitle(GetLangText(state, Texts::Msg::ProgressTitleBase + operationType));
+    setWindowTitle(GetLangText(state, ModSession::ProgressTitle(operationType)));
     Label1->setText(GetLangText(state, Texts::Msg::ProgressLabel));
     SetProgressValue(0);
 }

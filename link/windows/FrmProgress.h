@@ -9,8 +9,8 @@ namespace mk21 {
 
 class AppState;
 
-// The progress window of a read or write: modal while the session runs, closed by the session
-// only; the user cannot close it.
+// The progress window of a read, a write or a write's read-back: modal while the session runs, closed by the
+// session only; the user cannot close it.
 class FrmProgress final : public QDialog {
     Q_OBJECT
 public:

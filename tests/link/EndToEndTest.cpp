@@ -1,6 +1,7 @@
 // Sessions through a real pseudo-terminal against the simulated radio, in process (QtSerialLink)
 // and through mk21ctl.
 #include "base/IniFile.h"
+#include "base/LanguageTexts.h"
 #include "tests/link/SimRadioProcess.h"
 #include "tests/link/SimSession.h"
 
@@ -176,6 +177,27 @@ TEST_F(OverPty, WriteLeavesTheEncodedImageInTheRadio)
     const QByteArray saved = sim.savedMemory();
     EXPECT_EQ(saved.left(RadioImageSize), image());
     EXPECT_EQ(saved.mid(RadioImageSize), memory.mid(RadioImageSize)); // the information area is never written
+}
+
+TEST_F(OverPty, ABlockTheRadioStoresAlteredIsFoundByTheReadBack)
+{
+    const QByteArray memory = test::PatternMemory();
+    SimRadioProcess sim(
+        {QStringLiteral("--no-pacing"), QStringLiteral("--fault"), QStringLiteral("corrupt@addr=512")},
+        memory);
+    ASSERT_TRUE(sim.started());
+    engine.setVerifyAfterWrite(true);
+    prompter.script(PromptAnswer::Ok);
+    prompter.script(PromptAnswer::No);
+    EXPECT_FALSE(run(sim, &SessionEngine::StartWrite));
+    EXPECT_EQ(prompter.numbers(), (QList<int>{9005, 9092}));
+    EXPECT_EQ(prompter.asked.back().text,
+              FillTextArgs(GetLangText(state, 9092), {QStringLiteral("1"), QStringLiteral("512")}));
+    ASSERT_TRUE(sim.stop());
+    const QByteArray held = sim.savedMemory();
+    EXPECT_EQ(held.left(512), image().left(512));
+    EXPECT_NE(held.mid(512, 16), image().mid(512, 16));
+    EXPECT_EQ(held.mid(528, 2816 - 528), image().mid(528, 2816 - 528));
 }
 
 TEST_F(OverPty, RadioInformationRead)
@@ -365,6 +387,43 @@ TEST_F(CtlRadio, WriteToARadioRefusingEveryBlockFailsWithTheMessage)
         << write.err.toStdString();
     EXPECT_FALSE(
         write.err.contains(ReadProfileString(language, QStringLiteral("Msg"), QStringLiteral("9010"))));
+}
+
+TEST_F(CtlRadio, AWriteIsVerifiedUnlessToldNot)
+{
+    ASSERT_EQ(ctl({"new", "--model", "ZR750G", "--band", "0", "-o", path("v.dat")}).exitCode, 0);
+    const QString language = test::StagedProgram("language/english.ini");
+    const auto text = [&](int n) {
+        return ReadProfileString(language, QStringLiteral("Msg"), QString::number(n));
+    };
+    const QString differs = FillTextArgs(text(9092), {QStringLiteral("1"), QStringLiteral("256")});
+    // Three writes stored altered at 256: the first and both writes again with --yes.
+    const QStringList corrupt{QStringLiteral("--fault"), QStringLiteral("corrupt@addr=256")};
+    const struct {
+        const char* name;
+        QStringList simFaults;
+        QStringList options;
+        int exitCode;
+        QString shown;
+        int differsShown;
+    } cases[] = {
+        {"clean radio", {}, {}, 0, text(9091), 0},
+        {"altered every time", corrupt + corrupt + corrupt, {"--verify"}, 1, differs, 3},
+        {"altered once, written again", corrupt, {}, 0, text(9091), 1},
+        {"not verified", corrupt, {"--no-verify"}, 0, text(9010), 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SimRadioProcess sim(QStringList{QStringLiteral("--no-pacing")} + c.simFaults);
+        ASSERT_TRUE(sim.started());
+        const CtlResult write =
+            ctl(QStringList{"write", "--device", sim.device(), "-i", path("v.dat"), "--yes"} + c.options);
+        EXPECT_EQ(write.exitCode, c.exitCode) << write.err.toStdString();
+        EXPECT_TRUE(write.err.contains(c.shown)) << write.err.toStdString();
+        EXPECT_EQ(write.err.count(differs), c.differsShown) << write.err.toStdString();
+    }
+    EXPECT_EQ(
+        ctl({"write", "--device", "/dev/null", "-i", path("v.dat"), "--verify", "--no-verify"}).exitCode, 2);
 }
 
 TEST_F(CtlRadio, UsageErrors)

@@ -447,6 +447,135 @@ TEST_F(Session, WriteSendsTheEncodedImageWithTheRadiosOwnIdentityBytes)
     EXPECT_EQ(view.progress.back(), 99);
 }
 
+// ---- a write read back and compared --------------------------------------------------------------
+
+TEST_F(Session, AVerifiedWriteReadsTheRadioBackQuietlyAndSaysSo)
+{
+    engine.setVerifyAfterWrite(true);
+    ASSERT_TRUE(engine.StartWrite());
+    ASSERT_TRUE(waitFinished());
+    EXPECT_TRUE(success);
+    EXPECT_EQ(finishedOp, OperationWrite);
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(prompter.numbers(), (QList<int>{9005, 9091}));
+    const QStringList k = kinds();
+    const qsizetype readBack = k.indexOf(QStringLiteral("END")) + 1;
+    QStringList expected{QStringLiteral("PROGRAM"), QStringLiteral("ID"), QStringLiteral("R0B30")};
+    expected += readSequence(0, 2816);
+    expected.append(QStringLiteral("END"));
+    EXPECT_EQ(k.mid(readBack), expected);
+    EXPECT_EQ(bytesOf(state.ReadBackImage, 0, RadioImageSize), radio.memory.left(RadioImageSize));
+    EXPECT_EQ(view.started, (QList<int>{OperationWrite, OperationReadBack}));
+    EXPECT_EQ(view.ended, (QList<QPair<int, bool>>{{OperationWrite, true}, {OperationReadBack, true}}));
+    EXPECT_FALSE(engine.busy());
+}
+
+struct AlteredCase {
+    const char* name;
+    QList<int> addresses;    // blocks the radio stores with a byte changed, once each
+    PromptAnswer writeAgain; // the answer to the offer
+    QList<int> prompts;      // what the user sees
+    bool success;
+    const char* count; // the message's %1 and %2
+    const char* listed;
+};
+
+void PrintTo(const AlteredCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class SessionAlteredBlocks : public Session, public testing::WithParamInterface<AlteredCase> {};
+
+TEST_P(SessionAlteredBlocks, AreNamedAndMayBeWrittenAgain)
+{
+    const AlteredCase& c = GetParam();
+    auto pending = std::make_shared<QList<int>>(c.addresses);
+    radio.tamper = [this, pending](const QByteArray& request, const QByteArray& reply) {
+        for (int address : *pending) {
+            if (kindOf(request) == addressKind('W', address)) {
+                radio.memory[address + 3] = static_cast<char>(radio.memory.at(address + 3) ^ 0x10);
+                pending->removeOne(address);
+                break;
+            }
+        }
+        return reply;
+    };
+    const RadioConfiguration before = state.WorkingConfiguration;
+    const QString path = state.document.DocumentPath;
+    engine.setVerifyAfterWrite(true);
+    prompter.script(PromptAnswer::Ok);
+    prompter.script(c.writeAgain);
+    ASSERT_TRUE(engine.StartWrite());
+    ASSERT_TRUE(waitFinished());
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(success, c.success);
+    EXPECT_EQ(prompter.numbers(), c.prompts);
+    const Prompt& offer = prompter.asked.at(1);
+    EXPECT_EQ(offer.buttons, PromptButtons::YesNo);
+    EXPECT_EQ(offer.text, FillTextArgs(GetLangText(state, 9092),
+                                       {QString::fromLatin1(c.count), QString::fromLatin1(c.listed)}));
+    EXPECT_EQ(state.WorkingConfiguration, before);
+    EXPECT_EQ(state.document.DocumentPath, path);
+    const int writes = kinds().count(QStringLiteral("W0000"));
+    EXPECT_EQ(writes, c.writeAgain == PromptAnswer::Yes ? 2 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Verify, SessionAlteredBlocks,
+    testing::Values(
+        AlteredCase{"OneBlockNotWrittenAgain", {256}, PromptAnswer::No, {9005, 9092}, false, "1", "256"},
+        AlteredCase{"TwoBlocksWrittenAgainAndVerified",
+                    {2736, 16},
+                    PromptAnswer::Yes,
+                    {9005, 9092, 9091},
+                    true,
+                    "2",
+                    "16, 2736"}),
+    [](const testing::TestParamInfo<AlteredCase>& info) { return std::string(info.param.name); });
+
+TEST_F(Session, AQuietReadLeavesTheDocumentAndItsImageAlone)
+{
+    state.document.DocumentPath = QStringLiteral("kept.dat");
+    state.RadioImage.fill(0x3C);
+    const RadioConfiguration before = state.WorkingConfiguration;
+    const auto capabilities = state.CurCapFlags;
+    radio.capability = 0x08; // a locked radio: would be applied by a read
+    int closeRequests = 0;
+    QObject::connect(&engine, &SessionEngine::childWindowsCloseRequested, &engine, [&] { ++closeRequests; });
+    ASSERT_TRUE(engine.StartReadBack());
+    ASSERT_TRUE(waitFinished());
+    QTest::qWait(ReadOKTimerInterval + 100);
+    EXPECT_TRUE(success);
+    EXPECT_EQ(finishedOp, OperationReadBack);
+    EXPECT_TRUE(prompter.asked.isEmpty());
+    EXPECT_EQ(closeRequests, 0);
+    EXPECT_EQ(configurationsRead, 0);
+    EXPECT_EQ(state.WorkingConfiguration, before);
+    EXPECT_EQ(state.document.DocumentPath, QStringLiteral("kept.dat"));
+    EXPECT_EQ(bytesOf(state.RadioImage, 0, RadioImageSize), QByteArray(RadioImageSize, '\x3C'));
+    EXPECT_EQ(state.CurCapFlags, capabilities);
+    EXPECT_EQ(bytesOf(state.ReadBackImage, 0, RadioImageSize), radio.memory.left(RadioImageSize));
+}
+
+TEST_F(Session, AReadBackWithoutAnswerLeavesTheWriteUnverified)
+{
+    radio.tamper = [this](const QByteArray& request, const QByteArray& reply) {
+        if (request == "END")
+            radio.silent = true; // from the acknowledge of the write's END on
+        return reply;
+    };
+    engine.setVerifyAfterWrite(true);
+    prompter.script(PromptAnswer::Ok);
+    prompter.script(PromptAnswer::Cancel); // no retry of the silent read-back
+    ASSERT_TRUE(engine.StartWrite());
+    ASSERT_TRUE(waitFinished());
+    EXPECT_FALSE(success);
+    EXPECT_EQ(finishedOp, OperationWrite);
+    EXPECT_EQ(prompter.numbers(), (QList<int>{9005, 9008, 9093}));
+    EXPECT_FALSE(engine.busy());
+}
+
 TEST_F(Session, ResendRepeatsTheSameBlockAndAckMovesOn)
 {
     bool resent = false;

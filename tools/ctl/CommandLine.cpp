@@ -136,6 +136,9 @@ QString CommandLineProblem(AppState& state, const QCommandLineParser& parser)
                        command == QLatin1String("info");
     if (radio && !parser.isSet(QStringLiteral("device")) && !parser.isSet(QStringLiteral("port")))
         return needs(state, command, QStringLiteral("--device PATH | --port N"));
+    if (parser.isSet(QStringLiteral("verify")) && parser.isSet(QStringLiteral("no-verify")))
+        return FillTextArgs(GetLangText(state, Texts::Msg::UnexpectedArgument),
+                            {QStringLiteral("--no-verify")});
     if (command == QLatin1String("read") &&
         parser.isSet(QStringLiteral("model")) != parser.isSet(QStringLiteral("band")))
         return needs(state, command, QStringLiteral("--model CODE --band N"));

@@ -4,7 +4,7 @@
 #include "base/FixedText.h"
 #include "base/LanguageTexts.h"
 #include "base/texts/LanguageDialogTexts.h"
-#include "base/texts/MessageTexts.h"
+#include "link/SessionEngine.h"
 
 #include <QTextStream>
 
@@ -21,7 +21,7 @@ constexpr int PasswordLength = 4;
 
 void ConsoleSessionView::sessionStarted(int operationType)
 {
-    title_ = GetLangText(state_, Texts::Msg::ProgressTitleBase + operationType);
+    title_ = GetLangText(state_, ModSession::ProgressTitle(operationType));
     draw(0);
 }
 

@@ -163,6 +163,7 @@ int WriteCommand(AppState& state, const RadioOptions& options, const QString& in
     if (ModDocument::OpenDataFile(state, neverLaunch) != ModDocument::DocumentResult::Success)
         return ExitFailed;
     SessionRun session(state, options);
+    session.engine().setVerifyAfterWrite(options.verify);
     return session.run(&SessionEngine::StartWrite) ? ExitOk : ExitFailed;
 }
 

@@ -16,6 +16,7 @@ struct RadioOptions {
     bool passwordSet = false;
     bool progressBar = false; // standard error is a terminal
     bool askOnTerminal = false;
+    bool verify = true; // a write is read back and compared (--no-verify: not)
 };
 
 // The commands that talk to a radio through the program's own session engine. Each returns

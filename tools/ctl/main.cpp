@@ -23,7 +23,8 @@ namespace {
 
 using namespace mk21::ctl;
 
-constexpr int RetriesWithYes = 3; // --yes restarts a silent session this often, then gives up
+constexpr int RetriesWithYes = 3;  // --yes restarts a silent session this often, then gives up
+constexpr int RewritesWithYes = 2; // --yes writes a radio that does not verify this often again
 
 const char* const usage =
     "usage:\n"
@@ -34,10 +35,13 @@ const char* const usage =
     "  mk21ctl read (--device PATH | --port N[=DEVICE]) -o FILE.dat [--image FILE.img] [--password P]\n"
     "               [--model CODE --band N] [--yes]\n"
     "  mk21ctl write (--device PATH | --port N[=DEVICE]) -i FILE.dat [--password P] [--yes]\n"
+    "               [--verify | --no-verify]\n"
     "  mk21ctl info (--device PATH | --port N[=DEVICE]) [--password P] [--yes]\n"
     "options: --lang 1|2 (message language, English by default), --data-root DIR\n"
     "  --yes answers OK/Yes to the session's questions (a silent radio is retried at most 3 times);\n"
     "  without it they are asked on the terminal, or answered with the cautious button.\n"
+    "  --verify (the default) reads the radio back after a write and compares; a difference fails\n"
+    "  the write (with --yes it is written again at most 2 times). --no-verify skips that.\n"
     "exit status: 0 success, 1 failure (the message says why), 2 usage error\n";
 
 int usageError(const QString& problem = {})
@@ -98,6 +102,7 @@ int runCommand(mk21::AppState& state, const QCommandLineParser& parser, bool ask
     options.passwordSet = parser.isSet(QStringLiteral("password"));
     options.progressBar = isatty(STDERR_FILENO);
     options.askOnTerminal = askOnTerminal;
+    options.verify = !parser.isSet(QStringLiteral("no-verify"));
     if (command == QLatin1String("read"))
         return ReadCommand(state, options, model, option(parser, "band"), option(parser, "o"),
                            option(parser, "image"));
@@ -135,7 +140,10 @@ int main(int argc, char** argv)
     const QCommandLineOption password(QStringLiteral("password"), QStringLiteral("Radio password."),
                                       QStringLiteral("P"));
     const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("Answer OK/Yes."));
-    parser.addOptions({output, input, model, band, lang, dataRoot, device, port, image, password, yes});
+    const QCommandLineOption verify(QStringLiteral("verify"), QStringLiteral("Verify a write."));
+    const QCommandLineOption noVerify(QStringLiteral("no-verify"), QStringLiteral("Do not verify a write."));
+    parser.addOptions(
+        {output, input, model, band, lang, dataRoot, device, port, image, password, yes, verify, noVerify});
     const bool parsed = parser.parse(QCoreApplication::arguments());
     const std::optional<int> language = LanguageOption(parser.value(lang));
     const QStringList args = parser.positionalArguments();
@@ -150,8 +158,9 @@ int main(int argc, char** argv)
         mode = ConsolePrompter::Mode::AskOnTerminal;
     ConsolePrompter console(mode);
     RetryLimitPrompter limited(console, mk21::Texts::Msg::NoAnswer, RetriesWithYes);
+    RetryLimitPrompter rewrites(limited, mk21::Texts::Msg::WriteDiffers, RewritesWithYes);
     mk21::Prompter& prompter =
-        mode == ConsolePrompter::Mode::AnswerYes ? static_cast<mk21::Prompter&>(limited) : console;
+        mode == ConsolePrompter::Mode::AnswerYes ? static_cast<mk21::Prompter&>(rewrites) : console;
     OncePerKindPrompter once(prompter);
     mk21::AppState state(once);
     mk21::ResolveProgramFolders(state.settings, QCoreApplication::applicationDirPath(),

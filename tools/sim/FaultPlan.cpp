@@ -13,6 +13,7 @@ const char* FaultName(FaultKind kind)
     case FaultKind::Garbage: return "garbage";
     case FaultKind::Delay: return "delay";
     case FaultKind::Resend: return "resend";
+    case FaultKind::Corrupt: return "corrupt";
     }
     return "?";
 }
@@ -83,7 +84,8 @@ bool FaultPlan::Eligible(FaultKind fault, ReplyKind reply)
     case FaultKind::Delay: return reply != ReplyKind::None;
     case FaultKind::Checksum:
     case FaultKind::Address: return reply == ReplyKind::DataBlock;
-    case FaultKind::Resend: return reply == ReplyKind::WriteAck;
+    case FaultKind::Resend:
+    case FaultKind::Corrupt: return reply == ReplyKind::WriteAck;
     }
     return false;
 }

@@ -13,9 +13,10 @@
 
 namespace mk21::sim {
 
-enum class FaultKind { Drop, Checksum, Address, Garbage, Delay, Resend };
-constexpr std::array<FaultKind, 6> AllFaultKinds{FaultKind::Drop,    FaultKind::Checksum, FaultKind::Address,
-                                                 FaultKind::Garbage, FaultKind::Delay,    FaultKind::Resend};
+enum class FaultKind { Drop, Checksum, Address, Garbage, Delay, Resend, Corrupt };
+constexpr std::array<FaultKind, 7> AllFaultKinds{FaultKind::Drop,    FaultKind::Checksum, FaultKind::Address,
+                                                 FaultKind::Garbage, FaultKind::Delay,    FaultKind::Resend,
+                                                 FaultKind::Corrupt};
 
 const char* FaultName(FaultKind kind);
 

@@ -43,19 +43,23 @@ ReplyKind RadioResponder::Classify(const Request& request) const
     return ReplyKind::None;
 }
 
-Bytes RadioResponder::Answer(const Request& request, bool refuseGoodWrite)
+Bytes RadioResponder::Answer(const Request& request, WriteFault fault)
 {
     switch (Classify(request)) {
     case ReplyKind::None: return {};
     case ReplyKind::ProgramAccepted: programMode_ = true; return Frames::ProgramAccepted();
     case ReplyKind::Identity: return Frames::Identity(identity_);
     case ReplyKind::DataBlock: return DataBlockAt(request.address, request.length);
-    case ReplyKind::WriteAck:
-        if (refuseGoodWrite)
+    case ReplyKind::WriteAck: {
+        if (fault == WriteFault::Refuse)
             return {Frames::Resend};
-        memory_.Store(request.address, request.data);
+        auto stored = request.data;
+        if (fault == WriteFault::StoreAltered)
+            stored[0] = static_cast<std::uint8_t>(~stored[0]);
+        memory_.Store(request.address, stored);
         wrote_ = true;
         return {Frames::Ack};
+    }
     case ReplyKind::WriteRefused: return {Frames::Resend};
     case ReplyKind::EndAck:
         programMode_ = false;

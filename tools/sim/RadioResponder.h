@@ -10,6 +10,9 @@ namespace mk21::sim {
 // What the radio answers to one request.
 enum class ReplyKind { None, ProgramAccepted, Identity, DataBlock, WriteAck, WriteRefused, EndAck };
 
+// What a planned fault does to a good write block.
+enum class WriteFault { None, Refuse, StoreAltered };
+
 const char* ReplyKindName(ReplyKind kind);
 
 // The radio's side of the programming protocol: answers each request from its memory and
@@ -22,9 +25,10 @@ public:
 
     // The answer the request would get, without acting on it.
     ReplyKind Classify(const Request& request) const;
-    // Acts on the request and returns the reply bytes; a good write block is refused (0A, not
-    // stored) when refuseGoodWrite is set.
-    Bytes Answer(const Request& request, bool refuseGoodWrite);
+    // Acts on the request and returns the reply bytes. A good write block is refused (0A, not
+    // stored) under WriteFault::Refuse; under StoreAltered it is acknowledged as usual but stored
+    // with its first byte inverted, a corruption only a read-back can find.
+    Bytes Answer(const Request& request, WriteFault fault);
     // A data block frame for any block inside the memory (used to answer for another address).
     Bytes DataBlockAt(int address, int length) const
     {

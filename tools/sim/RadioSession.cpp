@@ -65,7 +65,10 @@ Outcome RadioSession::Handle(const Request& request)
     const FaultSet faults = faults_.Decide(kind, address);
 
     const bool refused = faults.Has(FaultKind::Resend);
-    outcome.reply = responder_.Answer(request, refused);
+    const WriteFault writeFault = refused                          ? WriteFault::Refuse
+                                  : faults.Has(FaultKind::Corrupt) ? WriteFault::StoreAltered
+                                                                   : WriteFault::None;
+    outcome.reply = responder_.Answer(request, writeFault);
     outcome.log += std::string(" -> ") + ReplyKindName(refused ? ReplyKind::WriteRefused : kind);
     if (kind == ReplyKind::DataBlock) {
         if (faults.Has(FaultKind::Address)) {

@@ -1,6 +1,7 @@
 #include "app/windows/FrmHabits.h"
 #include "app/windows/FrmMsgConfirm.h"
 
+#include "app/SafetySettings.h"
 #include "base/IniFile.h"
 #include "base/LanguageTexts.h"
 #include "channels/ConfirmAnswer.h"
@@ -12,6 +13,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -39,6 +42,14 @@ Flags ToFlags(const EditingPreferences& p)
 
 class PreferenceDialogs : public testing::Test {
 protected:
+    PreferenceDialogs()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsStore.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsStore.path());
+    }
+
+    bool verifying() const { return LoadVerifyAfterWrite(state.settings.ApplicationTitle); }
+
     QByteArray habitBytes() const
     {
         QFile file(Habits::FilePath(state.settings));
@@ -61,6 +72,7 @@ protected:
         QTest::keyClick(Control<QCheckBox>(w, name), Qt::Key_Space);
     }
 
+    QTemporaryDir settingsStore; // the per-user settings of this test alone
     test::StagedState staged;
     AppState& state = staged.state;
 };
@@ -82,17 +94,24 @@ TEST_F(PreferenceDialogs, HabitsShowTheStoredChoicesAndOkSavesTheTickedBoxes)
         EXPECT_EQ(box->text(), text(28007 + i));
         EXPECT_EQ(box->isChecked(), ToFlags(state.preferences)[static_cast<std::size_t>(i)]) << i;
     }
+    auto* verify = Control<QCheckBox>(&dialog, "CheckVerify");
+    EXPECT_EQ(verify->text(), ReadProfileString(file, QStringLiteral("Msg"), QStringLiteral("9095")));
+    EXPECT_TRUE(verify->isChecked()); // on until turned off
 
-    // Delete without asking, clearing the channels only.
+    // Delete without asking, clearing the channels only; writes not verified (outside Habit.ini).
     EXPECT_EQ(run(dialog,
                   [](QWidget* w) {
                       toggle(w, "Check1(2)");
                       toggle(w, "Check1(3)");
+                      toggle(w, "CheckVerify");
                       click(w, "CommandOK");
                   }),
               QDialog::Accepted);
     EXPECT_EQ(ToFlags(state.preferences), (Flags{true, false, true, false, true}));
     EXPECT_EQ(habitBytes(), QByteArray::fromHex("ffff0000ffff0000ffff"));
+    EXPECT_FALSE(verifying());
+    FrmHabits again(state);
+    EXPECT_FALSE(Control<QCheckBox>(&again, "CheckVerify")->isChecked());
 }
 
 TEST_F(PreferenceDialogs, HabitsCancelKeepsPreferencesAndFile)
@@ -104,11 +123,13 @@ TEST_F(PreferenceDialogs, HabitsCancelKeepsPreferencesAndFile)
                   [](QWidget* w) {
                       toggle(w, "Check1(0)");
                       toggle(w, "Check1(1)");
+                      toggle(w, "CheckVerify");
                       click(w, "CommandCancel");
                   }),
               QDialog::Rejected);
     EXPECT_EQ(ToFlags(state.preferences), (Flags{false, true, false, false, false}));
     EXPECT_EQ(habitBytes(), before);
+    EXPECT_TRUE(verifying());
 }
 
 TEST_F(PreferenceDialogs, ConfirmationAnswersSetTheModesPreferencesAndSave)

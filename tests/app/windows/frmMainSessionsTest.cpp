@@ -2,6 +2,7 @@
 // write and radio information read with their progress and password windows, and the port dialog.
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
+#include "app/SafetySettings.h"
 #include "app/windows/MainSessions.h"
 #include "base/LanguageTexts.h"
 #include "channels/windows/ChannelGrid.h"
@@ -21,6 +22,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -153,19 +155,53 @@ TEST_F(MainWindowSessions, ReadAndWriteTheRadioFromTheMenus)
     EXPECT_EQ(seen.barValue, LastPercent());
     EXPECT_EQ(seen.percentText, QString::number(LastPercent()) + QLatin1Char('%'));
 
-    // Written back with the power as it was, then read again.
+    // Written back with the power as it was, verified by reading it back, then read again.
     h.prompter.clear();
     seen = {};
     h.state.WorkingConfiguration.Channels[0].TxPower = initialPower;
+    h.state.document.DocumentPath = QStringLiteral("written.dat");
     run("mnuWriteToRadio");
-    EXPECT_EQ(h.prompter.numbers(), (QList<int>{9005, 9010}));
+    EXPECT_EQ(h.prompter.numbers(), (QList<int>{9005, 9091}));
     EXPECT_TRUE(seen.modalWhileRunning);
-    EXPECT_EQ(seen.title, GetLangText(h.state, 9028));
+    EXPECT_EQ(seen.title, GetLangText(h.state, 9094)); // the read-back's progress ends the session
     EXPECT_EQ(seen.barValue, LastPercent());
+    EXPECT_EQ(h.state.document.DocumentPath, "written.dat");
+    EXPECT_EQ(h.children(), QStringList{"frmCommChInfo"});
 
     h.state.WorkingConfiguration.Channels[0].TxPower = changedPower;
     run("mnuReadFromRadio");
     EXPECT_EQ(h.state.WorkingConfiguration.Channels[0].TxPower, initialPower);
+}
+
+TEST_F(MainWindowSessions, WithVerifyingTurnedOffInThePreferencesAWriteEndsAsBefore)
+{
+    // The radio stores the first block altered: only a read-back would notice.
+    SimRadioProcess sim(
+        {QStringLiteral("--no-pacing"), QStringLiteral("--fault"), QStringLiteral("corrupt@addr=0")},
+        test::PatternMemory());
+    attach(sim);
+    bool tickedAtFirst = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr || dialog->objectName() != QLatin1String("FrmHabits"))
+            return;
+        auto* box = Control<QCheckBox>(dialog, "CheckVerify");
+        tickedAtFirst = box->isChecked();
+        EXPECT_EQ(box->text(), GetLangText(h.state, 9095));
+        box->setChecked(false);
+        QTest::mouseClick(Control<QPushButton>(dialog, "CommandOK"), Qt::LeftButton);
+    });
+    answer.start(10);
+    h.action("MnuCHHabits")->trigger();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !LoadVerifyAfterWrite(h.state.settings.ApplicationTitle); }, 5000));
+    answer.stop();
+    EXPECT_TRUE(tickedAtFirst);
+
+    run("mnuWriteToRadio");
+    EXPECT_EQ(h.prompter.numbers(), (QList<int>{9005, 9010}));
+    EXPECT_EQ(seen.title, GetLangText(h.state, 9028));
 }
 
 // Chooses entry `text` of a list of an editor window as the user would.
@@ -236,7 +272,7 @@ TEST_F(MainWindowSessions, ValuesChangedInTheFeatureEditorsReachTheRadio)
     EXPECT_EQ(h.state.WorkingSide, expectedSide);
 
     run("mnuWriteToRadio");
-    EXPECT_TRUE(h.prompter.wasShown(9010));
+    EXPECT_TRUE(h.prompter.wasShown(9091));
     // Read back: the alarm setting travels in the image too.
     h.state.WorkingSide.AlarmMode = 1;
     run("mnuReadFromRadio");
