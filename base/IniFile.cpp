@@ -129,13 +129,17 @@ bool WriteProfileString(const QString& path, const QString& section, const QStri
     const QByteArray bytes = readAll(path, &existed);
     bool wasGbk = false;
     const QString text = DecodeTextFile(bytes, &wasGbk);
-    const QString eol = text.contains(QStringLiteral("\r\n")) || text.isEmpty() ? QStringLiteral("\r\n")
-                                                                                : QStringLiteral("\n");
-    QStringList lines = text.split(eol);
+    // Lines are split where the reader splits them, at every LF, each keeping its own CR: a file
+    // with mixed line ends must not hide a section from the writer that the reader finds.
+    const QString cr =
+        text.contains(QStringLiteral("\r\n")) || text.isEmpty() ? QStringLiteral("\r") : QString();
+    QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast(); // the text ended with a line break
+    else if (!lines.isEmpty() && !lines.back().endsWith(cr))
+        lines.back() += cr; // the last line gets the file's line end
 
-    const QString newLine = key + u'=' + value;
+    const QString newLine = key + u'=' + value + cr;
     qsizetype sectionAt = -1;
     qsizetype lastInSection = -1;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -165,11 +169,11 @@ bool WriteProfileString(const QString& path, const QString& section, const QStri
     if (sectionAt >= 0) {
         lines.insert(lastInSection + 1, newLine);
     } else if (sectionAt == -1) {
-        lines.append(u'[' + section + u']');
+        lines.append(u'[' + section + u']' + cr);
         lines.append(newLine);
     }
 
-    const QString out = lines.join(eol) + eol;
+    const QString out = lines.join(u'\n') + u'\n';
     QByteArray encoded;
     if (wasGbk) {
         QStringEncoder gbk("GBK");

@@ -88,11 +88,25 @@ std::optional<std::pair<int, QString>> ParsePortOverride(const QString& text)
     return std::make_pair(port, m.captured(2));
 }
 
+QList<DeviceFacts> SystemDeviceFacts()
+{
+    QList<DeviceFacts> facts;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        using Id = std::optional<quint16>;
+        facts.append(
+            {.device = info.systemLocation(),
+             .description = info.description(),
+             .vendorId = info.hasVendorIdentifier() ? Id(info.vendorIdentifier()) : std::nullopt,
+             .productId = info.hasProductIdentifier() ? Id(info.productIdentifier()) : std::nullopt});
+    }
+    return facts;
+}
+
 QStringList SystemPortDevices()
 {
     QStringList devices;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        devices.append(info.systemLocation());
+    for (const DeviceFacts& f : SystemDeviceFacts())
+        devices.append(f.device);
     return SortDevices(devices);
 }
 

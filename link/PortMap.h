@@ -34,8 +34,17 @@ QStringList SortDevices(QStringList devices);
 // "N=DEVICE" with N in 1..16 and a non-empty device.
 std::optional<std::pair<int, QString>> ParsePortOverride(const QString& text);
 
+// What the system tells of one serial device, as plain values.
+struct DeviceFacts {
+    QString device;      // its path
+    QString description; // the system's name for it; empty when it has none
+    std::optional<quint16> vendorId;
+    std::optional<quint16> productId;
+};
+
 // The same on the live system: QSerialPortInfo, mysetup.ini and the overrides in the settings.
-QStringList SystemPortDevices();
+QList<DeviceFacts> SystemDeviceFacts();
+QStringList SystemPortDevices(); // the devices of SystemDeviceFacts, sorted
 QMap<int, QString> ExplicitPortMap(const LinkState& state);
 QString DeviceOfPort(const LinkState& state, int port);
 QList<int> PresentPortNumbers(const LinkState& state);

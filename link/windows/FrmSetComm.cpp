@@ -72,10 +72,7 @@ void FrmSetComm::EnableOptions()
     const QString simulated = GetLangText(state_, Texts::Port::SimulatedRadioMark);
     for (const ModPorts::PortOption& option : ModPorts::PortOptions(state_)) {
         QRadioButton* button = Option1.at(static_cast<std::size_t>(option.port - 1));
-        QString caption = prefix + QString::number(option.port) + QStringLiteral("  ") + option.device;
-        if (option.simulated)
-            caption += QLatin1Char(' ') + simulated;
-        button->setText(caption);
+        button->setText(ModPorts::OptionCaption(option, prefix, simulated));
         button->setEnabled(option.present);
     }
 }

@@ -98,6 +98,33 @@ TEST(IniFile, WritingOneKeyKeepsEveryOtherLine)
     EXPECT_EQ(mk21::ReadProfileString(path, "language", "comport"), QStringLiteral("5"));
 }
 
+TEST(IniFile, WritingFindsTheSectionTheReaderFindsWhateverTheLineEnds)
+{
+    struct Case {
+        const char* name;
+        QByteArray before;
+        QByteArray after;
+    };
+    const Case cases[] = {
+        {"LF lines inside a CRLF file", "x=1\r\nfoo\n[language]\ncomPort=3\r\n",
+         "x=1\r\nfoo\n[language]\ncomPort=7\r\n"},
+        {"CRLF file, last line unended", "[language]\r\nIsFirstRun=0",
+         "[language]\r\nIsFirstRun=0\r\ncomPort=7\r\n"},
+        {"LF file", "[language]\ncomPort=3\n[ports]\n", "[language]\ncomPort=7\n[ports]\n"},
+        {"LF file, section missing", "[ports]\n1=/dev/ttyS0",
+         "[ports]\n1=/dev/ttyS0\n[language]\ncomPort=7\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("mysetup.ini");
+        writeFile(path, c.before);
+        ASSERT_TRUE(mk21::WriteProfileString(path, "language", "comPort", "7"));
+        EXPECT_EQ(readFile(path), c.after);
+        EXPECT_EQ(mk21::ReadProfileString(path, "language", "comPort"), QStringLiteral("7"));
+    }
+}
+
 TEST(IniFile, WritingCreatesTheFileAndKeepsGbkFilesInGbk)
 {
     QTemporaryDir dir;

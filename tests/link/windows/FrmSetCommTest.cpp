@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "base/IniFile.h"
 #include "base/LanguageTexts.h"
+#include "link/PortChoice.h"
 #include "link/PortMap.h"
 #include "tests/support/StagedState.h"
 #include "tests/support/WhenModal.h"
@@ -95,10 +96,12 @@ TEST_F(PortDialog, EachOptionShowsItsNumberAndDevice)
     EXPECT_EQ(dialog.ReCommTimer.interval(), 1000);
 
     const QList<int> present = ModPorts::PresentPortNumbers(state);
+    const QList<ModPorts::PortOption> options = ModPorts::PortOptions(state);
     for (int k = 0; k < 16; ++k) {
         SCOPED_TRACE(k);
         const QRadioButton* option = Option(&dialog, k);
         const QString text = option->text();
+        EXPECT_EQ(text, ModPorts::OptionCaption(options.at(k), prefix, simulated));
         EXPECT_TRUE(text.startsWith(prefix + QString::number(k + 1) + QLatin1Char(' ')))
             << text.toStdString();
         EXPECT_TRUE(text.contains(ModPorts::DeviceOfPort(state, k + 1))) << text.toStdString();
