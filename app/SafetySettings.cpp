@@ -1,5 +1,7 @@
 #include "app/SafetySettings.h"
 
+#include "app/ReadBackups.h"
+
 #include <QSettings>
 
 namespace mk21 {
@@ -7,6 +9,7 @@ namespace mk21 {
 namespace {
 
 const QString verifyKey = QStringLiteral("Safety/VerifyAfterWrite");
+const QString keepDaysKey = QStringLiteral("Safety/KeepBackupDays");
 
 } // namespace
 
@@ -20,6 +23,20 @@ void SaveVerifyAfterWrite(const QString& applicationTitle, bool on)
 {
     QSettings store(applicationTitle, applicationTitle);
     store.setValue(verifyKey, on);
+}
+
+int LoadKeepBackupDays(const QString& applicationTitle)
+{
+    const QSettings store(applicationTitle, applicationTitle);
+    bool ok = false;
+    const int days = store.value(keepDaysKey, ModBackup::DefaultKeepDays).toInt(&ok);
+    return ok && days >= 0 ? days : ModBackup::DefaultKeepDays; // a damaged value never empties the folder
+}
+
+void SaveKeepBackupDays(const QString& applicationTitle, int days)
+{
+    QSettings store(applicationTitle, applicationTitle);
+    store.setValue(keepDaysKey, days);
 }
 
 } // namespace mk21

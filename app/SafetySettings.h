@@ -9,4 +9,9 @@ namespace mk21 {
 bool LoadVerifyAfterWrite(const QString& applicationTitle);
 void SaveVerifyAfterWrite(const QString& applicationTitle, bool on);
 
+// For how many days the backups of radio reads are kept (0: for ever; 365 unless set), in the
+// same store (key Safety/KeepBackupDays).
+int LoadKeepBackupDays(const QString& applicationTitle);
+void SaveKeepBackupDays(const QString& applicationTitle, int days);
+
 } // namespace mk21

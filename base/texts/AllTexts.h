@@ -2,6 +2,7 @@
 
 #include "base/texts/AboutTexts.h"
 #include "base/texts/AlertTexts.h"
+#include "base/texts/BackupTexts.h"
 #include "base/texts/ChannelEditTexts.h"
 #include "base/texts/ChannelEditingTexts.h"
 #include "base/texts/ChannelTableTexts.h"
@@ -30,6 +31,7 @@ inline constexpr SectionTexts AllSections[] = {
     RadioInfo::Section,   Port::Section,          Language::Section,
     Password::Section,    About::Section,         Key::Section,
     Scan::Section,        Alert::Section,         ChannelEditing::Section,
+    Backup::Section,
 };
 
 } // namespace mk21::Texts
