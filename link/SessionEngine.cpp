@@ -744,6 +744,7 @@ void SessionEngine::CloseOperation(bool success)
         view_.sessionEnded(op, success);
     }
     if (success && op == OperationRead) {
+        emit radioImageRead();
         emit childWindowsCloseRequested();
         ReadOKTimer.start();
     } else if (success && op == OperationRadioInfo) {

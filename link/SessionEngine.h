@@ -100,6 +100,9 @@ signals:
     // The session is over (the port is closed); for a read the configuration follows on ReadOKTimer,
     // for a verified write it comes after the read-back and comparison.
     void sessionFinished(int operationType, bool success);
+    // A read's image is complete in RadioImage (the port is closed): nothing has been done with
+    // it yet, and the decode follows on ReadOKTimer.
+    void radioImageRead();
     // A read's image has been decoded into the working configuration.
     void configurationRead();
     // A radio information read's area has been decoded into RadioDetails.

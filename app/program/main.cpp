@@ -2,6 +2,7 @@
 // hands over to the main window; the program ends when the main window closes.
 #include "app/AppState.h"
 #include "app/ProgramFolders.h"
+#include "app/ReadBackups.h"
 #include "app/Startup.h"
 #include "app/windows/frmMain.h"
 #include "app/windows/frmSplash.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
     // A write beyond the file size limit then fails like a full disk, and the save reports it.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QString::fromLatin1(mk21::ModBackup::DataLocationName));
     QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption dataRoot(

@@ -3,13 +3,16 @@
 #include "app/AppState.h"
 #include "app/SafetySettings.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/BackupTexts.h"
 #include "base/texts/ChannelEditingTexts.h"
 #include "base/texts/MessageTexts.h"
 #include "channels/Preferences.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <cstddef>
@@ -17,6 +20,8 @@
 namespace mk21 {
 
 namespace {
+constexpr int MaxKeepDays = 36500;
+
 // The preferences in the order of Check1(0..4).
 std::array<bool*, 5> PreferencesOf(EditingPreferences& p)
 {
@@ -42,6 +47,18 @@ FrmHabits::FrmHabits(AppState& state, QWidget* parent) : QDialog(parent), state_
     CheckVerify->setObjectName(QStringLiteral("CheckVerify"));
     CheckVerify->setChecked(LoadVerifyAfterWrite(state_.settings.ApplicationTitle));
     layout->addWidget(CheckVerify);
+    SpinKeepDays = new QSpinBox(this);
+    SpinKeepDays->setObjectName(QStringLiteral("SpinKeepDays"));
+    SpinKeepDays->setRange(0, MaxKeepDays);
+    SpinKeepDays->setValue(LoadKeepBackupDays(state_.settings.ApplicationTitle));
+    auto* keepLabel = new QLabel(GetLangText(state_, Texts::Backup::KeepDaysOption), this);
+    keepLabel->setObjectName(QStringLiteral("LabelKeepDays"));
+    keepLabel->setBuddy(SpinKeepDays);
+    auto* keepRow = new QHBoxLayout;
+    keepRow->addWidget(keepLabel);
+    keepRow->addWidget(SpinKeepDays);
+    keepRow->addStretch();
+    layout->addLayout(keepRow);
     CommandOK = new QPushButton(GetLangText(state_, Texts::ChannelEditing::Yes), this);
     CommandOK->setObjectName(QStringLiteral("CommandOK"));
     CommandCancel = new QPushButton(GetLangText(state_, Texts::ChannelEditing::No), this);
@@ -64,6 +81,7 @@ void FrmHabits::CommandOK_Click()
         *values[i] = Check1[i]->checkState() != Qt::Unchecked;
     SavePreferences(state_); // a failed write keeps the choice for this run
     SaveVerifyAfterWrite(state_.settings.ApplicationTitle, CheckVerify->isChecked());
+    SaveKeepBackupDays(state_.settings.ApplicationTitle, SpinKeepDays->value());
     accept();
 }
 

@@ -6,13 +6,15 @@
 
 class QCheckBox;
 class QPushButton;
+class QSpinBox;
 
 namespace mk21 {
 
 class AppState;
 
 // The preferences dialog: the five Habit.ini choices as check boxes, and below them whether a
-// write is verified (a per-user setting, outside Habit.ini).
+// write is verified and for how many days backups of reads are kept (per-user settings, outside
+// Habit.ini).
 class FrmHabits final : public QDialog {
     Q_OBJECT
 public:
@@ -24,6 +26,7 @@ private:
     AppState& state_;
     std::array<QCheckBox*, 5> Check1{};
     QCheckBox* CheckVerify = nullptr;
+    QSpinBox* SpinKeepDays = nullptr;
     QPushButton* CommandOK = nullptr;
     QPushButton* CommandCancel = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
+#include "base/texts/BackupTexts.h"
 #include "base/texts/MainWindowTexts.h"
 
 #include <QAction>
@@ -39,6 +40,10 @@ const MenuRow rows[] = {
     {.item = &M::mnuFilePrint,
      .name = "mnuFilePrint",
      .text = Texts::Menu::FilePrint,
+     .separatorBefore = true},
+    {.item = &M::mnuFileBackups,
+     .name = "mnuFileBackups",
+     .text = Texts::Backup::OpenFolder,
      .separatorBefore = true},
     {.item = &M::mnuFileExit, .name = "mnuFileExit", .text = Texts::Menu::FileExit, .separatorBefore = true},
     {.menu = &M::mnuModel, .name = "mnuModel", .text = Texts::Menu::Model},

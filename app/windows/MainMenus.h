@@ -28,6 +28,7 @@ public:
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileSaveAs = nullptr;
     QAction* mnuFilePrint = nullptr;
+    QAction* mnuFileBackups = nullptr;
     QAction* mnuFileExit = nullptr;
     QMenu* mnuModel = nullptr;
     QAction* mnuModelInfo = nullptr;

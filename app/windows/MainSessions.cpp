@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Documents.h"
+#include "app/ReadBackups.h"
 #include "app/SafetySettings.h"
 #include "app/windows/Switchboard.h"
 #include "app/windows/frmMain.h"
@@ -17,13 +18,16 @@
 namespace mk21 {
 
 MainSessions::MainSessions(AppState& state, frmMain& window)
-    : state_(state), window_(window), engine_(state, link_, *this)
+    : state_(state), window_(window), engine_(state, link_, *this),
+      backupFolder_(ModBackup::UserBackupFolder())
 {
     engine_.setLauncher([&window](const QString& program) { return window.launcher()(program); });
     connect(&engine_, &SessionEngine::commitEditsRequested, this, &MainSessions::commitEdits);
     connect(&engine_, &SessionEngine::childWindowsCloseRequested, &window_, &frmMain::CloseCurAllWindows);
     connect(&engine_, &SessionEngine::radioInfoWindowCloseRequested, this,
             [this] { ModFun::UnloadFormByName(window_.mdiArea(), QString::fromLatin1(RadioInfoForm)); });
+    connect(&engine_, &SessionEngine::radioImageRead, this,
+            [this] { ModBackup::KeepReadImage(state_, backupFolder_); });
     connect(&engine_, &SessionEngine::configurationRead, this, &MainSessions::showReadConfiguration);
     connect(&engine_, &SessionEngine::radioDetailsRead, this,
             [this] { window_.OpenChildForm(QString::fromLatin1(RadioInfoForm)); });

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 namespace mk21 {
 
@@ -27,6 +28,10 @@ public:
     void ReadRadioInformation(); // ReadRMGDataFromRadio
     void EnterPassword();        // MnuProPassWord
     void ChoosePort();           // mnuComm
+
+    // Where every image read is kept (the user's data location unless a test points elsewhere).
+    const QString& backupFolder() const { return backupFolder_; }
+    void setBackupFolder(const QString& folder) { backupFolder_ = folder; }
 
     SerialLink& link() { return link_; }
     SessionEngine& engine() { return engine_; }
@@ -51,6 +56,7 @@ private:
     QtSerialLink link_;
     SessionEngine engine_;
     QPointer<FrmProgress> progress_;
+    QString backupFolder_;
 };
 
 } // namespace mk21

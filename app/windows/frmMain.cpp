@@ -22,10 +22,12 @@
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDockWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QUrl>
 
 namespace mk21 {
 
@@ -40,7 +42,8 @@ bool IsChannelTable(const QMdiSubWindow* sub)
 } // namespace
 
 frmMain::frmMain(AppState& state, QWidget* parent)
-    : QMainWindow(parent), state_(state), dialogs_(std::make_unique<QtFileDialogs>(this))
+    : QMainWindow(parent), state_(state), dialogs_(std::make_unique<QtFileDialogs>(this)),
+      folderOpener_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("frmMain"));
     buildWindow();

@@ -9,10 +9,12 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class QDockWidget;
 class QMdiArea;
+class QUrl;
 
 namespace mk21 {
 
@@ -65,6 +67,9 @@ public:
     void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
     void setLauncher(ModVersion::ProgramLauncher launcher) { launcher_ = std::move(launcher); }
     const ModVersion::ProgramLauncher& launcher() const { return launcher_; }
+    // How a folder is shown to the user (the file manager); false when it could not be.
+    using FolderOpener = std::function<bool(const QUrl&)>;
+    void setFolderOpener(FolderOpener opener) { folderOpener_ = std::move(opener); }
     // Opens `factory`'s windows under that name instead of the switchboard's (tests use stand-ins).
     void setChildForm(const QString& name, ModFun::WindowFactory factory);
     // Opens the child window of that name once; a name without a window opens nothing.
@@ -80,6 +85,7 @@ public:
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();
     void MnuInit_Click();
+    void mnuFileBackups_Click();
     // Radio commands; the session is attached to these.
     void mnuReadFromRadio_Click();
     void mnuWriteToRadio_Click();
@@ -134,6 +140,7 @@ private:
     MainStatusBar* sbStatusBar = nullptr;
     std::unique_ptr<FileDialogs> dialogs_;
     ModVersion::ProgramLauncher launcher_ = ModVersion::StartDetached;
+    FolderOpener folderOpener_;
     SerialLink* link_ = nullptr;
     QString dialogFilter_;
     QBrush plainBackground_;

@@ -34,6 +34,7 @@ void frmMain::connectCommands()
     connect(m.mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
     connect(m.mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
     connect(m.mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
+    connect(m.mnuFileBackups, &QAction::triggered, this, &frmMain::mnuFileBackups_Click);
     connect(m.mnuFileExit, &QAction::triggered, this, &frmMain::close);
     connect(m.mnuModelInfo, &QAction::triggered, this, &frmMain::mnuModelInfo_Click);
 

@@ -1,4 +1,5 @@
-// The main window's document commands: New, Initialise, Open, Save and Save As.
+// The main window's document commands: New, Initialise, Open, Save and Save As, and the folder of
+// the backups of radio reads.
 #include "app/windows/frmMain.h"
 
 #include "app/AppState.h"
@@ -9,12 +10,15 @@
 #include "app/windows/MainSessions.h"
 #include "base/LanguageTexts.h"
 #include "base/TextOps.h"
+#include "base/texts/BackupTexts.h"
 #include "base/texts/MessageTexts.h"
 #include "channels/windows/frmCommChInfo.h"
 #include "data/ConfigurationOps.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QMdiArea>
+#include <QUrl>
 
 namespace mk21 {
 
@@ -144,6 +148,17 @@ void frmMain::EndAtOnce()
     endingAtOnce_ = true;
     close();
     QCoreApplication::quit();
+}
+
+void frmMain::mnuFileBackups_Click()
+{
+    const QString folder = sessions_->backupFolder();
+    // Before the first read there is no folder yet: show it empty rather than fail.
+    QDir().mkpath(folder);
+    if (!folderOpener_(QUrl::fromLocalFile(folder)))
+        ShowMsgText(state_, Texts::Backup::FolderNotOpened,
+                    GetLangText(state_, Texts::Backup::FolderNotOpened) + u'\n' + folder,
+                    PromptIcon::Warning);
 }
 
 } // namespace mk21

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -97,21 +98,28 @@ TEST_F(PreferenceDialogs, HabitsShowTheStoredChoicesAndOkSavesTheTickedBoxes)
     auto* verify = Control<QCheckBox>(&dialog, "CheckVerify");
     EXPECT_EQ(verify->text(), ReadProfileString(file, QStringLiteral("Msg"), QStringLiteral("9095")));
     EXPECT_TRUE(verify->isChecked()); // on until turned off
+    EXPECT_EQ(Control<QLabel>(&dialog, "LabelKeepDays")->text(),
+              ReadProfileString(file, QStringLiteral("Msg"), QStringLiteral("9102")));
+    EXPECT_EQ(Control<QSpinBox>(&dialog, "SpinKeepDays")->value(), 365); // a year unless set
 
-    // Delete without asking, clearing the channels only; writes not verified (outside Habit.ini).
+    // Delete without asking, clearing the channels only; writes not verified and backups kept
+    // for 30 days (both outside Habit.ini).
     EXPECT_EQ(run(dialog,
                   [](QWidget* w) {
                       toggle(w, "Check1(2)");
                       toggle(w, "Check1(3)");
                       toggle(w, "CheckVerify");
+                      Control<QSpinBox>(w, "SpinKeepDays")->setValue(30);
                       click(w, "CommandOK");
                   }),
               QDialog::Accepted);
     EXPECT_EQ(ToFlags(state.preferences), (Flags{true, false, true, false, true}));
     EXPECT_EQ(habitBytes(), QByteArray::fromHex("ffff0000ffff0000ffff"));
     EXPECT_FALSE(verifying());
+    EXPECT_EQ(LoadKeepBackupDays(state.settings.ApplicationTitle), 30);
     FrmHabits again(state);
     EXPECT_FALSE(Control<QCheckBox>(&again, "CheckVerify")->isChecked());
+    EXPECT_EQ(Control<QSpinBox>(&again, "SpinKeepDays")->value(), 30);
 }
 
 TEST_F(PreferenceDialogs, HabitsCancelKeepsPreferencesAndFile)
@@ -124,12 +132,14 @@ TEST_F(PreferenceDialogs, HabitsCancelKeepsPreferencesAndFile)
                       toggle(w, "Check1(0)");
                       toggle(w, "Check1(1)");
                       toggle(w, "CheckVerify");
+                      Control<QSpinBox>(w, "SpinKeepDays")->setValue(0);
                       click(w, "CommandCancel");
                   }),
               QDialog::Rejected);
     EXPECT_EQ(ToFlags(state.preferences), (Flags{false, true, false, false, false}));
     EXPECT_EQ(habitBytes(), before);
     EXPECT_TRUE(verifying());
+    EXPECT_EQ(LoadKeepBackupDays(state.settings.ApplicationTitle), 365);
 }
 
 TEST_F(PreferenceDialogs, ConfirmationAnswersSetTheModesPreferencesAndSave)

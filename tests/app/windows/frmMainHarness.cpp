@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Startup.h"
+#include "app/windows/MainSessions.h"
 #include "channels/windows/frmCommChInfo.h"
 #include "ui/ChildWindows.h"
 
@@ -67,6 +68,7 @@ frmMain& MainWindowHarness::open()
     auto scripted = std::make_unique<ScriptedDialogs>();
     dialogs = scripted.get();
     window->setFileDialogs(std::move(scripted));
+    window->sessions().setBackupFolder(workFile(QStringLiteral("backups"))); // never the user's
     window->setLauncher([this](const QString& program) {
         launched.append(program);
         return true;

@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -171,6 +172,48 @@ TEST_F(MainWindowSessions, ReadAndWriteTheRadioFromTheMenus)
     h.state.WorkingConfiguration.Channels[0].TxPower = changedPower;
     run("mnuReadFromRadio");
     EXPECT_EQ(h.state.WorkingConfiguration.Channels[0].TxPower, initialPower);
+}
+
+TEST_F(MainWindowSessions, EveryReadIsKeptAsABackupAndAFailedBackupDoesNotStopTheRead)
+{
+    Integer& power = h.state.WorkingConfiguration.Channels[0].TxPower;
+    const Integer initialPower = power;
+    power = initialPower == 0 ? 1 : 0;
+    ModImage::PrefillImage(h.state, false);
+    ModImage::EncodeImage(h.state);
+    const QByteArray image(reinterpret_cast<const char*>(h.state.RadioImage.data()), RadioImageSize);
+    power = initialPower;
+    SimRadioProcess sim({QStringLiteral("--no-pacing")}, image + test::PatternMemory().mid(RadioImageSize));
+    attach(sim);
+    const QString folder = sessions().backupFolder();
+
+    // A folder under a regular file cannot be made, whoever runs the test: said, and the read goes on.
+    QFile blocker(h.workFile(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    sessions().setBackupFolder(blocker.fileName() + QStringLiteral("/backups"));
+    run("mnuReadFromRadio");
+    EXPECT_EQ(h.prompter.numbers(), (QList<int>{9004, 9100, 9009}));
+    EXPECT_EQ(h.state.WorkingConfiguration.Channels[0].TxPower, initialPower == 0 ? 1 : 0);
+    EXPECT_EQ(h.children(), QStringList{"frmCommChInfo"});
+
+    // Two reads, two backups of the image as the radio sent it.
+    sessions().setBackupFolder(folder);
+    h.prompter.clear();
+    h.state.WorkingConfiguration.Channels[0].TxPower = initialPower;
+    run("mnuReadFromRadio");
+    run("mnuReadFromRadio");
+    EXPECT_EQ(h.prompter.numbers(), (QList<int>{9004, 9009, 9004, 9009}));
+    const QStringList images = QDir(folder).entryList({QStringLiteral("*.img")}, QDir::Files);
+    ASSERT_EQ(images.size(), 2) << images.join(u' ').toStdString();
+    for (const QString& name : images) {
+        QFile kept(QDir(folder).filePath(name));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), image) << name.toStdString();
+        EXPECT_TRUE(name.contains(QLatin1String("_ZR750G_band0"))) << name.toStdString();
+    }
+    EXPECT_EQ(QDir(folder).entryList({QStringLiteral("*.dat"), QStringLiteral("*.NVD")}, QDir::Files).size(),
+              4);
 }
 
 TEST_F(MainWindowSessions, WithVerifyingTurnedOffInThePreferencesAWriteEndsAsBefore)

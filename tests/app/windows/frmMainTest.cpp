@@ -2,6 +2,7 @@
 // opening editors once, the splitter, the background and the stored placement.
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
+#include "app/windows/MainSessions.h"
 #include "app/windows/MainToolBar.h"
 #include "base/LanguageTexts.h"
 #include "tests/app/windows/frmMainHarness.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDockWidget>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -25,6 +27,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -54,7 +57,7 @@ const NamedText menuTexts[] = {
     {"MnuCHHabits", 10808},      {"mnuView", 10500},          {"mnuTreeView", 10501},
     {"mnuViewToolbar", 10502},   {"mnuViewStatusBar", 10503}, {"mnuWindow", 10600},
     {"mnuWindowCascade", 10601}, {"mnuCloseAll", 10602},      {"mnuHelp", 10700},
-    {"mnuHelpTopic", 10701},     {"mnuHelpAbout", 10702},
+    {"mnuHelpTopic", 10701},     {"mnuHelpAbout", 10702},     {"mnuFileBackups", 9101},
 };
 
 const NamedText toolTips[] = {
@@ -399,6 +402,29 @@ TEST(MainWindow, TheModelAndLanguageDialogsTakeEffectWhenClosed)
     EXPECT_EQ(h.state.model.CurrentModelCode, "ZR750");
     EXPECT_TRUE(h.window->windowTitle().contains("[MK-21G:")) << h.window->windowTitle().toStdString();
     EXPECT_FALSE(ModDocument::IsConfigurationChanged(h.state));
+}
+
+TEST(MainWindow, OpenBackupFolderShowsTheFolderAndSaysWhenItCannot)
+{
+    MainWindowHarness h;
+    h.open();
+    QList<QUrl> shown;
+    bool opens = true;
+    h.window->setFolderOpener([&](const QUrl& url) {
+        shown.append(url);
+        return opens;
+    });
+    const QString folder = h.window->sessions().backupFolder();
+    ASSERT_FALSE(QFileInfo::exists(folder));
+    h.action("mnuFileBackups")->trigger();
+    EXPECT_TRUE(QFileInfo(folder).isDir()); // made before the first read, so that it can be shown
+    EXPECT_EQ(shown, QList<QUrl>{QUrl::fromLocalFile(folder)});
+    EXPECT_TRUE(h.prompter.numbers().isEmpty());
+
+    opens = false;
+    h.action("mnuFileBackups")->trigger();
+    ASSERT_EQ(h.prompter.numbers(), QList<int>{9103});
+    EXPECT_EQ(h.prompter.asked.front().text, GetLangText(h.state, 9103) + u'\n' + folder);
 }
 
 } // namespace
