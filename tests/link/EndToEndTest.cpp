@@ -5,8 +5,10 @@
 #include "tests/link/SimRadioProcess.h"
 #include "tests/link/SimSession.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -303,6 +305,10 @@ protected:
     {
         QProcess p;
         p.setWorkingDirectory(dir.path());
+        // The user's data location, where reads are kept, is the test's own.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+        p.setProcessEnvironment(environment);
         p.start(test::StagedProgram("mk21ctl"), args);
         p.closeWriteChannel(); // standard input is no terminal: questions get the cautious answer
         if (!p.waitForFinished(90000))
@@ -313,7 +319,34 @@ protected:
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
     QTemporaryDir dir;
+    QString dataHome = dir.filePath(QStringLiteral("data"));
 };
+
+TEST_F(CtlRadio, EveryReadIsKeptAsABackupAndAFailedBackupDoesNotStopTheRead)
+{
+    SimRadioProcess sim({QStringLiteral("--no-pacing")}, test::PatternMemory());
+    ASSERT_TRUE(sim.started());
+    const CtlResult read = ctl({"read", "--device", sim.device(), "-o", path("a.dat"), "--yes"});
+    ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+    const QDir backups(dataHome + QStringLiteral("/mk21cps/backups"));
+    const QStringList kept = backups.entryList(QDir::Files, QDir::Name);
+    ASSERT_EQ(kept.size(), 3) << kept.join(u' ').toStdString();
+    const QString stem = backups.filePath(QFileInfo(kept[0]).completeBaseName());
+    EXPECT_EQ(fileBytes(stem + QStringLiteral(".img")), test::PatternMemory().left(RadioImageSize));
+    // The backup holds what the read saved.
+    EXPECT_EQ(fileBytes(stem + QStringLiteral(".dat")), fileBytes(path("a.dat")));
+    EXPECT_EQ(fileBytes(stem + QStringLiteral(".NVD")), fileBytes(path("a.NVD")));
+
+    // A data location under a regular file: said, and the read is saved all the same.
+    dataHome = path("a.dat");
+    const CtlResult blocked = ctl({"read", "--device", sim.device(), "-o", path("b.dat"), "--yes"});
+    EXPECT_EQ(blocked.exitCode, 0) << blocked.err.toStdString();
+    EXPECT_EQ(fileBytes(path("b.dat")), fileBytes(path("a.dat")));
+    const QString notKept = ReadProfileString(test::StagedProgram("language/english.ini"),
+                                              QStringLiteral("Msg"), QStringLiteral("9100"));
+    ASSERT_FALSE(notKept.isEmpty());
+    EXPECT_TRUE(blocked.err.contains(notKept)) << blocked.err.toStdString();
+}
 
 TEST_F(CtlRadio, ReadThenWriteThroughTheTool)
 {

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Documents.h"
+#include "app/ReadBackups.h"
 #include "base/FileWrite.h"
 #include "base/FixedText.h"
 #include "base/LanguageTexts.h"
@@ -71,6 +72,8 @@ public:
             if (!success || op != ModSession::OperationRead)
                 finish(success);
         });
+        QObject::connect(&engine_, &SessionEngine::radioImageRead, &engine_,
+                         [&state] { ModBackup::KeepReadImage(state, ModBackup::UserBackupFolder()); });
         QObject::connect(&engine_, &SessionEngine::configurationRead, &engine_, [this] { finish(true); });
     }
 

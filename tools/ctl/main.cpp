@@ -1,6 +1,7 @@
 // mk21ctl: the program's engine without windows, for scripts.
 #include "app/AppState.h"
 #include "app/ProgramFolders.h"
+#include "app/ReadBackups.h"
 #include "app/Startup.h"
 #include "base/LanguageTexts.h"
 #include "base/texts/MessageTexts.h"
@@ -118,6 +119,7 @@ int main(int argc, char** argv)
     // A write beyond the file size limit then fails like a full disk, and the save reports it.
     std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QString::fromLatin1(mk21::ModBackup::DataLocationName));
     QCommandLineParser parser;
     const QCommandLineOption output(QStringLiteral("o"), QStringLiteral("Output file."),
                                     QStringLiteral("FILE"));
