@@ -69,7 +69,7 @@ void ShowAndStore(const Model& model, const List& list, ConfigurationState& sett
 
 void Choose(const Model& model, ConfigurationState& settings, const QString& name, int position)
 {
-    if (const List* list = model.list(name))
+    if (const List* list = model.list(name); list != nullptr && !list->readOnly)
         StoreAndShowDependents(model, *list, settings, EntriesNow(*list, settings), position);
 }
 

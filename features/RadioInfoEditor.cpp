@@ -41,7 +41,8 @@ constexpr int RepairReasonField = 4;
 
 Editor::List ShownList(int index, int labelText, QStringList entries, QString (*text)(const RadioDetails&))
 {
-    Editor::List list = Editor::Labelled(Indexed("Combo1", index), Indexed("Label1", index), labelText, entries);
+    Editor::List list =
+        Editor::Labelled(Indexed("Combo1", index), Indexed("Label1", index), labelText, entries);
     list.shown = [text](const ConfigurationState& s, const QStringList& shownEntries) {
         return ListRules::FirstEqual(shownEntries, text(s.Details));
     };
@@ -55,9 +56,10 @@ Editor::Model Describe(ConfigurationState&)
 {
     Editor::Model model{FormName, T::Title};
     model.labelGap = 50;
-    model.lists.push_back(ShownList(0, T::Model, ModelBandTable::ModelDisplayNames(), [](const RadioDetails& d) {
-        return ModelBandTable::DisplayNameOfModelCode(d.DetailModel);
-    }));
+    model.lists.push_back(
+        ShownList(0, T::Model, ModelBandTable::ModelDisplayNames(), [](const RadioDetails& d) {
+            return ModelBandTable::DisplayNameOfModelCode(d.DetailModel);
+        }));
     model.lists.push_back(ShownList(1, T::Band, ModelBandTable::BandTexts(), [](const RadioDetails& d) {
         return ModelBandTable::BandTextOfNumber(d.DetailBand);
     }));

@@ -91,7 +91,8 @@ void EditorWindow::BuildList(QWidget* parent, const Editor::List& row, const Spo
     if (row.readOnly)
         list->installEventFilter(this); // keeps the choice from changing
     else
-        connect(list, &QComboBox::activated, this, [this, index](int position) { ListChosen(index, position); });
+        connect(list, &QComboBox::activated, this,
+                [this, index](int position) { ListChosen(index, position); });
     controls_.insert(row.name, list);
     BuildLabel(parent, row.label, list);
 }
@@ -137,7 +138,8 @@ void EditorWindow::BuildText(QWidget* parent, const Editor::TextField& row, cons
         box->setValidator(new FilterValidator(row, box));
     const auto index = static_cast<std::size_t>(&row - model_.texts.data());
     if (row.commit == Editor::TextField::Commit::OnChange)
-        connect(box, &QLineEdit::textChanged, this, [this, index](const QString& text) { TextChanged(index, text); });
+        connect(box, &QLineEdit::textChanged, this,
+                [this, index](const QString& text) { TextChanged(index, text); });
 }
 
 QLabel* EditorWindow::BuildLabel(QWidget* parent, const QString& name, QWidget* control)
@@ -190,15 +192,19 @@ void EditorWindow::ChangShowByLanguage()
     PlaceLabels();
 }
 
-// Each label ends 100 twips left of its control, centred on the control's height.
+// Each label ends the description's gap left of its control, centred on the control's height.
 void EditorWindow::PlaceLabels()
 {
     for (auto at = labels_.cbegin(); at != labels_.cend(); ++at) {
         const QWidget* control = at.key();
         QLabel* label = at.value();
         label->adjustSize();
+        // A box of several lines is labelled at its first line.
+        const int height = qobject_cast<const QPlainTextEdit*>(control) != nullptr
+                               ? Twips::ToPixelsY(ControlHeight, *control)
+                               : control->height();
         label->move(control->x() - label->width() - Twips::ToPixelsX(model_.labelGap, *label),
-                    control->y() + (control->height() - label->height()) / 2);
+                    control->y() + (height - label->height()) / 2);
     }
 }
 
@@ -394,7 +400,8 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                focusNextChild();
+                QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+                QCoreApplication::sendEvent(box, &tab);
                 return true;
             }
         }
