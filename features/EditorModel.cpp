@@ -59,6 +59,8 @@ void StoreAndShowDependents(const Model& model, const List& list, ConfigurationS
 
 void ShowAndStore(const Model& model, const List& list, ConfigurationState& settings)
 {
+    if (list.readOnly)
+        return;
     const QStringList entries = EntriesNow(list, settings);
     const int position = list.shown(settings, entries);
     if (position >= 0 || list.storesNothingShown)
@@ -67,7 +69,7 @@ void ShowAndStore(const Model& model, const List& list, ConfigurationState& sett
 
 void Choose(const Model& model, ConfigurationState& settings, const QString& name, int position)
 {
-    if (const List* list = model.list(name))
+    if (const List* list = model.list(name); list != nullptr && !list->readOnly)
         StoreAndShowDependents(model, *list, settings, EntriesNow(*list, settings), position);
 }
 
@@ -80,7 +82,7 @@ void ShowAndStoreAll(const Model& model, ConfigurationState& settings)
             check.store(settings, 0);
     }
     for (const TextField& field : model.texts) {
-        if (field.commit != TextField::Commit::OnChange)
+        if (field.commit != TextField::Commit::OnChange || field.readOnly)
             continue;
         const QString shown = field.shown(settings);
         if (!shown.isEmpty())

@@ -41,6 +41,8 @@ struct List {
     bool storesNothingShown = false;
     // A label that is no language text ("-" between a group and a position list).
     QString labelCaption;
+    // Shown only: the list cannot be changed and stores nothing (no `store`).
+    bool readOnly = false;
 };
 
 // A check box: ticked for a stored 1 only (any other value shows clear and stays stored until
@@ -69,11 +71,15 @@ struct TextField {
     std::function<void(ConfigurationState&, const QString&)> store;
     // What a typed printable character becomes; none: it is dropped.
     std::function<std::optional<QChar>(QChar)> filter;
+    // Shown only (selectable and copyable, never stored; no `store`), in several lines.
+    bool readOnly = false;
+    bool multiLine = false;
 };
 
 struct Model {
     QString form;
     int title = 0;
+    int labelGap = 100; // twips between a label's right end and its control
     std::vector<List> lists = {};
     std::vector<Check> checks = {};
     std::vector<TextField> texts = {};

@@ -9,12 +9,15 @@
 #include "features/AlertEditor.h"
 #include "features/DtmfEditor.h"
 #include "features/KeyEditor.h"
+#include "features/MessageEditor.h"
 #include "features/OptionalFeaturesEditor.h"
 #include "features/ScanEditor.h"
 #include "features/windows/FrmAlert.h"
 #include "features/windows/FrmDTMF.h"
+#include "features/windows/FrmEmbMsg.h"
 #include "features/windows/FrmKey.h"
 #include "features/windows/FrmOptFeatures.h"
+#include "features/windows/FrmRadioInfo.h"
 #include "features/windows/FrmScan.h"
 #include "ui/ChildWindows.h"
 
@@ -34,10 +37,11 @@ std::span<const ChildWindowRow> Switchboard::rows()
         {KeyEditor::FormName, "N8", Texts::Main::NodeKeys, &M::MnuKey, &S::makeEditor<FrmKey>},
         {ScanEditor::FormName, "N9", Texts::Main::NodeScan, &M::MnuScan, &S::makeScanWindow},
         {AlertEditor::FormName, "N10", Texts::Main::NodeAlert, &M::MnuAlert, &S::makeAlertWindow},
-        {"FrmEmbMsg", "N6", Texts::Main::NodeEmbeddedMessage, &M::mnuEmbeddedMsg},
+        {MessageEditor::FormName, "N6", Texts::Main::NodeEmbeddedMessage, &M::mnuEmbeddedMsg,
+         &S::makeEditor<FrmEmbMsg>},
         // The radio's information is read anew; its window opens when the read ends.
-        {RadioInfoForm, "N7", Texts::Main::NodeRadioInformation, &M::MnuLocalInfo, nullptr,
-         &frmMain::MnuLocalInfo_Click},
+        {RadioInfoForm, "N7", Texts::Main::NodeRadioInformation, &M::MnuLocalInfo,
+         &S::makeEditor<FrmRadioInfo>, &frmMain::MnuLocalInfo_Click},
         {FrmCHInfoEdit::FormName, nullptr, 0, nullptr, &S::makeChannelEditWindow},
     };
     return table;

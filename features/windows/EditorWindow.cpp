@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -25,7 +26,6 @@ namespace mk21 {
 namespace {
 
 constexpr int ControlHeight = 315;
-constexpr int LabelGap = 100; // a label ends this many twips left of its control
 constexpr int ButtonWidth = 1095;
 constexpr int ButtonHeight = 375;
 constexpr int ButtonGap = 225;
@@ -88,7 +88,11 @@ void EditorWindow::BuildList(QWidget* parent, const Editor::List& row, const Spo
     Place(list, spot.left, spot.top, spot.width);
     EnterMovesFocus::Install(list);
     const auto index = static_cast<std::size_t>(&row - model_.lists.data());
-    connect(list, &QComboBox::activated, this, [this, index](int position) { ListChosen(index, position); });
+    if (row.readOnly)
+        list->installEventFilter(this); // keeps the choice from changing
+    else
+        connect(list, &QComboBox::activated, this,
+                [this, index](int position) { ListChosen(index, position); });
     controls_.insert(row.name, list);
     BuildLabel(parent, row.label, list);
 }
@@ -106,22 +110,36 @@ void EditorWindow::BuildCheck(QWidget* parent, const Editor::Check& row, const S
 
 void EditorWindow::BuildText(QWidget* parent, const Editor::TextField& row, const Spot& spot)
 {
+    if (row.multiLine) {
+        auto* lines = new QPlainTextEdit(parent);
+        lines->setObjectName(row.name);
+        lines->setReadOnly(row.readOnly);
+        lines->setTabChangesFocus(true);
+        Place(lines, spot.left, spot.top, spot.width, 3 * ControlHeight);
+        controls_.insert(row.name, lines);
+        BuildLabel(parent, row.label, lines);
+        return;
+    }
     auto* box = new QLineEdit(parent);
     box->setObjectName(row.name);
     box->setMaxLength(row.maxLength);
+    box->installEventFilter(this);
+    Place(box, spot.left, spot.top, spot.width);
+    controls_.insert(row.name, box);
+    BuildLabel(parent, row.label, box);
+    if (row.readOnly) {
+        box->setReadOnly(true);
+        return;
+    }
     box->setContextMenuPolicy(Qt::NoContextMenu);
     box->setAcceptDrops(false);
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
     if (row.filter)
         box->setValidator(new FilterValidator(row, box));
-    box->installEventFilter(this);
-    Place(box, spot.left, spot.top, spot.width);
     const auto index = static_cast<std::size_t>(&row - model_.texts.data());
     if (row.commit == Editor::TextField::Commit::OnChange)
         connect(box, &QLineEdit::textChanged, this,
                 [this, index](const QString& text) { TextChanged(index, text); });
-    controls_.insert(row.name, box);
-    BuildLabel(parent, row.label, box);
 }
 
 QLabel* EditorWindow::BuildLabel(QWidget* parent, const QString& name, QWidget* control)
@@ -174,15 +192,19 @@ void EditorWindow::ChangShowByLanguage()
     PlaceLabels();
 }
 
-// Each label ends 100 twips left of its control, centred on the control's height.
+// Each label ends the description's gap left of its control, centred on the control's height.
 void EditorWindow::PlaceLabels()
 {
     for (auto at = labels_.cbegin(); at != labels_.cend(); ++at) {
         const QWidget* control = at.key();
         QLabel* label = at.value();
         label->adjustSize();
-        label->move(control->x() - label->width() - Twips::ToPixelsX(LabelGap, *label),
-                    control->y() + (control->height() - label->height()) / 2);
+        // A box of several lines is labelled at its first line.
+        const int height = qobject_cast<const QPlainTextEdit*>(control) != nullptr
+                               ? Twips::ToPixelsY(ControlHeight, *control)
+                               : control->height();
+        label->move(control->x() - label->width() - Twips::ToPixelsX(model_.labelGap, *label),
+                    control->y() + (height - label->height()) / 2);
     }
 }
 
@@ -199,6 +221,8 @@ void EditorWindow::ShowValues()
     for (const Editor::TextField& row : model_.texts) {
         if (QLineEdit* box = field(row.name))
             box->setText(row.shown(state_));
+        else if (auto* lines = qobject_cast<QPlainTextEdit*>(controls_.value(row.name)))
+            lines->setPlainText(row.shown(state_));
     }
     ApplyEnabling();
 }
@@ -210,6 +234,10 @@ void EditorWindow::ShowList(const QString& name)
     if (row == nullptr || box == nullptr)
         return;
     const auto index = static_cast<std::size_t>(row - model_.lists.data());
+    if (row->readOnly) {
+        box->setCurrentIndex(row->shown(state_, row->entries));
+        return;
+    }
     if (row->fill) {
         model_.lists[index].entries = row->fill(state_);
         const QSignalBlocker quiet(box);
@@ -339,8 +367,25 @@ bool EditorWindow::TextKeyPress(QLineEdit* box, std::size_t row, const QKeyEvent
     return !text.isEmpty() && text.front().unicode() > 127;
 }
 
+// A list that is shown only: Tab and Enter move on, nothing else reaches it.
+bool EditorWindow::ShownListEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        return key != Qt::Key_Tab && key != Qt::Key_Backtab && key != Qt::Key_Return && key != Qt::Key_Enter;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel: return true;
+    default: return false;
+    }
+}
+
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (qobject_cast<QComboBox*>(watched) != nullptr)
+        return ShownListEvent(event) || QWidget::eventFilter(watched, event);
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (box == nullptr)
         return QWidget::eventFilter(watched, event);
@@ -350,6 +395,18 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event)
     if (row == model_.texts.size())
         return QWidget::eventFilter(watched, event);
     const bool checked = model_.texts[row].commit == Editor::TextField::Commit::OnLeave;
+    if (model_.texts[row].readOnly) {
+        // Shown only: Enter moves on; selecting and copying work as usual.
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+                QCoreApplication::sendEvent(box, &tab);
+                return true;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     switch (event->type()) {
     case QEvent::KeyPress: return TextKeyPress(box, row, static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:

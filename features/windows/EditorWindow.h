@@ -86,6 +86,7 @@ private:
     void TextLeft(std::size_t row);
     void ApplyEnabling();
     bool TextKeyPress(QLineEdit* box, std::size_t row, const QKeyEvent* key);
+    static bool ShownListEvent(QEvent* event);
 
     ConfigurationState& state_;
     Editor::Model model_;

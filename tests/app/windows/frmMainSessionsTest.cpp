@@ -12,6 +12,7 @@
 #include "features/AlertEditor.h"
 #include "features/DtmfEditor.h"
 #include "features/KeyEditor.h"
+#include "features/MessageEditor.h"
 #include "features/OptionalFeaturesEditor.h"
 #include "features/ScanEditor.h"
 #include "link/windows/FrmProgress.h"
@@ -280,7 +281,7 @@ TEST_F(MainWindowSessions, ValuesChangedInTheFeatureEditorsReachTheRadio)
     const SideRecord readSide = h.state.WorkingSide;
     ASSERT_EQ(readSide.AlarmMode, 1);
     for (const auto& describe : {OptFeatures::Describe, DtmfEditor::Describe, KeyEditor::Describe,
-                                 ScanEditor::Describe, AlertEditor::Describe})
+                                 ScanEditor::Describe, AlertEditor::Describe, MessageEditor::Describe})
         Editor::ShowAndStoreAll(describe(h.state), h.state);
     FeatureSettings& e = h.state.WorkingConfiguration.Features;
     EXPECT_EQ(e.OptionalFeatures.TotTime, 15);
@@ -292,6 +293,7 @@ TEST_F(MainWindowSessions, ValuesChangedInTheFeatureEditorsReachTheRadio)
     e.KeySettings.LongPressTime = 20;
     e.ScanSettings.LookBackTimeA = 10;
     h.state.WorkingSide.AlarmMode = 0;
+    e.MessageLines[0] = QStringLiteral("HELLO") + QChar(u'\0');
     const RadioConfiguration expected = h.state.WorkingConfiguration;
     const SideRecord expectedSide = h.state.WorkingSide;
     h.state.WorkingConfiguration = read;
@@ -302,8 +304,9 @@ TEST_F(MainWindowSessions, ValuesChangedInTheFeatureEditorsReachTheRadio)
     h.action("MnuKey")->trigger();
     h.action("MnuScan")->trigger();
     h.action("MnuAlert")->trigger();
-    ASSERT_EQ(h.children(),
-              (QStringList{"frmCommChInfo", "FrmOptFeatures", "FrmDTMF", "FrmKey", "FrmScan", "FrmAlert"}));
+    h.action("mnuEmbeddedMsg")->trigger();
+    ASSERT_EQ(h.children(), (QStringList{"frmCommChInfo", "FrmOptFeatures", "FrmDTMF", "FrmKey", "FrmScan",
+                                         "FrmAlert", "FrmEmbMsg"}));
     Choose(h.child("FrmOptFeatures")->widget(), "Combo1(0)", QStringLiteral("7"));
     QLineEdit* memoryOne = Control<QLineEdit>(h.child("FrmDTMF")->widget(), "Text2(0)");
     memoryOne->setFocus();
@@ -311,6 +314,11 @@ TEST_F(MainWindowSessions, ValuesChangedInTheFeatureEditorsReachTheRadio)
     Choose(h.child("FrmKey")->widget(), "Combo1(9)", QStringLiteral("2.0"));
     Choose(h.child("FrmScan")->widget(), "Combo1(7)", QStringLiteral("1.0"));
     Choose(h.child("FrmAlert")->widget(), "Combo1(10)", GetLangText(h.state, 26030));
+    // Typed last, and the write starts with the cursor still in the line.
+    QLineEdit* message = Control<QLineEdit>(h.child("FrmEmbMsg")->widget(), "Text1(0)");
+    message->setFocus();
+    message->selectAll();
+    QTest::keyClicks(message, "HELLO");
     EXPECT_EQ(h.state.WorkingConfiguration, expected);
     EXPECT_EQ(h.state.WorkingSide, expectedSide);
 
@@ -494,6 +502,30 @@ TEST_F(MainWindowSessions, RadioInformationReadOpensTheInformationWindowWithoutP
     EXPECT_TRUE(h.prompter.numbers().isEmpty());
     const QByteArray area(reinterpret_cast<const char*>(h.state.InfoArea.data()), InfoAreaSize);
     EXPECT_EQ(area, test::PatternMemory().mid(RadioImageSize, InfoAreaSize));
+}
+
+TEST_F(MainWindowSessions, TheInformationWindowShowsWhatTheRadioHoldsAndTakesNoTyping)
+{
+    QByteArray memory = test::PatternMemory();
+    const auto put = [&](ImageLayout::InfoField field, const QByteArray& text) {
+        const QByteArray padded = text + QByteArray(static_cast<qsizetype>(field.size) - text.size(), ' ');
+        memory.replace(static_cast<qsizetype>(RadioImageSize + field.offset), padded.size(), padded);
+    };
+    put(ImageLayout::SerialNumber, "SN-20261210");
+    put(ImageLayout::DealerCode, "DEALER 7");
+    SimRadioProcess sim({QStringLiteral("--no-pacing")}, memory);
+    h.realEditors = true;
+    attach(sim);
+    h.clickNode("N7");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h.child(QStringLiteral("FrmRadioInfo")) != nullptr; }, 30000));
+    QWidget* window = h.child(QStringLiteral("FrmRadioInfo"))->widget();
+    QLineEdit* serial = Control<QLineEdit>(window, "Text1(1)");
+    EXPECT_EQ(serial->text(), "SN-20261210");
+    EXPECT_EQ(Control<QLineEdit>(window, "Text1(8)")->text(), "DEALER 7");
+    serial->setFocus();
+    QTest::keyClicks(serial, "typed");
+    EXPECT_EQ(serial->text(), "SN-20261210");
+    EXPECT_EQ(h.state.Details.SerialNumber.text(), "SN-20261210");
 }
 
 TEST_F(MainWindowSessions, ANewDocumentEndsARadioInformationReadStillRunning)
