@@ -12,7 +12,6 @@
 #include "link/windows/FrmSetComm.h"
 #include "ui/ChildWindows.h"
 
-#include <QApplication>
 #include <QMdiArea>
 
 namespace mk21 {
@@ -72,13 +71,10 @@ void MainSessions::ChoosePort()
 
 void MainSessions::commitEdits(int operationType)
 {
-    window_.SetSaveEditData();
-    if (operationType != ModSession::OperationWrite)
-        return;
-    // Every editor stores a field when the field loses the focus.
-    QWidget* focused = QApplication::focusWidget();
-    if (focused != nullptr && window_.mdiArea()->isAncestorOf(focused))
-        focused->clearFocus();
+    if (operationType == ModSession::OperationWrite)
+        window_.CommitOpenEditors();
+    else
+        window_.SetSaveEditData();
 }
 
 void MainSessions::EndSession()

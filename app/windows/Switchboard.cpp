@@ -8,17 +8,21 @@
 #include "channels/windows/frmCommChInfo.h"
 #include "features/AlertEditor.h"
 #include "features/DtmfEditor.h"
+#include "features/FmRadioEditor.h"
 #include "features/KeyEditor.h"
 #include "features/MessageEditor.h"
 #include "features/OptionalFeaturesEditor.h"
 #include "features/ScanEditor.h"
+#include "features/TestFrequencyEditor.h"
 #include "features/windows/FrmAlert.h"
 #include "features/windows/FrmDTMF.h"
 #include "features/windows/FrmEmbMsg.h"
 #include "features/windows/FrmKey.h"
 #include "features/windows/FrmOptFeatures.h"
+#include "features/windows/FrmRadio.h"
 #include "features/windows/FrmRadioInfo.h"
 #include "features/windows/FrmScan.h"
+#include "features/windows/FrmTestFre.h"
 #include "ui/ChildWindows.h"
 
 namespace mk21 {
@@ -31,9 +35,10 @@ std::span<const ChildWindowRow> Switchboard::rows()
         {frmCommChInfo::FormName, "N1", Texts::Main::NodeChannels, &M::mnuChannelInfo, &S::makeChannelTable},
         {OptFeatures::FormName, "N2", Texts::Main::NodeOptionalFeatures, &M::mnuOptFeature,
          &S::makeEditor<FrmOptFeatures>},
-        {"FrmRadio", "N3", 0, &M::MnuRadioFre},
+        // The FM radio and test frequencies open from the Edit menu only: the tree has no node.
+        {FmRadioEditor::FormName, "N3", 0, &M::MnuRadioFre, &S::makeEditor<FrmRadio>},
         {DtmfEditor::FormName, "N4", Texts::Main::NodeDtmf, &M::MnuDTMF, &S::makeDtmfWindow},
-        {"FrmTestFre", "N5", 0, &M::MnuTestFre},
+        {TestFrequencyEditor::FormName, "N5", 0, &M::MnuTestFre, &S::makeEditor<FrmTestFre>},
         {KeyEditor::FormName, "N8", Texts::Main::NodeKeys, &M::MnuKey, &S::makeEditor<FrmKey>},
         {ScanEditor::FormName, "N9", Texts::Main::NodeScan, &M::MnuScan, &S::makeScanWindow},
         {AlertEditor::FormName, "N10", Texts::Main::NodeAlert, &M::MnuAlert, &S::makeAlertWindow},

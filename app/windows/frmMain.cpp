@@ -18,9 +18,12 @@
 #include "channels/windows/ChannelWindows.h"
 #include "channels/windows/frmCommChInfo.h"
 #include "data/ModelBand.h"
+#include "features/windows/EditorWindow.h"
 #include "link/SerialLink.h"
+#include "ui/ChildWindows.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDockWidget>
@@ -145,6 +148,21 @@ void frmMain::SetSaveEditData()
         table->ValidateActiveEditor();
         table->SetEditDisable();
     }
+}
+
+void frmMain::CommitOpenEditors()
+{
+    SetSaveEditData();
+    // The editors store what is typed without the focus moving: a menu or a key takes none.
+    for (const QMdiSubWindow* child : mdiArea_->subWindowList()) {
+        auto* editor = qobject_cast<EditorWindow*>(child->widget());
+        if (editor != nullptr && ModFun::IsLoadedChild(editor))
+            editor->CommitPendingText();
+    }
+    // The channel edit window stores a field when the field loses the focus.
+    QWidget* focused = QApplication::focusWidget();
+    if (focused != nullptr && mdiArea_->isAncestorOf(focused))
+        focused->clearFocus();
 }
 
 void frmMain::SetMainTexts()

@@ -47,6 +47,8 @@ public:
     void CloseCurAllWindows();
     void ShowCHInfo(bool show);
     void SetSaveEditData();
+    // Every open editor stores the value being typed in it (before Write and Save).
+    void CommitOpenEditors();
     void SetMainTexts();
     void ShowMainTxt();
     void LoadTree();

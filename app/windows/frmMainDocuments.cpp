@@ -109,6 +109,7 @@ bool frmMain::SaveBeforeReplacing()
 
 bool frmMain::SaveDocument()
 {
+    CommitOpenEditors();
     // Without its side file the document is saved all the same; the user has been told.
     if (ModDocument::SaveDataFile(state_) == ModDocument::DocumentResult::Failure)
         return false;

@@ -45,8 +45,9 @@ public:
     void ShowLists(const QStringList& names);
     // Redraws the title, labels, captions and buttons in the current language.
     void ChangShowByLanguage();
-    // Stores the entry of a field the user is typing in that is stored only on leaving.
-    void CommitPendingText();
+    // Stores what the user is typing in a field stored only on leaving (Write, Save and closing
+    // the window ask for it).
+    virtual void CommitPendingText();
 
 signals:
     // A control's value was stored (a user's choice or one the window showed).

@@ -20,6 +20,7 @@
 #include "tests/link/SimRadioProcess.h"
 #include "tests/support/WhenModal.h"
 #include "ui/ChildWindows.h"
+#include "ui/FlexGrid.h"
 
 #include <QAction>
 #include <QApplication>
@@ -346,6 +347,45 @@ TEST_F(MainWindowSessions, ValuesChangedInTheFeatureEditorsReachTheRadio)
     const auto compared = static_cast<qsizetype>(ImageLayout::CapabilityByte);
     const QByteArray sent(reinterpret_cast<const char*>(h.state.RadioImage.data()), compared);
     EXPECT_EQ(sim.savedMemory().left(compared).toHex(), sent.toHex());
+}
+
+TEST_F(MainWindowSessions, ValuesTypedInTheGridsWithoutLeavingTheCellReachTheRadioAndTheFile)
+{
+    ModImage::PrefillImage(h.state, false);
+    ModImage::EncodeImage(h.state);
+    QByteArray memory(reinterpret_cast<const char*>(h.state.RadioImage.data()), RadioImageSize);
+    memory += test::PatternMemory().mid(RadioImageSize);
+    SimRadioProcess sim({QStringLiteral("--no-pacing")}, memory);
+    h.realEditors = true;
+    attach(sim);
+    h.action("MnuTestFre")->trigger();
+    h.action("MnuRadioFre")->trigger();
+    // A cell entered and typed in; neither Enter nor a click elsewhere follows.
+    auto typeInto = [&](const char* form, int row, int col, const char* text) {
+        QWidget* window = h.child(QLatin1String(form))->widget();
+        Control<FlexGrid>(window, "MSFlexGrid1")->setCursor(row, col);
+        QLineEdit* box = Control<QLineEdit>(window, "Text1");
+        ASSERT_TRUE(box->isVisible()) << form;
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    };
+    typeInto("FrmTestFre", 2, 2, "455.5");
+    run("mnuWriteToRadio");
+    // Item 2's TestFreqA: bytes 4..7 of its eight, the digits as written.
+    const qsizetype item2 = static_cast<qsizetype>(ImageLayout::TestFrequencies) + 8;
+    EXPECT_EQ(sim.savedMemory().mid(item2 + 4, 4).toHex(), "45550000");
+
+    typeInto("FrmRadio", 4, 1, "99.9");
+    const QString path = h.workFile("fm.dat");
+    h.dialogs->answers.append(path);
+    h.action("mnuFileSave")->trigger();
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    // FM memory 4: FmEmpty 0 (two bytes) and FmFreq, at 7686 + 10 * 3.
+    EXPECT_EQ(saved.readAll().mid(7686 + 30, 10), QByteArray("\0\0"
+                                                             "09990000",
+                                                             10));
 }
 
 TEST_F(MainWindowSessions, AReadShowsTheRadiosChannelsInTheChannelTable)
