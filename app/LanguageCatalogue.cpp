@@ -20,6 +20,8 @@ constexpr TextRange ranges[] = {
     {9080, 9090}, // what is wrong with a data file's content, file reasons the system has no words for,
                   // why a port cannot be opened
     {9091, 9095}, // a write verified by reading the radio back: its outcomes, progress title, preference
+    {9120, 9122}, // a cancelled write or read-back: what the radio holds
+    {9123, 9126}, // the protocol trace: not written, its menu items, its folder not opened
     // Menu
     {10000, 10006}, // File menu
     {10100, 10101}, // Model menu

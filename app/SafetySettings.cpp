@@ -1,12 +1,15 @@
 #include "app/SafetySettings.h"
 
+#include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace mk21 {
 
 namespace {
 
 const QString verifyKey = QStringLiteral("Safety/VerifyAfterWrite");
+const QString traceKey = QStringLiteral("Safety/TraceSessions");
 
 } // namespace
 
@@ -20,6 +23,24 @@ void SaveVerifyAfterWrite(const QString& applicationTitle, bool on)
 {
     QSettings store(applicationTitle, applicationTitle);
     store.setValue(verifyKey, on);
+}
+
+bool LoadTraceSessions(const QString& applicationTitle)
+{
+    const QSettings store(applicationTitle, applicationTitle);
+    return store.value(traceKey, false).toBool();
+}
+
+void SaveTraceSessions(const QString& applicationTitle, bool on)
+{
+    QSettings store(applicationTitle, applicationTitle);
+    store.setValue(traceKey, on);
+}
+
+QString TraceFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        .filePath(QStringLiteral("trace"));
 }
 
 } // namespace mk21

@@ -9,4 +9,10 @@ namespace mk21 {
 bool LoadVerifyAfterWrite(const QString& applicationTitle);
 void SaveVerifyAfterWrite(const QString& applicationTitle, bool on);
 
+// Whether every session writes a protocol trace: off unless the user turned it on (key
+// Safety/TraceSessions). The traces go to "trace" in the user's data location, one file each.
+bool LoadTraceSessions(const QString& applicationTitle);
+void SaveTraceSessions(const QString& applicationTitle, bool on);
+QString TraceFolder();
+
 } // namespace mk21
