@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "base/LanguageTexts.h"
 #include "base/texts/MainWindowTexts.h"
+#include "base/texts/MessageTexts.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -24,7 +25,8 @@ struct MenuRow {
     const char* literal = nullptr; // a text that is the same in every language
     const char* shortcut = nullptr;
     bool visible = true;
-    bool checked = false; // a check item, checked at load
+    bool checked = false;   // a check item, checked at load
+    bool checkable = false; // a check item its command checks at load
     bool separatorBefore = false;
 };
 
@@ -93,6 +95,12 @@ const MenuRow rows[] = {
      .text = Texts::Menu::ProgramPassword,
      .shortcut = "Ctrl+P",
      .separatorBefore = true},
+    {.item = &M::MnuTrace,
+     .name = "MnuTrace",
+     .text = Texts::Msg::TraceMenuItem,
+     .checkable = true,
+     .separatorBefore = true},
+    {.item = &M::MnuTraceFolder, .name = "MnuTraceFolder", .text = Texts::Msg::TraceFolderMenuItem},
     {.menu = &M::mnuSet, .name = "mnuSet", .text = Texts::Menu::Settings},
     {.item = &M::mnuComm, .name = "mnuComm", .text = Texts::Menu::SettingsPort},
     {.item = &M::mnuLanguage, .name = "mnuLanguage", .text = Texts::Menu::SettingsLanguage},
@@ -155,7 +163,7 @@ void MainMenus::build(QMainWindow& window)
         action->setObjectName(name);
         if (row.shortcut != nullptr)
             action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
-        action->setCheckable(row.checked);
+        action->setCheckable(row.checked || row.checkable);
         action->setChecked(row.checked);
         action->setVisible(row.visible);
         this->*row.item = action;

@@ -27,6 +27,9 @@ public:
     void ReadRadioInformation(); // ReadRMGDataFromRadio
     void EnterPassword();        // MnuProPassWord
     void ChoosePort();           // mnuComm
+    void SetTrace(bool on);      // MnuTrace: every session from now on writes a protocol trace
+    void OpenTraceFolder();      // MnuTraceFolder
+    bool traceOn() const;
 
     SerialLink& link() { return link_; }
     SessionEngine& engine() { return engine_; }
@@ -44,6 +47,7 @@ public:
 
 private:
     void commitEdits(int operationType);
+    void applyTrace();
     void showReadConfiguration();
 
     AppState& state_;

@@ -54,7 +54,8 @@ const NamedText menuTexts[] = {
     {"MnuCHHabits", 10808},      {"mnuView", 10500},          {"mnuTreeView", 10501},
     {"mnuViewToolbar", 10502},   {"mnuViewStatusBar", 10503}, {"mnuWindow", 10600},
     {"mnuWindowCascade", 10601}, {"mnuCloseAll", 10602},      {"mnuHelp", 10700},
-    {"mnuHelpTopic", 10701},     {"mnuHelpAbout", 10702},
+    {"mnuHelpTopic", 10701},     {"mnuHelpAbout", 10702},     {"MnuTrace", 9124},
+    {"MnuTraceFolder", 9125},
 };
 
 const NamedText toolTips[] = {
