@@ -21,6 +21,8 @@ constexpr TextRange ranges[] = {
                   // why a port cannot be opened
     {9091, 9095}, // a write verified by reading the radio back: its outcomes, progress title, preference
     {9100, 9103}, // backups of radio reads: not kept, the File menu item, the preference, folder not opened
+    {9120, 9122}, // a cancelled write or read-back: what the radio holds
+    {9123, 9126}, // the protocol trace: not written, its menu items, its folder not opened
     // Menu
     {10000, 10006}, // File menu
     {10100, 10101}, // Model menu

@@ -2,7 +2,9 @@
 
 #include "app/ReadBackups.h"
 
+#include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace mk21 {
 
@@ -10,6 +12,7 @@ namespace {
 
 const QString verifyKey = QStringLiteral("Safety/VerifyAfterWrite");
 const QString keepDaysKey = QStringLiteral("Safety/KeepBackupDays");
+const QString traceKey = QStringLiteral("Safety/TraceSessions");
 
 } // namespace
 
@@ -37,6 +40,24 @@ void SaveKeepBackupDays(const QString& applicationTitle, int days)
 {
     QSettings store(applicationTitle, applicationTitle);
     store.setValue(keepDaysKey, days);
+}
+
+bool LoadTraceSessions(const QString& applicationTitle)
+{
+    const QSettings store(applicationTitle, applicationTitle);
+    return store.value(traceKey, false).toBool();
+}
+
+void SaveTraceSessions(const QString& applicationTitle, bool on)
+{
+    QSettings store(applicationTitle, applicationTitle);
+    store.setValue(traceKey, on);
+}
+
+QString TraceFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        .filePath(QStringLiteral("trace"));
 }
 
 } // namespace mk21

@@ -14,4 +14,10 @@ void SaveVerifyAfterWrite(const QString& applicationTitle, bool on);
 int LoadKeepBackupDays(const QString& applicationTitle);
 void SaveKeepBackupDays(const QString& applicationTitle, int days);
 
+// Whether every session writes a protocol trace: off unless the user turned it on (key
+// Safety/TraceSessions). The traces go to "trace" in the user's data location, one file each.
+bool LoadTraceSessions(const QString& applicationTitle);
+void SaveTraceSessions(const QString& applicationTitle, bool on);
+QString TraceFolder();
+
 } // namespace mk21

@@ -81,6 +81,7 @@ bool SessionEngine::StartRead()
 {
     if (busy())
         return false;
+    cancelRequested_ = false;
     SessionState& s = state_.session;
     emit commitEditsRequested(OperationRead);
     s.OperationType = OperationRead;
@@ -106,6 +107,8 @@ bool SessionEngine::StartWrite()
 {
     if (busy())
         return false;
+    cancelRequested_ = false;
+    blocksSent_ = false;
     emit commitEditsRequested(OperationWrite);
     // The editors' commits may themselves be queued; the write starts after them.
     WaitSaveDataTimer.start();
@@ -141,6 +144,7 @@ bool SessionEngine::StartRadioInfoRead()
     if (busy())
         return false;
     SessionState& s = state_.session;
+    cancelRequested_ = false;
     emit radioInfoWindowCloseRequested();
     s.OperationType = OperationRadioInfo;
     if (!OpenPort()) {
@@ -149,6 +153,7 @@ bool SessionEngine::StartRadioInfoRead()
         return true;
     }
     ModImage::PrefillImage(state_, true);
+    startTrace();
     s.SendCount = 0;
     SendProgramRequest();
     return true;
@@ -158,6 +163,7 @@ bool SessionEngine::StartReadBack()
 {
     if (busy())
         return false;
+    cancelRequested_ = false;
     verifying_ = false;
     beginReadBack();
     return true;
@@ -210,12 +216,70 @@ void SessionEngine::finishVerify(bool readBack)
     emit sessionFinished(OperationWrite, false);
 }
 
+bool SessionEngine::Cancel()
+{
+    if (WaitSaveDataTimer.isActive()) {
+        // The write has not begun: the radio has been sent nothing.
+        WaitSaveDataTimer.stop();
+        askBeforeWrite_ = true;
+        finishCancelled(OperationWrite);
+        return true;
+    }
+    if (VerifyTimer.isActive()) {
+        VerifyTimer.stop();
+        verifying_ = true;
+        finishCancelled(OperationReadBack);
+        return true;
+    }
+    if (state_.session.OperationType == OperationIdle || operationState() == StateEnding)
+        return false;
+    if (!cancelRequested_)
+        traceNote(QStringLiteral("cancel asked"));
+    cancelRequested_ = true;
+    return true;
+}
+
+// Called wherever the session would move on (a reply taken, a timeout, a question answered): a
+// cancel asked for meanwhile ends it here, so no exchange is cut in half.
+bool SessionEngine::stopIfCancelled()
+{
+    if (!cancelRequested_ || operationState() == StateEnding)
+        return false;
+    cancelRequested_ = false;
+    cancelling_ = true;
+    WaitTimer.stop();
+    // "END" takes the radio out of programming mode; one that never entered it is left alone.
+    if (programAccepted_ && link_.isOpen())
+        SendEndRequest();
+    CloseOperation(false);
+    return true;
+}
+
+// The session is closed after a cancel: say what that left in the radio.
+void SessionEngine::finishCancelled(int operationType)
+{
+    if (operationType == OperationReadBack && std::exchange(verifying_, false)) {
+        ShowMsg(state_, Texts::Msg::VerifyCancelled, PromptIcon::Warning);
+        emit sessionCancelled(OperationWrite);
+        emit sessionFinished(OperationWrite, false);
+        return;
+    }
+    if (operationType == OperationWrite)
+        ShowMsg(state_, blocksSent_ ? Texts::Msg::WriteCancelled : Texts::Msg::WriteCancelledUntouched,
+                PromptIcon::Warning);
+    emit sessionCancelled(operationType);
+    emit sessionFinished(operationType, false);
+}
+
 // The progress window's loading: it reopens the port and sends the first request.
 void SessionEngine::beginExchange()
 {
+    if (stopIfCancelled())
+        return;
     SessionState& s = state_.session;
     progressShown_ = true;
     view_.sessionStarted(s.OperationType);
+    startTrace();
     if (!link_.isOpen() && !link_.open(device_)) {
         ShowMsg(state_, Texts::Msg::PortError, PromptIcon::Critical);
         CloseOperation(false);
@@ -223,6 +287,32 @@ void SessionEngine::beginExchange()
     }
     s.SendCount = 0;
     SendProgramRequest();
+}
+
+// A trace the user asked for that cannot be written is said once, and the session goes on.
+void SessionEngine::startTrace()
+{
+    trace_.reset();
+    if (!traceTarget_.enabled())
+        return;
+    SessionTrace::Opened opened =
+        SessionTrace::Open(traceTarget_, traceFileStarted_, state_.session.OperationType, device_);
+    if (!opened.trace) {
+        QuietWhileAsking quiet(state_.session);
+        const QString text = FillTextArgs(GetLangText(state_, Texts::Msg::TraceNotWritten), {opened.path});
+        ShowMsgText(state_, Texts::Msg::TraceNotWritten,
+                    opened.error.isEmpty() ? text : text + QStringLiteral(" (") + opened.error + u')',
+                    PromptIcon::Warning);
+        return;
+    }
+    traceFileStarted_ = !traceTarget_.file.isEmpty();
+    trace_ = std::move(opened.trace);
+}
+
+void SessionEngine::traceNote(const QString& text)
+{
+    if (trace_)
+        trace_->note(text);
 }
 
 // Why the port did not open: what to do about it in the user's language when the kind is known,
@@ -260,6 +350,8 @@ bool SessionEngine::OpenPort()
     confirmWrites_ = false;
     confirming_ = false;
     refusals_ = 0;
+    programAccepted_ = false;
+    blocksSent_ = false;
     const int lastBlock = static_cast<int>(std::lround(s.EndAddress / 16.0));
     s.BlockRetries = QList<Integer>(lastBlock + 1, BlockRetryCount);
 
@@ -288,6 +380,10 @@ void SessionEngine::send(const QByteArray& request, int replyLength)
     s.EchoSkip = ModComm::EchoSkipFor(s.EchoMode, static_cast<int>(request.size()));
     s.ReceiveThreshold = replyLength + s.EchoSkip;
     link_.setReceiveThreshold(s.ReceiveThreshold);
+    if (trace_) {
+        trace_->state(s.OperationType, s.ReadState, s.WriteState);
+        trace_->sent(request);
+    }
     WaitTimer.start();
     link_.write(request);
 }
@@ -346,6 +442,7 @@ void SessionEngine::SendWriteBlock()
     if (s.CurrentAddress < 0 || s.CurrentAddress + ModComm::BlockSize > RadioImageSize)
         return;
     updateProgress();
+    blocksSent_ = true;
     send(ModComm::WriteBlock(s.CurrentAddress, state_.RadioImage.data() + s.CurrentAddress),
          ModComm::AckReplyLength);
 }
@@ -362,6 +459,8 @@ void SessionEngine::sendConfirmRead()
 void SessionEngine::onConfirmBlock(const QByteArray& reply)
 {
     WaitTimer.stop();
+    if (stopIfCancelled())
+        return;
     SessionState& s = state_.session;
     const auto* data = reinterpret_cast<const Byte*>(reply.constData()) + s.EchoSkip + 4;
     const Byte* written = state_.RadioImage.data() + s.CurrentAddress;
@@ -405,6 +504,8 @@ void SessionEngine::OnReceived()
 {
     const QByteArray waiting = link_.readAll();
     SessionState& s = state_.session;
+    if (trace_ && !waiting.isEmpty())
+        trace_->received(waiting);
     if (!s.AwaitingReply)
         return;
     const QByteArray reply = waiting.left(s.ReceiveThreshold);
@@ -427,7 +528,10 @@ void SessionEngine::OnReceived()
         }
         Advance();
         break;
-    case ModComm::Reply::ProgramAccepted: Advance(); break;
+    case ModComm::Reply::ProgramAccepted:
+        programAccepted_ = true;
+        Advance();
+        break;
     case ModComm::Reply::Resend:
         WaitTimer.stop();
         onResend();
@@ -451,6 +555,8 @@ void SessionEngine::OnReceived()
 // ever: after three resends the write fails, and the radio is told "END".
 void SessionEngine::onResend()
 {
+    if (stopIfCancelled())
+        return;
     SessionState& s = state_.session;
     const bool writingBlocks = s.OperationType == OperationWrite && s.WriteState == StateWriteBlocks;
     if (writingBlocks && ++refusals_ > BlockResendLimit) {
@@ -534,6 +640,8 @@ void SessionEngine::checkCompatibility()
     }
     switch (result) {
     case ModVersion::CompatibilityResult::GoOn:
+        if (stopIfCancelled())
+            return;
         if (s.OperationType == OperationWrite) {
             s.WriteState = StateWriteBlocks;
             WriteNextBlock();
@@ -556,6 +664,8 @@ void SessionEngine::checkCompatibility()
 void SessionEngine::Advance()
 {
     WaitTimer.stop();
+    if (stopIfCancelled())
+        return;
     SessionState& s = state_.session;
     switch (s.OperationType) {
     case OperationRead:
@@ -612,6 +722,9 @@ void SessionEngine::Advance()
 void SessionEngine::OnReplyTimeout()
 {
     WaitTimer.stop();
+    traceNote(QStringLiteral("no reply within %1 ms").arg(WaitTimer.interval()));
+    if (stopIfCancelled())
+        return;
     SessionState& s = state_.session;
     const int op = s.OperationType;
     const int st = operationState();
@@ -674,8 +787,14 @@ void SessionEngine::ConnectionLost()
     s.AwaitingReply = false;
     s.SendCount = 0;
     s.PasswordRetries = 3;
-    if (ShowMsg(state_, Texts::Msg::NoAnswer, PromptIcon::Question, PromptButtons::OkCancel) ==
-        PromptAnswer::Ok) {
+    traceNote(QStringLiteral("asking the user: no answer (9008)"));
+    const PromptAnswer answer =
+        ShowMsg(state_, Texts::Msg::NoAnswer, PromptIcon::Question, PromptButtons::OkCancel);
+    traceNote(answer == PromptAnswer::Ok ? QStringLiteral("the user starts again")
+                                         : QStringLiteral("the user gives up"));
+    if (stopIfCancelled())
+        return;
+    if (answer == PromptAnswer::Ok) {
         if (!reopenAfterHangUp())
             return;
         // The operation starts again from its first state; the block counters keep their values.
@@ -692,8 +811,14 @@ void SessionEngine::AskRetry()
 {
     SessionState& s = state_.session;
     s.AwaitingReply = false;
-    if (ShowMsg(state_, Texts::Msg::NoAnswer, PromptIcon::Question, PromptButtons::RetryCancel) ==
-        PromptAnswer::Retry) {
+    traceNote(QStringLiteral("asking the user: no answer (9008)"));
+    const PromptAnswer answer =
+        ShowMsg(state_, Texts::Msg::NoAnswer, PromptIcon::Question, PromptButtons::RetryCancel);
+    traceNote(answer == PromptAnswer::Retry ? QStringLiteral("the user retries")
+                                            : QStringLiteral("the user gives up"));
+    if (stopIfCancelled())
+        return;
+    if (answer == PromptAnswer::Retry) {
         if (!reopenAfterHangUp())
             return;
         // Resume at the block that timed out: after the program request and the identity the
@@ -737,8 +862,16 @@ void SessionEngine::CloseOperation(bool success)
     const int op = s.OperationType;
     s.AwaitingReply = false;
     confirming_ = false;
+    cancelRequested_ = false;
     if (link_.isOpen())
         link_.close();
+    if (trace_) {
+        trace_->state(OperationIdle, StateIdle, StateIdle);
+        trace_->note(cancelling_ ? QStringLiteral("session cancelled, port closed")
+                     : success   ? QStringLiteral("session ended, port closed")
+                                 : QStringLiteral("session failed, port closed"));
+        trace_.reset();
+    }
     if (progressShown_) {
         progressShown_ = false;
         view_.sessionEnded(op, success);
@@ -755,6 +888,10 @@ void SessionEngine::CloseOperation(bool success)
     s.OperationType = OperationIdle;
     s.ReadState = StateIdle;
     s.WriteState = StateIdle;
+    if (std::exchange(cancelling_, false)) {
+        finishCancelled(op);
+        return;
+    }
     if (op == OperationReadBack && verifying_) {
         finishVerify(success);
         return;

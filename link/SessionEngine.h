@@ -1,11 +1,14 @@
 #pragma once
 
+#include "link/SessionTrace.h"
 #include "link/VersionTables.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QTimer>
+
+#include <memory>
 
 namespace mk21 {
 
@@ -62,8 +65,16 @@ public:
     // follows the comparison. Off unless the caller turns it on.
     void setVerifyAfterWrite(bool on) { verifyAfterWrite_ = on; }
     bool verifyAfterWrite() const { return verifyAfterWrite_; }
+    // Sessions from now on write their protocol trace there (off when the target is empty).
+    void setTraceTarget(const TraceTarget& target) { traceTarget_ = target; }
     // True from a start command until the session and its follow-up timers are done.
     bool busy() const;
+    // Stops the session under way at the next block boundary: the exchange out is let finish (or
+    // time out), then "END" goes to a radio in programming mode and the port is closed; a read
+    // leaves the configuration alone. False when nothing can be stopped any more: no session, only
+    // the acknowledge of "END" awaited, or a complete read being decoded.
+    bool Cancel();
+    bool cancelRequested() const { return cancelRequested_; }
 
     bool OpenPort();
     void Advance();
@@ -109,6 +120,9 @@ signals:
     void radioDetailsRead();
     // Another release was started for the radio's firmware: this program ends now.
     void programEndRequested();
+    // The session was stopped by Cancel; sessionFinished(operationType, false) follows (for a
+    // write's read-back: OperationWrite).
+    void sessionCancelled(int operationType);
 
 private:
     void onWaitSaveDataTimer();
@@ -117,6 +131,10 @@ private:
     void beginReadBack();
     void finishVerify(bool readBack);
     void beginExchange();
+    void startTrace();
+    void traceNote(const QString& text);
+    bool stopIfCancelled();
+    void finishCancelled(int operationType);
     void send(const QByteArray& request, int replyLength);
     void updateProgress();
     void showProgress(int percent);
@@ -147,6 +165,13 @@ private:
     bool verifyAfterWrite_ = false;
     bool verifying_ = false;     // the read-back under way checks the write just ended
     bool askBeforeWrite_ = true; // false for a write again the user has just asked for
+    bool cancelRequested_ = false;
+    bool cancelling_ = false;      // the session is being closed by a cancel
+    bool programAccepted_ = false; // the radio has entered programming mode in this session
+    bool blocksSent_ = false;      // a write has sent the radio at least one block
+    TraceTarget traceTarget_;
+    bool traceFileStarted_ = false; // a trace file named by the caller is added to after its first session
+    std::unique_ptr<SessionTrace> trace_;
 };
 
 } // namespace mk21

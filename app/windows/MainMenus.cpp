@@ -4,6 +4,7 @@
 #include "base/LanguageTexts.h"
 #include "base/texts/BackupTexts.h"
 #include "base/texts/MainWindowTexts.h"
+#include "base/texts/MessageTexts.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -25,7 +26,8 @@ struct MenuRow {
     const char* literal = nullptr; // a text that is the same in every language
     const char* shortcut = nullptr;
     bool visible = true;
-    bool checked = false; // a check item, checked at load
+    bool checked = false;   // a check item, checked at load
+    bool checkable = false; // a check item its command checks at load
     bool separatorBefore = false;
 };
 
@@ -95,6 +97,12 @@ const MenuRow rows[] = {
      .text = Texts::Menu::ProgramPassword,
      .shortcut = "Ctrl+P",
      .separatorBefore = true},
+    {.item = &M::MnuTrace,
+     .name = "MnuTrace",
+     .text = Texts::Msg::TraceMenuItem,
+     .checkable = true,
+     .separatorBefore = true},
+    {.item = &M::MnuTraceFolder, .name = "MnuTraceFolder", .text = Texts::Msg::TraceFolderMenuItem},
     {.menu = &M::mnuSet, .name = "mnuSet", .text = Texts::Menu::Settings},
     {.item = &M::mnuComm, .name = "mnuComm", .text = Texts::Menu::SettingsPort},
     {.item = &M::mnuLanguage, .name = "mnuLanguage", .text = Texts::Menu::SettingsLanguage},
@@ -157,7 +165,7 @@ void MainMenus::build(QMainWindow& window)
         action->setObjectName(name);
         if (row.shortcut != nullptr)
             action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
-        action->setCheckable(row.checked);
+        action->setCheckable(row.checked || row.checkable);
         action->setChecked(row.checked);
         action->setVisible(row.visible);
         this->*row.item = action;

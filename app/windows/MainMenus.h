@@ -55,6 +55,8 @@ public:
     QAction* mnuReadFromRadio = nullptr;
     QAction* mnuWriteToRadio = nullptr;
     QAction* MnuProPassWord = nullptr;
+    QAction* MnuTrace = nullptr;
+    QAction* MnuTraceFolder = nullptr;
     QMenu* mnuSet = nullptr;
     QAction* mnuComm = nullptr;
     QAction* mnuLanguage = nullptr;

@@ -6,13 +6,19 @@
 #include "app/SafetySettings.h"
 #include "app/windows/Switchboard.h"
 #include "app/windows/frmMain.h"
+#include "base/LanguageTexts.h"
+#include "base/texts/MessageTexts.h"
 #include "channels/windows/frmCommChInfo.h"
 #include "link/windows/FrmPassWord.h"
 #include "link/windows/FrmProgress.h"
 #include "link/windows/FrmSetComm.h"
 #include "ui/ChildWindows.h"
 
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QMdiArea>
+#include <QUrl>
 
 namespace mk21 {
 
@@ -42,18 +48,45 @@ MainSessions::~MainSessions()
 
 void MainSessions::ReadFromRadio()
 {
+    applyTrace();
     engine_.StartRead();
 }
 
 void MainSessions::WriteToRadio()
 {
+    applyTrace();
     engine_.setVerifyAfterWrite(LoadVerifyAfterWrite(state_.settings.ApplicationTitle));
     engine_.StartWrite();
 }
 
 void MainSessions::ReadRadioInformation()
 {
+    applyTrace();
     engine_.StartRadioInfoRead();
+}
+
+bool MainSessions::traceOn() const
+{
+    return LoadTraceSessions(state_.settings.ApplicationTitle);
+}
+
+void MainSessions::SetTrace(bool on)
+{
+    SaveTraceSessions(state_.settings.ApplicationTitle, on);
+}
+
+void MainSessions::applyTrace()
+{
+    if (engine_.busy())
+        return; // the session under way keeps its trace
+    engine_.setTraceTarget(traceOn() ? TraceTarget{TraceFolder(), {}} : TraceTarget{});
+}
+
+void MainSessions::OpenTraceFolder()
+{
+    const QString folder = TraceFolder();
+    if (!QDir().mkpath(folder) || !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        ShowMsgWith(state_, Texts::Msg::FolderNotOpened, {folder}, PromptIcon::Warning);
 }
 
 void MainSessions::EnterPassword()
@@ -95,6 +128,7 @@ void MainSessions::sessionStarted(int operationType)
 {
     delete progress_;
     progress_ = new FrmProgress(state_, operationType, &window_);
+    connect(progress_, &FrmProgress::cancelRequested, &engine_, &SessionEngine::Cancel);
     progress_->show();
 }
 

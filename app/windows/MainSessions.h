@@ -28,6 +28,9 @@ public:
     void ReadRadioInformation(); // ReadRMGDataFromRadio
     void EnterPassword();        // MnuProPassWord
     void ChoosePort();           // mnuComm
+    void SetTrace(bool on);      // MnuTrace: every session from now on writes a protocol trace
+    void OpenTraceFolder();      // MnuTraceFolder
+    bool traceOn() const;
 
     // Where every image read is kept (the user's data location unless a test points elsewhere).
     const QString& backupFolder() const { return backupFolder_; }
@@ -49,6 +52,7 @@ public:
 
 private:
     void commitEdits(int operationType);
+    void applyTrace();
     void showReadConfiguration();
 
     AppState& state_;

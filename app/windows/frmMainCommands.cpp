@@ -2,6 +2,7 @@
 #include "app/windows/frmMain.h"
 
 #include "app/AppState.h"
+#include "app/SafetySettings.h"
 #include "app/windows/FrmHabits.h"
 #include "app/windows/FrmSetLanguage.h"
 #include "app/windows/MainSessions.h"
@@ -53,6 +54,9 @@ void frmMain::connectCommands()
     connect(m.mnuReadFromRadio, &QAction::triggered, this, &frmMain::mnuReadFromRadio_Click);
     connect(m.mnuWriteToRadio, &QAction::triggered, this, &frmMain::mnuWriteToRadio_Click);
     connect(m.MnuProPassWord, &QAction::triggered, this, &frmMain::MnuProPassWord_Click);
+    m.MnuTrace->setChecked(LoadTraceSessions(state_.settings.ApplicationTitle));
+    connect(m.MnuTrace, &QAction::toggled, this, [this](bool on) { sessions_->SetTrace(on); });
+    connect(m.MnuTraceFolder, &QAction::triggered, this, [this] { sessions_->OpenTraceFolder(); });
     connect(m.mnuComm, &QAction::triggered, this, &frmMain::mnuComm_Click);
     connect(m.mnuLanguage, &QAction::triggered, this, &frmMain::mnuLanguage_Click);
     connect(m.MnuInit, &QAction::triggered, this, &frmMain::MnuInit_Click);

@@ -67,7 +67,14 @@
     X(WriteDiffers, 9092)                                                                                    \
     X(WriteNotVerified, 9093)                                                                                \
     X(VerifyingTitle, 9094)                                                                                  \
-    X(VerifyAfterWriteOption, 9095)
+    X(VerifyAfterWriteOption, 9095)                                                                          \
+    X(WriteCancelled, 9120)                                                                                  \
+    X(WriteCancelledUntouched, 9121)                                                                         \
+    X(VerifyCancelled, 9122)                                                                                 \
+    X(TraceNotWritten, 9123)                                                                                 \
+    X(TraceMenuItem, 9124)                                                                                   \
+    X(TraceFolderMenuItem, 9125)                                                                             \
+    X(FolderNotOpened, 9126)
 
 namespace mk21::Texts::Msg {
 MK21_SECTION_TEXTS("Msg", MK21_MSG_TEXTS)

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace mk21 {
@@ -39,6 +40,10 @@ FrmProgress::FrmProgress(AppState& state, int operationType, QWidget* parent) : 
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
+    CommandCancel = new QPushButton(this);
+    CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
+    CommandCancel->setAutoDefault(false);
+    connect(CommandCancel, &QPushButton::clicked, this, &FrmProgress::requestCancel);
 
     auto* labels = new QHBoxLayout;
     labels->setSpacing(Twips::ToPixelsX(LabelGapTwips, *this));
@@ -49,10 +54,15 @@ FrmProgress::FrmProgress(AppState& state, int operationType, QWidget* parent) : 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(labels);
     layout->addWidget(ProgressBar1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandCancel);
+    layout->addLayout(buttons);
     setMinimumWidth(Twips::ToPixelsX(5000, *this));
 
     setWindowTitle(GetLangText(state, ModSession::ProgressTitle(operationType)));
     Label1->setText(GetLangText(state, Texts::Msg::ProgressLabel));
+    CommandCancel->setText(GetLangText(state, Texts::Msg::Cancel));
     SetProgressValue(0);
 }
 
@@ -70,7 +80,16 @@ void FrmProgress::Finish()
 
 void FrmProgress::reject()
 {
-    // Escape does not end a session.
+    // Escape is Cancel: it asks the session to stop, it does not close the window.
+    requestCancel();
+}
+
+void FrmProgress::requestCancel()
+{
+    if (!CommandCancel->isEnabled())
+        return;
+    CommandCancel->setEnabled(false);
+    emit cancelRequested();
 }
 
 void FrmProgress::closeEvent(QCloseEvent* event)

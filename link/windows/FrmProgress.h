@@ -4,13 +4,14 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace mk21 {
 
 class AppState;
 
 // The progress window of a read, a write or a write's read-back: modal while the session runs, closed by the
-// session only; the user cannot close it.
+// session only. Cancel (or Esc) asks the session to stop; the window stays until it has.
 class FrmProgress final : public QDialog {
     Q_OBJECT
 public:
@@ -23,6 +24,10 @@ public:
 
     void reject() override;
 
+signals:
+    // Once per window: the user wants the session stopped.
+    void cancelRequested();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -30,7 +35,10 @@ private:
     QProgressBar* ProgressBar1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
+    QPushButton* CommandCancel = nullptr;
     bool finished_ = false;
+
+    void requestCancel();
 };
 
 } // namespace mk21

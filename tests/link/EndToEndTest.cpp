@@ -10,10 +10,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QtCore/qtestsupport_core.h>
 
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <random>
+
+#include <signal.h>
 
 namespace mk21 {
 namespace {
@@ -457,6 +461,61 @@ TEST_F(CtlRadio, AWriteIsVerifiedUnlessToldNot)
     }
     EXPECT_EQ(
         ctl({"write", "--device", "/dev/null", "-i", path("v.dat"), "--verify", "--no-verify"}).exitCode, 2);
+}
+
+// Ctrl+C in the middle of a paced read, at a block chosen with a fixed seed: the radio is told END,
+// the tool ends with 130 and leaves no file behind; the trace asked for tells it.
+TEST_F(CtlRadio, SigintStopsAReadAtTheNextBlockAndSavesNothing)
+{
+    std::mt19937 rng(2114);
+    const int block = 8 + static_cast<int>(rng() % 160);
+    SCOPED_TRACE(testing::Message() << "block " << block);
+    SimRadioProcess sim({QStringLiteral("--verbose")}, test::PatternMemory());
+    ASSERT_TRUE(sim.started());
+    QTemporaryDir traceDir;
+    const QString trace = traceDir.filePath(QStringLiteral("t.log"));
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    p.start(test::StagedProgram("mk21ctl"), {"read", "--device", sim.device(), "-o", path("i.dat"), "--image",
+                                             path("i.img"), "--yes", "--trace", trace});
+    ASSERT_TRUE(p.waitForStarted(5000));
+    const QString request = QStringLiteral("read 0x%1 len 16").arg(block * 16, 4, 16, QChar(u'0')).toUpper();
+    QElapsedTimer waited;
+    waited.start();
+    while (!sim.log().toUpper().contains(request) && waited.elapsed() < 30000 &&
+           p.state() == QProcess::Running)
+        QTest::qWait(5);
+    ASSERT_EQ(p.state(), QProcess::Running) << sim.log().toStdString();
+    ::kill(static_cast<pid_t>(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(10000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 130);
+    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("Cancelled.")));
+    EXPECT_FALSE(QFile::exists(path("i.dat")));
+    EXPECT_FALSE(QFile::exists(path("i.NVD")));
+    EXPECT_FALSE(QFile::exists(path("i.img")));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{});
+    // The read stopped within a few blocks of the signal, and the radio was let out of programming.
+    // The simulator's account comes through its pipe a little later.
+    const auto endLogged = [&] {
+        const QString upper = sim.log().toUpper();
+        return upper.mid(upper.indexOf(request)).contains(QStringLiteral("END"));
+    };
+    EXPECT_TRUE(QTest::qWaitFor(endLogged, 3000));
+    const QString log = sim.log().toUpper();
+    const qsizetype at = log.indexOf(request);
+    const QString after = log.mid(at);
+    EXPECT_TRUE(after.contains(QStringLiteral("END"))) << after.toStdString();
+    EXPECT_LE(after.count(QStringLiteral("LEN 16")), 4) << after.toStdString();
+    QFile traceFile(trace);
+    ASSERT_TRUE(traceFile.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(traceFile.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_TRUE(
+        lines.front().startsWith(QStringLiteral("MK-21 CPS protocol trace: read on ") + sim.device()));
+    EXPECT_TRUE(lines.filter(QStringLiteral("cancel asked")).size() == 1);
+    EXPECT_TRUE(lines[lines.size() - 3].endsWith(QStringLiteral("TX    45 4E 44")));
+    EXPECT_TRUE(lines.back().endsWith(QStringLiteral("session cancelled, port closed")));
 }
 
 TEST_F(CtlRadio, UsageErrors)

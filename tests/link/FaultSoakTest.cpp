@@ -1,6 +1,7 @@
 // Seeded fault soak against mk21sim: many reads, writes and information reads, each with random
-// faults. A session the retries can carry through must leave an identical image; every other one
-// must end with its message, the port closed and the working configuration as it was.
+// faults, some cancelled at a random request. A session the retries can carry through must leave an
+// identical image; every other one must end with its message, the port closed and the working
+// configuration as it was; a cancelled one stops after the exchange out, with at most "END".
 // MK21_SOAK_RUNS (default 36) and MK21_SOAK_SEED choose the runs.
 #include "tests/link/SimRadioProcess.h"
 #include "tests/link/SimSession.h"
@@ -33,18 +34,20 @@ struct SoakPlan {
     bool hopeless = false; // silent radio or hang-up
     int baud = 0;          // 0: unpaced
     quint64 simSeed = 0;
-    char twist = 0; // varies the radio's memory from run to run
+    char twist = 0;          // varies the radio's memory from run to run
+    int cancelAtRequest = 0; // Cancel while this request (counted from 1) is out; 0: none
 
     QString describe() const
     {
         static const char* const names[] = {"", "read", "write", "info"};
-        return QStringLiteral("%1 echo=%2 baud=%3 seed=%4 twist=%5 faults=%6")
+        return QStringLiteral("%1 echo=%2 baud=%3 seed=%4 twist=%5 cancel=%7 faults=%6")
             .arg(QLatin1String(names[operation]))
             .arg(echo ? 1 : 0)
             .arg(baud)
             .arg(simSeed)
             .arg(static_cast<int>(static_cast<unsigned char>(twist)))
-            .arg(faults.join(u','));
+            .arg(faults.join(u','))
+            .arg(cancelAtRequest);
     }
 };
 
@@ -54,7 +57,7 @@ int EnvInt(const char* name, int fallback)
     return text != nullptr && std::atoi(text) > 0 ? std::atoi(text) : fallback;
 }
 
-SoakPlan PlanRun(std::mt19937_64& rng)
+SoakPlan PlanFaults(std::mt19937_64& rng)
 {
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     SoakPlan plan;
@@ -99,6 +102,51 @@ SoakPlan PlanRun(std::mt19937_64& rng)
     return plan;
 }
 
+SoakPlan PlanRun(std::mt19937_64& rng)
+{
+    SoakPlan plan = PlanFaults(rng);
+    if (std::uniform_real_distribution<double>(0.0, 1.0)(rng) < 0.2) {
+        // Anywhere from the first program request to the last blocks.
+        const int requests = plan.operation == OperationRadioInfo ? 34 : 182;
+        plan.cancelAtRequest = 1 + static_cast<int>(rng() % requests);
+    }
+    return plan;
+}
+
+// A cancelled session: stopped after the exchange that was out, with nothing but "END" after it.
+std::optional<QString> CheckCancelled(const SoakPlan& plan, const test::SimSession& s, int cancels,
+                                      const RadioConfiguration& before, const QString& prompts)
+{
+    const QList<int> shown = s.prompter.numbers();
+    if (s.finished != 1 || cancels != 1 || s.success)
+        return QStringLiteral("%1 ends, %2 cancels reported, success %3")
+                   .arg(s.finished)
+                   .arg(cancels)
+                   .arg(s.success ? 1 : 0) +
+               prompts;
+    if (s.portOpenAtFinish || s.link.isOpen() || s.state.session.OperationType != OperationIdle)
+        return QStringLiteral("the port was left open or the engine is not idle") + prompts;
+    if (shown.contains(9009) || shown.contains(9010))
+        return QStringLiteral("a completion message after a cancel") + prompts;
+    const bool told = shown.contains(9120) || shown.contains(9121);
+    if (told != (plan.operation == OperationWrite))
+        return QStringLiteral("what the radio holds was not said, or said of a read") + prompts;
+    if (s.state.WorkingConfiguration != before || s.engine.ReadOKTimer.isActive() || s.detailsRead != 0)
+        return QStringLiteral("the working configuration or details were touched") + prompts;
+    if (plan.operation != OperationRadioInfo &&
+        s.view.ended != QList<QPair<int, bool>>{{plan.operation, false}})
+        return QStringLiteral("the progress did not end as a failure") + prompts;
+    QList<QByteArray> after;
+    int written = 0;
+    for (const test::LinkTap::Event& e : s.link.events()) {
+        if (e.kind == test::LinkTap::Kind::Write && ++written > plan.cancelAtRequest)
+            after.append(e.bytes);
+    }
+    if (!(after.isEmpty() || after == QList<QByteArray>{"END"}))
+        return QStringLiteral("%1 request(s) after the cancel, not just END").arg(after.size()) + prompts;
+    return std::nullopt;
+}
+
 QByteArray RadioMemory(const SoakPlan& plan)
 {
     QByteArray memory = test::PatternMemory();
@@ -136,6 +184,16 @@ std::optional<QString> RunPlan(const SoakPlan& plan, bool& recovered)
     for (int i = 0; i < RetryAnswers; ++i)
         s.prompter.script(info ? PromptAnswer::Retry : PromptAnswer::Ok);
     s.prompter.script(PromptAnswer::Cancel);
+    int cancels = 0;
+    bool cancelTaken = false;
+    int requests = 0;
+    if (plan.cancelAtRequest > 0) {
+        s.link.onWrite = [&](const QByteArray&) {
+            if (++requests == plan.cancelAtRequest)
+                cancelTaken = s.engine.Cancel();
+        };
+    }
+    QObject::connect(&s.engine, &SessionEngine::sessionCancelled, &s.engine, [&cancels](int) { ++cancels; });
     const test::SimSession::Command command = plan.operation == OperationRead ? &SessionEngine::StartRead
                                               : plan.operation == OperationWrite
                                                   ? &SessionEngine::StartWrite
@@ -150,6 +208,10 @@ std::optional<QString> RunPlan(const SoakPlan& plan, bool& recovered)
             text += QLatin1Char(' ') + QString::number(n);
         return text;
     }());
+    if (cancelTaken)
+        return CheckCancelled(plan, s, cancels, before, prompts);
+    if (cancels != 0)
+        return QStringLiteral("a cancel was reported that the engine refused") + prompts;
     if (s.finished != 1)
         return QStringLiteral("%1 session ends reported").arg(s.finished) + prompts;
     if (s.portOpenAtFinish || s.link.isOpen())
@@ -201,10 +263,12 @@ TEST(FaultSoak, EverySessionRecoversIdenticallyOrFailsCleanly)
     int recovered = 0;
     int failed = 0;
     int gaveUp = 0; // failed although only the retry limit stopped it
+    int cancelled = 0;
     int violations = 0;
     for (int run = 0; run < runs; ++run) {
         const SoakPlan plan = PlanRun(rng);
         bool ok = false;
+        cancelled += plan.cancelAtRequest > 0 ? 1 : 0;
         if (const std::optional<QString> problem = RunPlan(plan, ok)) {
             ++violations;
             ADD_FAILURE() << "run " << run << " [" << plan.describe().toStdString()
@@ -217,7 +281,7 @@ TEST(FaultSoak, EverySessionRecoversIdenticallyOrFailsCleanly)
     std::cout << "fault soak: " << runs << " runs, " << recovered << " recovered identical, " << failed
               << " failed cleanly, " << violations << " violations" << std::endl;
     std::cout << "    of the failures " << failed - gaveUp << " with a silent or hung-up radio, " << gaveUp
-              << " after " << RetryAnswers << " retries" << std::endl;
+              << " after " << RetryAnswers << " retries; " << cancelled << " runs with a cancel" << std::endl;
     EXPECT_EQ(violations, 0);
     EXPECT_GT(recovered, 0);
     EXPECT_GT(failed, 0);

@@ -20,7 +20,10 @@ void LinkTap::clearBuffers()
 bool LinkTap::write(const QByteArray& bytes)
 {
     events_.append({Kind::Write, now(), bytes});
-    return inner_.write(bytes);
+    const bool written = inner_.write(bytes);
+    if (onWrite)
+        onWrite(bytes);
+    return written;
 }
 
 QByteArray LinkTap::readAll()

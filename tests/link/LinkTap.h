@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QList>
 
+#include <functional>
+
 namespace mk21::test {
 
 // A SerialLink that hands everything to another one and keeps a timed log of what crossed it:
@@ -30,6 +32,8 @@ public:
     void setReceiveThreshold(int bytes) override { inner_.setReceiveThreshold(bytes); }
 
     const QList<Event>& events() const { return events_; }
+    // Runs after each request has been handed on.
+    std::function<void(const QByteArray&)> onWrite;
     qint64 now() const { return clock_.nsecsElapsed(); }
 
 private:

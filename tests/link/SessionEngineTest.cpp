@@ -6,10 +6,16 @@
 #include "tests/link/ToolState.h"
 #include "tests/support/RecordingPrompter.h"
 
+#include <QDir>
+#include <QFile>
 #include <QMap>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtCore/qtestsupport_core.h>
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace mk21 {
 namespace {
@@ -1063,6 +1069,209 @@ TEST_F(Session, NoSecondSessionWhileOneRuns)
     EXPECT_EQ(finished, 1);
     EXPECT_TRUE(engine.StartRadioInfoRead());
     ASSERT_TRUE(waitFinished(2));
+}
+
+// ---- cancel ---------------------------------------------------------------------------------------
+
+enum class CancelAt { Block, Identity, FirstProgram, ReadBackBlock };
+
+struct CancelCase {
+    const char* name;
+    int operation;
+    CancelAt at;
+    QList<int> prompts; // what the user sees
+    bool endSent;       // the radio was in programming mode
+    int finishedAs;     // the operation sessionFinished reports
+};
+
+void PrintTo(const CancelCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class SessionCancel : public Session, public testing::WithParamInterface<CancelCase> {};
+
+// The cancel comes while the request of a chosen moment is out (a block picked at random with a
+// fixed seed); the session must stop after that exchange and nowhere else.
+TEST_P(SessionCancel, StopsAtTheNextBoundaryWithEndAndThePortClosed)
+{
+    const CancelCase& c = GetParam();
+    std::mt19937 rng(1409);
+    const int block = static_cast<int>(rng() % 177);
+    SCOPED_TRACE(testing::Message() << "block " << block);
+    const bool write = c.operation == OperationWrite;
+    QString trigger;
+    switch (c.at) {
+    case CancelAt::Block:
+    case CancelAt::ReadBackBlock:
+        trigger = addressKind(write && c.at == CancelAt::Block ? 'W' : 'R', block * 16);
+        break;
+    case CancelAt::Identity: trigger = QStringLiteral("ID"); break;
+    case CancelAt::FirstProgram: trigger = QStringLiteral("PROGRAM"); break;
+    }
+    radio.silent = c.at == CancelAt::FirstProgram;
+    qsizetype cancelledAt = -1;
+    int cancels = 0;
+    QObject::connect(&engine, &SessionEngine::sessionCancelled, &engine, [&](int op) {
+        ++cancels;
+        EXPECT_EQ(op, c.finishedAs);
+    });
+    const QByteArray before = radio.memory;
+    const RadioConfiguration configuration = state.WorkingConfiguration;
+    radio.tamper = [&](const QByteArray& request, const QByteArray& reply) {
+        const bool readingBack = c.at != CancelAt::ReadBackBlock || link.sent.count("END") == 1;
+        if (cancelledAt < 0 && readingBack && kindOf(request) == trigger) {
+            cancelledAt = link.sent.size() - 1;
+            EXPECT_TRUE(engine.Cancel());
+        }
+        return reply;
+    };
+    engine.setVerifyAfterWrite(c.at == CancelAt::ReadBackBlock);
+    ASSERT_TRUE(write ? engine.StartWrite() : engine.StartRead());
+    ASSERT_TRUE(waitFinished());
+    QTest::qWait(ReadOKTimerInterval + 50);
+
+    ASSERT_GE(cancelledAt, 0);
+    EXPECT_EQ(kindsAfter(cancelledAt + 1), c.endSent ? QStringList{QStringLiteral("END")} : QStringList{});
+    EXPECT_TRUE(link.sentWhileOpen.back());
+    EXPECT_FALSE(portOpenAtFinish);
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(finishedOp, c.finishedAs);
+    EXPECT_FALSE(success);
+    EXPECT_EQ(cancels, 1);
+    EXPECT_EQ(prompter.numbers(), c.prompts);
+    EXPECT_EQ(state.WorkingConfiguration, configuration);
+    EXPECT_EQ(configurationsRead, 0);
+    EXPECT_FALSE(engine.busy());
+    EXPECT_FALSE(engine.cancelRequested());
+    if (write && c.at == CancelAt::Block) {
+        // The blocks up to the one out when the user cancelled are in the radio, no later one.
+        EXPECT_EQ(radio.writesStored, block + 1);
+        EXPECT_EQ(radio.memory.mid((block + 1) * 16, 2816 - (block + 1) * 16),
+                  before.mid((block + 1) * 16, 2816 - (block + 1) * 16));
+    }
+    // A later session starts afresh.
+    radio.silent = false;
+    radio.tamper = nullptr;
+    prompter.clear();
+    ASSERT_TRUE(engine.StartRead());
+    ASSERT_TRUE(waitFinished(2));
+    EXPECT_TRUE(success);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moments, SessionCancel,
+    testing::Values(
+        CancelCase{"ReadAtABlock", OperationRead, CancelAt::Block, {9004}, true, OperationRead},
+        CancelCase{"WriteAtABlock", OperationWrite, CancelAt::Block, {9005, 9120}, true, OperationWrite},
+        CancelCase{
+            "WriteBeforeAnyBlock", OperationWrite, CancelAt::Identity, {9005, 9121}, true, OperationWrite},
+        CancelCase{"RadioNeverInProgrammingMode",
+                   OperationRead,
+                   CancelAt::FirstProgram,
+                   {9004},
+                   false,
+                   OperationRead},
+        CancelCase{
+            "WritesReadBack", OperationWrite, CancelAt::ReadBackBlock, {9005, 9122}, true, OperationWrite}),
+    [](const testing::TestParamInfo<CancelCase>& info) { return std::string(info.param.name); });
+
+TEST_F(Session, NothingToCancelWhenIdleOrWhenOnlyEndsAcknowledgeIsAwaited)
+{
+    EXPECT_FALSE(engine.Cancel());
+    radio.tamper = [&](const QByteArray& request, const QByteArray& reply) {
+        if (request == "END") {
+            EXPECT_FALSE(engine.Cancel());
+        }
+        return reply;
+    };
+    ASSERT_TRUE(engine.StartWrite());
+    ASSERT_TRUE(waitFinished());
+    EXPECT_TRUE(success);
+    EXPECT_EQ(prompter.numbers(), (QList<int>{9005, 9010}));
+}
+
+// ---- protocol trace -------------------------------------------------------------------------------
+
+QStringList TraceLines(const QString& folder, QStringList* names = nullptr)
+{
+    const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name);
+    if (names != nullptr)
+        *names = files;
+    QStringList lines;
+    for (const QString& name : files) {
+        QFile f(QDir(folder).filePath(name));
+        if (f.open(QIODevice::ReadOnly))
+            lines += QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    }
+    return lines;
+}
+
+// The radio stops answering at block 0x0300; the user gives up. Whoever reads the trace must see
+// the requests that went unanswered, the timeouts, the question and the END.
+TEST_F(Session, TraceOfAFailedSessionHoldsTheFramesOfTheFailure)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("trace"));
+    engine.setTraceTarget({folder, {}});
+    radio.tamper = [](const QByteArray& request, const QByteArray& reply) {
+        return kindOf(request) == QStringLiteral("R0300") ? QByteArray() : reply;
+    };
+    prompter.script(PromptAnswer::Ok);     // 9004
+    prompter.script(PromptAnswer::Cancel); // 9008
+    ASSERT_TRUE(engine.StartRead());
+    ASSERT_TRUE(waitFinished());
+    ASSERT_FALSE(success);
+
+    QStringList names;
+    const QStringList lines = TraceLines(folder, &names);
+    ASSERT_EQ(names.size(), 1);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{8}-\\d{6}-read\\.log$")).match(names[0]).hasMatch());
+    ASSERT_GT(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("MK-21 CPS protocol trace: read on /dev/fake-radio")));
+    const QRegularExpression shape(QStringLiteral("^ *(\\d+) ms  (TX|RX|state|--) +\\S.*$"));
+    qint64 last = 0;
+    QStringList body;
+    for (const QString& line : lines.mid(1)) {
+        const QRegularExpressionMatch m = shape.match(line);
+        ASSERT_TRUE(m.hasMatch()) << line.toStdString();
+        EXPECT_GE(m.captured(1).toLongLong(), last);
+        last = m.captured(1).toLongLong();
+        body.append(line.section(QStringLiteral(" ms  "), 1));
+    }
+    // The block before arrived whole (echo, then the data block); the failing one was asked four times.
+    const QString request = QStringLiteral("TX    52 03 00 10");
+    const QString blockBefore = QStringLiteral("RX    52 02 F0 10 57 02 F0 10 ") +
+                                QString::fromLatin1(radio.memory.mid(0x2F0, 16).toHex(' ').toUpper());
+    EXPECT_TRUE(
+        std::any_of(body.begin(), body.end(), [&](const QString& l) { return l.startsWith(blockBefore); }));
+    EXPECT_EQ(body.count(request), 4);
+    const qsizetype first = body.indexOf(request);
+    const QStringList failure = body.mid(first);
+    EXPECT_EQ(failure.count(QStringLiteral("--    no reply within 150 ms")), 4);
+    EXPECT_TRUE(failure.contains(QStringLiteral("--    asking the user: no answer (9008)")));
+    EXPECT_TRUE(failure.contains(QStringLiteral("--    the user gives up")));
+    EXPECT_EQ(failure.value(failure.size() - 3), QStringLiteral("TX    45 4E 44"));
+    EXPECT_EQ(failure.value(failure.size() - 2), QStringLiteral("state idle: idle (0)"));
+    EXPECT_EQ(failure.value(failure.size() - 1), QStringLiteral("--    session failed, port closed"));
+    EXPECT_TRUE(body.contains(QStringLiteral("state read: reading blocks (5)")));
+}
+
+TEST_F(Session, ATraceThatCannotBeWrittenIsSaidAndTheSessionGoesOn)
+{
+    QTemporaryDir dir;
+    const QString plain = dir.filePath(QStringLiteral("plain"));
+    {
+        QFile f(plain);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly)); // root too cannot make a folder under a file
+    }
+    engine.setTraceTarget({plain + QStringLiteral("/trace"), {}});
+    ASSERT_TRUE(engine.StartRead());
+    ASSERT_TRUE(waitFinished());
+    EXPECT_TRUE(success);
+    EXPECT_EQ(prompter.numbers(), (QList<int>{9004, 9123, 9009}));
+    EXPECT_TRUE(prompter.asked.at(1).text.contains(plain + QStringLiteral("/trace")));
 }
 
 } // namespace

@@ -12,6 +12,7 @@ namespace mk21::ctl {
 inline constexpr int ExitOk = 0;
 inline constexpr int ExitFailed = 1; // the message has been written to standard error
 inline constexpr int ExitUsage = 2;
+inline constexpr int ExitInterrupted = 130; // SIGINT or SIGTERM stopped a radio command: nothing was saved
 
 // Makes the model (code or shown name) and band number current; explains a refusal on standard error.
 bool ChooseModelBand(AppState& state, const QString& modelCode, const QString& bandNumber);

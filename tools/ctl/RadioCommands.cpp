@@ -12,6 +12,7 @@
 #include "link/QtSerialLink.h"
 #include "link/SessionEngine.h"
 #include "tools/ctl/ConsoleSessionView.h"
+#include "tools/ctl/InterruptSignals.h"
 #include "tools/ctl/OfflineCommands.h"
 
 #include <QEventLoop>
@@ -58,7 +59,8 @@ bool choosePort(AppState& state, const RadioOptions& options)
 }
 
 // One session from its start command to its end, on the event loop. For a read, success also
-// waits for the decode that ReadOKTimer runs.
+// waits for the decode that ReadOKTimer runs. SIGINT or SIGTERM stops the session as the progress
+// window's Cancel does.
 class SessionRun final {
 public:
     SessionRun(AppState& state, const RadioOptions& options)
@@ -68,6 +70,7 @@ public:
         engine_.setLauncher([](const QString&) { return false; });
         if (options.passwordSet)
             state.session.EnteredPassword = TrimNul(options.password);
+        engine_.setTraceTarget({{}, options.trace});
         QObject::connect(&engine_, &SessionEngine::sessionFinished, &engine_, [this](int op, bool success) {
             if (!success || op != ModSession::OperationRead)
                 finish(success);
@@ -75,6 +78,11 @@ public:
         QObject::connect(&engine_, &SessionEngine::radioImageRead, &engine_,
                          [&state] { ModBackup::KeepReadImage(state, ModBackup::UserBackupFolder()); });
         QObject::connect(&engine_, &SessionEngine::configurationRead, &engine_, [this] { finish(true); });
+        QObject::connect(&interrupts_, &InterruptSignals::interrupted, &engine_, [this] {
+            // With nothing left to stop (a complete read being decoded) the tool stops waiting.
+            if (!engine_.Cancel())
+                finish(false);
+        });
     }
 
     template <typename Start> bool run(Start start)
@@ -87,6 +95,8 @@ public:
     }
 
     SessionEngine& engine() { return engine_; }
+    // The user stopped the tool: nothing of the session is to be saved.
+    bool interrupted() { return interrupts_.happened(); }
 
 private:
     void finish(bool success)
@@ -102,6 +112,7 @@ private:
     SessionEngine engine_;
     QEventLoop loop_;
     std::optional<bool> result_;
+    InterruptSignals interrupts_;
 };
 
 bool saveImage(AppState& state, const QString& path)
@@ -146,7 +157,10 @@ int ReadCommand(AppState& state, const RadioOptions& options, const QString& mod
         return ExitFailed;
 
     SessionRun session(state, options);
-    if (!session.run(&SessionEngine::StartRead))
+    const bool read = session.run(&SessionEngine::StartRead);
+    if (session.interrupted())
+        return ExitInterrupted;
+    if (!read)
         return ExitFailed;
     // Saved as the program saves: the data file and its side file.
     state.document.DocumentPath = output;
@@ -167,7 +181,10 @@ int WriteCommand(AppState& state, const RadioOptions& options, const QString& in
         return ExitFailed;
     SessionRun session(state, options);
     session.engine().setVerifyAfterWrite(options.verify);
-    return session.run(&SessionEngine::StartWrite) ? ExitOk : ExitFailed;
+    const bool written = session.run(&SessionEngine::StartWrite);
+    if (session.interrupted())
+        return ExitInterrupted;
+    return written ? ExitOk : ExitFailed;
 }
 
 int InfoCommand(AppState& state, const RadioOptions& options)
@@ -175,7 +192,10 @@ int InfoCommand(AppState& state, const RadioOptions& options)
     if (!choosePort(state, options))
         return ExitUsage;
     SessionRun session(state, options);
-    if (!session.run(&SessionEngine::StartRadioInfoRead))
+    const bool read = session.run(&SessionEngine::StartRadioInfoRead);
+    if (session.interrupted())
+        return ExitInterrupted;
+    if (!read)
         return ExitFailed;
 
     const RadioDetails& d = state.Details;

@@ -17,6 +17,7 @@ struct RadioOptions {
     bool progressBar = false; // standard error is a terminal
     bool askOnTerminal = false;
     bool verify = true; // a write is read back and compared (--no-verify: not)
+    QString trace;      // --trace FILE: the protocol trace of every session of the command
 };
 
 // The commands that talk to a radio through the program's own session engine. Each returns

@@ -39,11 +39,15 @@ const char* const usage =
     "               [--verify | --no-verify]\n"
     "  mk21ctl info (--device PATH | --port N[=DEVICE]) [--password P] [--yes]\n"
     "options: --lang 1|2 (message language, English by default), --data-root DIR\n"
+    "  --trace FILE (radio commands) writes every frame sent and received, timed, and the session's\n"
+    "  states to FILE, for whoever helps with a session that fails.\n"
     "  --yes answers OK/Yes to the session's questions (a silent radio is retried at most 3 times);\n"
     "  without it they are asked on the terminal, or answered with the cautious button.\n"
     "  --verify (the default) reads the radio back after a write and compares; a difference fails\n"
     "  the write (with --yes it is written again at most 2 times). --no-verify skips that.\n"
-    "exit status: 0 success, 1 failure (the message says why), 2 usage error\n";
+    "  SIGINT (Ctrl+C) or SIGTERM stops a radio command at the next block: the radio is told END,\n"
+    "  nothing is saved.\n"
+    "exit status: 0 success, 1 failure (the message says why), 2 usage error, 130 stopped by a signal\n";
 
 int usageError(const QString& problem = {})
 {
@@ -104,6 +108,7 @@ int runCommand(mk21::AppState& state, const QCommandLineParser& parser, bool ask
     options.progressBar = isatty(STDERR_FILENO);
     options.askOnTerminal = askOnTerminal;
     options.verify = !parser.isSet(QStringLiteral("no-verify"));
+    options.trace = option(parser, "trace");
     if (command == QLatin1String("read"))
         return ReadCommand(state, options, model, option(parser, "band"), option(parser, "o"),
                            option(parser, "image"));
@@ -144,8 +149,10 @@ int main(int argc, char** argv)
     const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("Answer OK/Yes."));
     const QCommandLineOption verify(QStringLiteral("verify"), QStringLiteral("Verify a write."));
     const QCommandLineOption noVerify(QStringLiteral("no-verify"), QStringLiteral("Do not verify a write."));
-    parser.addOptions(
-        {output, input, model, band, lang, dataRoot, device, port, image, password, yes, verify, noVerify});
+    const QCommandLineOption trace(QStringLiteral("trace"), QStringLiteral("Protocol trace file."),
+                                   QStringLiteral("FILE"));
+    parser.addOptions({output, input, model, band, lang, dataRoot, device, port, image, password, yes, verify,
+                       noVerify, trace});
     const bool parsed = parser.parse(QCoreApplication::arguments());
     const std::optional<int> language = LanguageOption(parser.value(lang));
     const QStringList args = parser.positionalArguments();
@@ -185,7 +192,7 @@ int main(int argc, char** argv)
     if (const QString problem = CommandLineProblem(state, parser); !problem.isEmpty())
         return usageError(problem);
     const int result = runCommand(state, parser, mode == ConsolePrompter::Mode::AskOnTerminal);
-    if (result == ExitFailed && console.declined())
+    if ((result == ExitFailed && console.declined()) || result == ExitInterrupted)
         complain(mk21::GetLangText(state, mk21::Texts::Msg::Cancelled));
     return result;
 }

@@ -249,6 +249,88 @@ TEST_F(MainWindowSessions, WithVerifyingTurnedOffInThePreferencesAWriteEndsAsBef
     EXPECT_EQ(seen.title, GetLangText(h.state, 9028));
 }
 
+struct ProgressCancelCase {
+    const char* name;
+    const char* command;
+    bool escape; // Esc, else the Cancel button
+    QList<int> prompts;
+};
+
+// The user stops a paced session a fifth of the way through; the sim's log shows END after it.
+TEST_F(MainWindowSessions, CancelAndEscapeInTheProgressWindowStopTheSession)
+{
+    const ProgressCancelCase cases[] = {
+        {"read, Esc", "mnuReadFromRadio", true, {9004}},
+        {"write, Cancel button", "mnuWriteToRadio", false, {9005, 9120}},
+    };
+    SimRadioProcess sim({QStringLiteral("--verbose")}, test::PatternMemory());
+    attach(sim);
+    for (const ProgressCancelCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        h.prompter.clear();
+        const RadioConfiguration before = h.state.WorkingConfiguration;
+        bool pressed = false;
+        onModal = [&](QWidget* modal) {
+            FrmProgress* progress = sessions().progressWindow();
+            if (pressed || progress == nullptr || modal != progress ||
+                Control<QProgressBar>(progress, "ProgressBar1")->value() < 20)
+                return;
+            pressed = true;
+            auto* button = Control<QPushButton>(progress, "CommandCancel");
+            EXPECT_EQ(button->text(), GetLangText(h.state, 9018));
+            if (c.escape)
+                QTest::keyClick(progress, Qt::Key_Escape);
+            else
+                QTest::mouseClick(button, Qt::LeftButton);
+            EXPECT_FALSE(button->isEnabled());
+            EXPECT_TRUE(progress->isVisible()); // until the session has stopped
+        };
+        const qsizetype logStart = sim.log().size();
+        run(c.command);
+        onModal = nullptr;
+        EXPECT_TRUE(pressed);
+        EXPECT_EQ(h.prompter.numbers(), c.prompts);
+        EXPECT_EQ(h.state.WorkingConfiguration, before);
+        EXPECT_LT(seen.barValue, 40);
+        // The simulator's account comes through its pipe a little later.
+        const auto endAfterLastBlock = [&] {
+            const QString log = sim.log().mid(logStart);
+            return log.lastIndexOf(QStringLiteral("END -> end (06)")) >
+                   log.lastIndexOf(QStringLiteral("len 16"));
+        };
+        EXPECT_TRUE(QTest::qWaitFor(endAfterLastBlock, 3000)) << sim.log().right(300).toStdString();
+    }
+}
+
+TEST_F(MainWindowSessions, TheTraceMenuItemGivesEachSessionItsTraceInTheUsersDataFolder)
+{
+    QTemporaryDir data;
+    const QByteArray previous = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    SimRadioProcess sim({QStringLiteral("--no-pacing")}, test::PatternMemory());
+    attach(sim);
+    QAction* item = h.action("MnuTrace");
+    EXPECT_TRUE(item->isCheckable());
+    EXPECT_FALSE(item->isChecked()); // off unless turned on
+    run("mnuReadFromRadio");
+    const QString folder = TraceFolder();
+    EXPECT_TRUE(folder.startsWith(data.path()));
+    EXPECT_FALSE(QDir(folder).exists());
+
+    item->trigger();
+    EXPECT_TRUE(LoadTraceSessions(h.state.settings.ApplicationTitle));
+    run("mnuReadFromRadio");
+    run("mnuWriteToRadio"); // and its read-back
+    const QStringList traces = QDir(folder).entryList({QStringLiteral("*.log")}, QDir::Files, QDir::Name);
+    EXPECT_EQ(traces.size(), 3) << traces.join(u' ').toStdString();
+    EXPECT_EQ(traces.filter(QStringLiteral("-read")).size(), 2);
+    EXPECT_EQ(traces.filter(QStringLiteral("-write")).size(), 1);
+    if (previous.isEmpty())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", previous);
+}
+
 // Chooses entry `text` of a list of an editor window as the user would.
 void Choose(QWidget* window, const char* list, const QString& text)
 {

@@ -58,6 +58,7 @@ const NamedText menuTexts[] = {
     {"mnuViewToolbar", 10502},   {"mnuViewStatusBar", 10503}, {"mnuWindow", 10600},
     {"mnuWindowCascade", 10601}, {"mnuCloseAll", 10602},      {"mnuHelp", 10700},
     {"mnuHelpTopic", 10701},     {"mnuHelpAbout", 10702},     {"mnuFileBackups", 9101},
+    {"MnuTrace", 9124},          {"MnuTraceFolder", 9125},
 };
 
 const NamedText toolTips[] = {
