@@ -56,6 +56,7 @@ GridCellEditor::GridCellEditor(FlexGrid* grid, int maxLength, Behaviour behaviou
     box_->setValidator(new AcceptedOnly(behaviour_.accepts, box_));
     box_->hide();
     box_->installEventFilter(this);
+    grid_->installEventFilter(this);
     connect(box_, &QLineEdit::textEdited, this, [this] { pending_ = true; });
     connect(grid_, &FlexGrid::cursorMoved, this, &GridCellEditor::EnterCell);
     connect(grid_, &QTableWidget::cellClicked, this, [this] {
@@ -110,8 +111,27 @@ bool GridCellEditor::KeyPress(const QKeyEvent* key)
     return typed.front().unicode() > 127 || !behaviour_.accepts(typed.front());
 }
 
+// A character typed on the grid itself starts editing the cursor cell with it, as in a
+// spreadsheet: without this, typing into a window just opened would go nowhere.
+bool GridCellEditor::GridKeyPress(const QKeyEvent* key)
+{
+    const QString typed = key->text();
+    if (typed.size() != 1 || typed.front().unicode() < 32 || typed.front().unicode() > 126 ||
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0 ||
+        !behaviour_.accepts(typed.front()))
+        return false;
+    if (grid_->Row() < 1 || grid_->Col() < 1)
+        return false;
+    EnterCell();
+    box_->setText(typed);
+    return true;
+}
+
 bool GridCellEditor::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == grid_)
+        return (event->type() == QEvent::KeyPress && GridKeyPress(static_cast<QKeyEvent*>(event))) ||
+               QObject::eventFilter(watched, event);
     if (watched != box_)
         return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress)

@@ -16,7 +16,8 @@ class FlexGrid;
 // puts the cell's text into the box and the box over the cell. What was typed is committed
 // when the box loses the focus to another control (not to another application or a menu), when
 // another cell is entered, and by `CommitPending` (Write, Save, closing the window). The box
-// takes only the characters `accepts` lets through; the clipboard keys are discarded.
+// takes only the characters `accepts` lets through; the clipboard keys are discarded. A character
+// typed on the grid enters the cursor cell with that character.
 class GridCellEditor final : public QObject {
     Q_OBJECT
 public:
@@ -48,6 +49,7 @@ protected:
 private:
     void EnterCell();
     bool KeyPress(const QKeyEvent* key);
+    bool GridKeyPress(const QKeyEvent* key);
 
     FlexGrid* grid_;
     QLineEdit* box_;

@@ -42,6 +42,7 @@ FrmRadio::FrmRadio(ConfigurationState& state, QWidget* parent)
         MSFlexGrid1->setCursor(FmRadioEditor::NextRow(row), col);
     };
     behaviour.accepts = [](QChar typed) { return TypedKeys::FrequencyBoxAccepts(typed, false); };
+    behaviour.selectOnEntry = true; // typing replaces a memory; an arrow key keeps it to edit
     MSFlexGrid1->placeCursor(1, 1);
     editor_ = new GridCellEditor(MSFlexGrid1, FmRadioEditor::BoxLength, std::move(behaviour));
 

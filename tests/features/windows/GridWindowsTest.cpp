@@ -183,6 +183,28 @@ TEST_P(GridWindowContract, WhatIsTypedIsStoredOnEnterOnLeavingAndOnClosing)
     EXPECT_EQ(grid->cellText(6, 1), QLatin1String(fm ? "88.10000" : "438.12500"));
 }
 
+TEST_P(GridWindowContract, TypingOnTheGridEditsTheCursorCellAndReplacesWhatItHeld)
+{
+    open(kind());
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_X); // no frequency character: nothing opens
+    EXPECT_FALSE(box->isVisible());
+    QTest::keyClick(grid, Qt::Key_4);
+    ASSERT_TRUE(box->isVisible()) << "a window just opened takes typing at once";
+    EXPECT_TRUE(box->hasFocus());
+    EXPECT_EQ(std::pair(grid->Row(), grid->Col()), std::pair(1, 1));
+    QTest::keyClicks(box, "45");
+    EXPECT_EQ(box->text(), "445");
+
+    click(3, 1);
+    box->setText(QStringLiteral("99.5"));
+    click(4, 1);
+    click(3, 1);
+    EXPECT_EQ(box->selectedText(), box->text()) << "entering a cell selects its text";
+    QTest::keyClicks(box, "1");
+    EXPECT_EQ(box->text(), "1");
+}
+
 INSTANTIATE_TEST_SUITE_P(GridWindows, GridWindowContract,
                          testing::Combine(testing::ValuesIn(Kinds), testing::Values(1, 2)),
                          [](const testing::TestParamInfo<std::tuple<GridKind, int>>& info) {
