@@ -78,6 +78,15 @@ protected:
 
     MainSessions& sessions() { return h.window->sessions(); }
 
+    // The memory of a radio holding the working configuration as it is now.
+    QByteArray radioHolding()
+    {
+        ModImage::PrefillImage(h.state, false);
+        ModImage::EncodeImage(h.state);
+        QByteArray memory(reinterpret_cast<const char*>(h.state.RadioImage.data()), RadioImageSize);
+        return memory + test::PatternMemory().mid(RadioImageSize);
+    }
+
     // Runs a menu command and waits until the session and its follow-up timers are done.
     void run(const char* command)
     {
@@ -131,10 +140,7 @@ TEST_F(MainWindowSessions, ReadAndWriteTheRadioFromTheMenus)
     const Integer initialPower = power;
     const Integer changedPower = initialPower == 0 ? 1 : 0;
     power = changedPower;
-    ModImage::PrefillImage(h.state, false);
-    ModImage::EncodeImage(h.state);
-    QByteArray memory(reinterpret_cast<const char*>(h.state.RadioImage.data()), RadioImageSize);
-    memory += test::PatternMemory().mid(RadioImageSize);
+    QByteArray memory = radioHolding();
     SimRadioProcess sim({QStringLiteral("--no-pacing")}, memory);
     attach(sim);
     h.clickNode("N2");
@@ -348,10 +354,7 @@ TEST_F(MainWindowSessions, ValuesChangedInTheFeatureEditorsReachTheRadio)
     f.OptionalFeatures.TotTime = 22;
     f.Dtmf.DtmfRate = 0;
     f.KeySettings.Pf1Short = 11;
-    ModImage::PrefillImage(h.state, false);
-    ModImage::EncodeImage(h.state);
-    QByteArray memory(reinterpret_cast<const char*>(h.state.RadioImage.data()), RadioImageSize);
-    memory += test::PatternMemory().mid(RadioImageSize);
+    QByteArray memory = radioHolding();
     SimRadioProcess sim({QStringLiteral("--no-pacing")}, memory);
     h.realEditors = true;
     attach(sim);
@@ -433,10 +436,7 @@ TEST_F(MainWindowSessions, ValuesChangedInTheFeatureEditorsReachTheRadio)
 
 TEST_F(MainWindowSessions, ValuesTypedInTheGridsWithoutLeavingTheCellReachTheRadioAndTheFile)
 {
-    ModImage::PrefillImage(h.state, false);
-    ModImage::EncodeImage(h.state);
-    QByteArray memory(reinterpret_cast<const char*>(h.state.RadioImage.data()), RadioImageSize);
-    memory += test::PatternMemory().mid(RadioImageSize);
+    QByteArray memory = radioHolding();
     SimRadioProcess sim({QStringLiteral("--no-pacing")}, memory);
     h.realEditors = true;
     attach(sim);
@@ -477,10 +477,7 @@ TEST_F(MainWindowSessions, AReadShowsTheRadiosChannelsInTheChannelTable)
     config.ChannelCount = 1;
     config.Channels[0].ChannelNo = 3;
     config.Channels[0].RxFreq = QStringLiteral("43312500");
-    ModImage::PrefillImage(h.state, false);
-    ModImage::EncodeImage(h.state);
-    QByteArray memory(reinterpret_cast<const char*>(h.state.RadioImage.data()), RadioImageSize);
-    memory += test::PatternMemory().mid(RadioImageSize);
+    QByteArray memory = radioHolding();
     config.Channels[0].ChannelNo = 1;
     SimRadioProcess sim({QStringLiteral("--no-pacing")}, memory);
     h.realChannelTable = true;
@@ -511,10 +508,7 @@ LiveObjects CountLiveObjects(const frmMain& window)
 
 TEST_F(MainWindowSessions, RepeatedReadsNewAndOpenLeaveNothingBehind)
 {
-    ModImage::PrefillImage(h.state, false);
-    ModImage::EncodeImage(h.state);
-    QByteArray memory(reinterpret_cast<const char*>(h.state.RadioImage.data()), RadioImageSize);
-    memory += test::PatternMemory().mid(RadioImageSize);
+    QByteArray memory = radioHolding();
     SimRadioProcess sim({QStringLiteral("--no-pacing")}, memory);
     h.realChannelTable = true;
     attach(sim);
