@@ -47,7 +47,8 @@ TEST_F(MessageEditorTest, OpeningRewritesAShownLineAndLeavesAnEmptyOneAlone)
 
 TEST_F(MessageEditorTest, OnlyAsciiCharactersPass)
 {
-    const Editor::TextField& line = *MessageEditor::Describe(state).text(QStringLiteral("Text1(0)"));
+    const Editor::Model model = MessageEditor::Describe(state);
+    const Editor::TextField& line = *model.text(QStringLiteral("Text1(0)"));
     EXPECT_EQ(Editor::Filtered(line, QStringLiteral("Ab 9!~\u00e9\u4e2d")), QStringLiteral("Ab 9!~"));
 }
 
