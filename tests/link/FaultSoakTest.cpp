@@ -255,9 +255,11 @@ std::optional<QString> RunPlan(const SoakPlan& plan, bool& recovered, bool& caug
     bool cancelTaken = false;
     int requests = 0;
     if (plan.cancelAtRequest > 0) {
-        s.link.onWrite = [&](const QByteArray&) {
+        s.link.onWrite = [&](const QByteArray& request) {
+            // A session that gives up sends "END" and closes in one go: a cancel called from inside
+            // that write (which no user's click can reach) is accepted, but nothing is left to stop.
             if (++requests == plan.cancelAtRequest)
-                cancelTaken = s.engine.Cancel();
+                cancelTaken = s.engine.Cancel() && request != "END";
         };
     }
     QObject::connect(&s.engine, &SessionEngine::sessionCancelled, &s.engine, [&cancels](int) { ++cancels; });
