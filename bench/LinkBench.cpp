@@ -1,9 +1,13 @@
 // Radio link throughput: full reads and writes against mk21sim, paced at 9600 baud with and
 // without the cable's echo, each timed from sending "PROGRAM" to the acknowledge of "END" and
-// set against the time the bytes need on the line; unpaced, the host's time per exchange.
+// set against the time the bytes need on the line; unpaced, the host's time per exchange. A paced
+// write with its read-back is timed from the write's "PROGRAM" to the read-back's last reply and
+// set against both sessions' bounds, with and without the pause (VerifyTimer) between them.
 // Not run by CTest: build the target mk21_link_bench and run it (option --unpaced-runs N).
 #include "tests/link/SimRadioProcess.h"
 #include "tests/link/SimSession.h"
+
+#include "base/texts/MessageTexts.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -19,7 +23,8 @@ using test::LinkTap;
 
 constexpr double Baud = 9600.0;
 constexpr double BitsPerByte = 10.0;
-constexpr double TargetRatio = 1.10;
+constexpr double TargetRatio = 1.02;
+constexpr double VerifiedTargetRatio = 1.03; // write and read-back against both bounds
 
 // One session's exchanges read off the tap: the window from the first "PROGRAM" to the last
 // bytes read (the acknowledge of "END"), and what the engine's reply timeouts took of it.
@@ -69,9 +74,51 @@ Window Measure(const QList<LinkTap::Event>& events, const QList<int>& retryWrite
     return w;
 }
 
+// A write and its read-back: each session's window and the pause from the write's last reply to
+// the read-back's "PROGRAM".
+struct VerifiedWindow {
+    Window write;
+    Window readBack;
+    double gapSeconds = 0;
+};
+
+// The tap's events split at the read-back's "PROGRAM", the first after the write's "END" (a
+// "PROGRAM" repeated after a timeout while the echo is searched belongs to the write).
+bool MeasureVerified(const QList<LinkTap::Event>& events, const QList<int>& retryWrites, bool echo,
+                     VerifiedWindow& out)
+{
+    qsizetype second = -1;
+    bool ended = false;
+    for (qsizetype i = 0; i < events.size() && second < 0; ++i) {
+        if (events[i].kind != LinkTap::Kind::Write)
+            continue;
+        if (events[i].bytes == "END")
+            ended = true;
+        else if (ended && events[i].bytes == "PROGRAM")
+            second = i;
+    }
+    qsizetype lastOfWrite = -1;
+    for (qsizetype i = 0; i < second; ++i) {
+        if (events[i].kind == LinkTap::Kind::Read)
+            lastOfWrite = i;
+    }
+    if (second < 0 || lastOfWrite < 0)
+        return false;
+    QList<int> laterRetries;
+    for (int r : retryWrites) {
+        if (r >= second)
+            laterRetries.append(r - static_cast<int>(second));
+    }
+    out.write = Measure(events.first(second), retryWrites, echo);
+    out.readBack = Measure(events.sliced(second), laterRetries, echo);
+    out.gapSeconds = (events[second].nanos - events[lastOfWrite].nanos) / 1e9;
+    return out.write.exchanges > 0 && out.readBack.exchanges > 0;
+}
+
 // One session on a fresh program state (so the cable's echo is searched for as at the start of a
-// run) against a fresh simulated radio. False when it did not succeed.
-bool RunSession(bool write, bool echo, bool paced, Window& window)
+// run) against a fresh simulated radio. False when it did not succeed. With `verified` the write
+// is read back (`verifiedWindow` then holds both sessions) and must be reported verified.
+bool RunSession(bool write, bool echo, bool paced, Window& window, VerifiedWindow* verified = nullptr)
 {
     QStringList args;
     if (echo)
@@ -82,6 +129,7 @@ bool RunSession(bool write, bool echo, bool paced, Window& window)
     if (!sim.started())
         return false;
     test::SimSession s;
+    s.engine.setVerifyAfterWrite(verified != nullptr);
     // The engine's own slot runs first and sends the repeated request: its index marks the timeout.
     QList<int> retryWrites;
     QObject::connect(&s.engine.WaitTimer, &QTimer::timeout, &s.engine,
@@ -90,6 +138,17 @@ bool RunSession(bool write, bool echo, bool paced, Window& window)
         sim.device(), write ? &SessionEngine::StartWrite : &SessionEngine::StartRead, false, 120000);
     if (!ended || !s.success)
         return false;
+    if (verified != nullptr) {
+        if (!s.prompter.wasShown(Texts::Msg::WriteVerified)) {
+            std::printf("    the write was not reported verified\n");
+            return false;
+        }
+        if (!MeasureVerified(s.link.events(), retryWrites, echo, *verified)) {
+            std::printf("    the write and its read-back could not be told apart on the line\n");
+            return false;
+        }
+        return true;
+    }
     window = Measure(s.link.events(), retryWrites, echo);
     return window.exchanges > 0;
 }
@@ -111,6 +170,32 @@ void PrintUnpaced(const char* what, bool echo, std::vector<Window> runs)
         "%s unpaced echo=%s: %.3f s, %d exchanges, %.3f ms per exchange (median of %zu, %.3f..%.3f)\n", what,
         echo ? "on" : "off", median.seconds, median.exchanges, perExchange(median), runs.size(),
         perExchange(runs.front()), perExchange(runs.back()));
+}
+
+// The whole window (the pause before the read-back included) against both sessions' bounds, and
+// the same without the pause.
+void PrintVerified(bool echo, const VerifiedWindow& v)
+{
+    const double bound = (v.write.lineBytes + v.readBack.lineBytes) * BitsPerByte / Baud;
+    const double busy = v.write.seconds + v.readBack.seconds;
+    const double whole = busy + v.gapSeconds;
+    std::printf("write+verify paced echo=%s: %.3f s, bound %.3f s (write %.3f + read-back %.3f), ratio %.3f "
+                "(target <= %.2f)\n",
+                echo ? "on" : "off", whole, bound, v.write.lineBytes * BitsPerByte / Baud,
+                v.readBack.lineBytes * BitsPerByte / Baud, whole / bound, VerifiedTargetRatio);
+    std::printf("    without the %.3f s from the write's END to the read-back (VerifyTimer %d ms): %.3f s, "
+                "ratio %.3f\n",
+                v.gapSeconds, ModSession::VerifyTimerInterval, busy, busy / bound);
+    std::printf("    write alone ratio %.3f, read-back alone ratio %.3f; %lld bytes on the line",
+                v.write.seconds / (v.write.lineBytes * BitsPerByte / Baud),
+                v.readBack.seconds / (v.readBack.lineBytes * BitsPerByte / Baud),
+                static_cast<long long>(v.write.lineBytes + v.readBack.lineBytes));
+    const int timeouts = v.write.timeouts + v.readBack.timeouts;
+    if (timeouts > 0)
+        std::printf("; left out: %d WaitTimer expir%s, %.3f s", timeouts, timeouts == 1 ? "y" : "ies",
+                    v.write.waitSeconds + v.readBack.waitSeconds);
+    std::printf("\n");
+    std::fflush(stdout);
 }
 
 // What the figures above leave out.
@@ -158,6 +243,19 @@ int main(int argc, char** argv)
                 else
                     PrintUnpaced(what, echo, runs);
                 PrintAside(runs.front());
+            }
+        }
+        if (paced) {
+            for (const bool echo : {false, true}) {
+                Window unused;
+                VerifiedWindow v;
+                if (RunSession(true, echo, true, unused, &v)) {
+                    PrintVerified(echo, v);
+                } else {
+                    std::printf("write+verify paced echo=%s: the session failed or was not verified\n",
+                                echo ? "on" : "off");
+                    ++failures;
+                }
             }
         }
     }

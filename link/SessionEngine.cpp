@@ -523,7 +523,9 @@ void SessionEngine::OnReceived()
     case ModComm::Reply::Ack:
         if (confirmWrites_ && s.OperationType == OperationWrite && s.WriteState == StateWriteBlocks) {
             WaitTimer.stop();
-            sendConfirmRead();
+            // The acknowledge ends the exchange: a cancel stops here, before the block is read back.
+            if (!stopIfCancelled())
+                sendConfirmRead();
             break;
         }
         Advance();

@@ -1177,6 +1177,30 @@ INSTANTIATE_TEST_SUITE_P(
             "WritesReadBack", OperationWrite, CancelAt::ReadBackBlock, {9005, 9122}, true, OperationWrite}),
     [](const testing::TestParamInfo<CancelCase>& info) { return std::string(info.param.name); });
 
+// Once a write timed out every block is read back after its acknowledge; a cancel while a block
+// is out stops at that acknowledge, without reading the block back.
+TEST_F(Session, ACancelWhileBlocksAreReadBackStopsAtTheAcknowledge)
+{
+    bool dropped = false;
+    qsizetype cancelledAt = -1;
+    radio.tamper = [&](const QByteArray& request, const QByteArray& reply) {
+        if (kindOf(request) == QStringLiteral("W0010") && !std::exchange(dropped, true))
+            return QByteArray();
+        if (kindOf(request) == QStringLiteral("W0100") && cancelledAt < 0) {
+            cancelledAt = link.sent.size() - 1;
+            EXPECT_TRUE(engine.Cancel());
+        }
+        return reply;
+    };
+    ASSERT_TRUE(engine.StartWrite());
+    ASSERT_TRUE(waitFinished());
+    EXPECT_FALSE(success);
+    ASSERT_GE(cancelledAt, 0);
+    EXPECT_EQ(kindsAfter(cancelledAt), (QStringList{QStringLiteral("W0100"), QStringLiteral("END")}));
+    EXPECT_EQ(prompter.numbers(), (QList<int>{9005, 9120}));
+    EXPECT_FALSE(link.isOpen());
+}
+
 TEST_F(Session, NothingToCancelWhenIdleOrWhenOnlyEndsAcknowledgeIsAwaited)
 {
     EXPECT_FALSE(engine.Cancel());

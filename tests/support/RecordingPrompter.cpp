@@ -20,6 +20,12 @@ PromptAnswer firstButton(PromptButtons buttons)
 PromptAnswer RecordingPrompter::ask(const Prompt& prompt)
 {
     asked.append(prompt);
+    if (const auto own = answersFor_.find(prompt.textNumber);
+        own != answersFor_.end() && !own->second.empty()) {
+        const PromptAnswer answer = own->second.front();
+        own->second.pop_front();
+        return answer;
+    }
     if (answers_.empty())
         return firstButton(prompt.buttons);
     const PromptAnswer answer = answers_.front();
