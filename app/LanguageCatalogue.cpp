@@ -20,9 +20,9 @@ constexpr TextRange ranges[] = {
     {9080, 9090}, // what is wrong with a data file's content, file reasons the system has no words for,
                   // why a port cannot be opened
     {9091, 9095}, // a write verified by reading the radio back: its outcomes, progress title, preference
-    {9100, 9103}, // backups of radio reads: not kept, the File menu item, the preference, folder not opened
+    {9100, 9102}, // backups of radio reads: not kept, the File menu item, the preference
     {9120, 9122}, // a cancelled write or read-back: what the radio holds
-    {9123, 9126}, // the protocol trace: not written, its menu items, its folder not opened
+    {9123, 9126}, // the protocol trace: not written, its menu items; a folder that cannot be shown
     // Menu
     {10000, 10006}, // File menu
     {10100, 10101}, // Model menu

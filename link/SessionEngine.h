@@ -35,7 +35,10 @@ inline constexpr int StateEnding = 69; // 'E'
 inline constexpr int WaitTimerInterval = 150;
 inline constexpr int ReadOKTimerInterval = 500;
 inline constexpr int WaitSaveDataTimerInterval = 100;
-inline constexpr int VerifyTimerInterval = 300; // from a write's END to its read-back's first request
+// From a write's END to its read-back's first request: the radio's moment to leave programming
+// mode. One that needs longer is still found, since the read-back's program request is repeated
+// like any other.
+inline constexpr int VerifyTimerInterval = 100;
 
 // The language text of the progress title of an operation.
 int ProgressTitle(int operationType);

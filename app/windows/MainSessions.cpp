@@ -15,10 +15,7 @@
 #include "ui/ChildWindows.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QDir>
 #include <QMdiArea>
-#include <QUrl>
 
 namespace mk21 {
 
@@ -84,9 +81,7 @@ void MainSessions::applyTrace()
 
 void MainSessions::OpenTraceFolder()
 {
-    const QString folder = TraceFolder();
-    if (!QDir().mkpath(folder) || !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        ShowMsgWith(state_, Texts::Msg::FolderNotOpened, {folder}, PromptIcon::Warning);
+    window_.ShowFolder(TraceFolder());
 }
 
 void MainSessions::EnterPassword()

@@ -72,6 +72,9 @@ public:
     // How a folder is shown to the user (the file manager); false when it could not be.
     using FolderOpener = std::function<bool(const QUrl&)>;
     void setFolderOpener(FolderOpener opener) { folderOpener_ = std::move(opener); }
+    // Shows a folder of the program's own (backups, traces), making it first if need be, so that
+    // an empty one shows rather than fails; says so when it cannot be shown.
+    void ShowFolder(const QString& folder);
     // Opens `factory`'s windows under that name instead of the switchboard's (tests use stand-ins).
     void setChildForm(const QString& name, ModFun::WindowFactory factory);
     // Opens the child window of that name once; a name without a window opens nothing.

@@ -10,7 +10,6 @@
 #include "app/windows/MainSessions.h"
 #include "base/LanguageTexts.h"
 #include "base/TextOps.h"
-#include "base/texts/BackupTexts.h"
 #include "base/texts/MessageTexts.h"
 #include "channels/windows/frmCommChInfo.h"
 #include "data/ConfigurationOps.h"
@@ -153,13 +152,13 @@ void frmMain::EndAtOnce()
 
 void frmMain::mnuFileBackups_Click()
 {
-    const QString folder = sessions_->backupFolder();
-    // Before the first read there is no folder yet: show it empty rather than fail.
-    QDir().mkpath(folder);
-    if (!folderOpener_(QUrl::fromLocalFile(folder)))
-        ShowMsgText(state_, Texts::Backup::FolderNotOpened,
-                    GetLangText(state_, Texts::Backup::FolderNotOpened) + u'\n' + folder,
-                    PromptIcon::Warning);
+    ShowFolder(sessions_->backupFolder());
+}
+
+void frmMain::ShowFolder(const QString& folder)
+{
+    if (!QDir().mkpath(folder) || !folderOpener_(QUrl::fromLocalFile(folder)))
+        ShowMsgWith(state_, Texts::Msg::FolderNotOpened, {folder}, PromptIcon::Warning);
 }
 
 } // namespace mk21

@@ -7,8 +7,7 @@
 #define MK21_BACKUP_TEXTS(X)                                                                                 \
     X(NotKept, 9100)                                                                                         \
     X(OpenFolder, 9101)                                                                                      \
-    X(KeepDaysOption, 9102)                                                                                  \
-    X(FolderNotOpened, 9103)
+    X(KeepDaysOption, 9102)
 
 namespace mk21::Texts::Backup {
 MK21_SECTION_TEXTS("Msg", MK21_BACKUP_TEXTS)

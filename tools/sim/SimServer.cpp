@@ -4,6 +4,7 @@
 #include <sys/signalfd.h>
 #include <sys/timerfd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -23,6 +24,22 @@ Nanos FrameGap(Nanos byteTime)
 constexpr Nanos HangUpSettle = 20 * NanosPerMilli;
 constexpr Nanos HangUpPoll = 5 * NanosPerMilli;
 constexpr Nanos HangUpPatience = 1000 * NanosPerMilli;
+
+// Like a UART's FIFO (or a USB adapter's packets), the line hands bytes over in groups rather
+// than one wake-up each: up to this many, and at once when the line falls quiet, so the last byte
+// of every request or reply is still taken or delivered at its own time on the line.
+constexpr std::size_t HandOverBytes = 8;
+
+// When the bytes queued for one side of the line are next handed over: once the first group of
+// up to HandOverBytes back-to-back bytes has passed.
+template <typename Queue> Nanos HandOverTime(const Queue& queue, Nanos byteTime)
+{
+    std::size_t last = 0;
+    while (last + 1 < std::min(queue.size(), HandOverBytes) &&
+           queue[last + 1].at - queue[last].at <= byteTime)
+        ++last;
+    return queue[last].at;
+}
 
 } // namespace
 
@@ -159,11 +176,11 @@ std::optional<Nanos> SimServer::NextDeadline(Nanos now) const
     std::optional<Nanos> next;
     const auto consider = [&next](Nanos t) { next = next ? std::min(*next, t) : t; };
     if (!inbound_.empty())
-        consider(inbound_.front().at);
+        consider(HandOverTime(inbound_, line_.ByteTime()));
     if (!pending_.empty())
         consider(pending_.begin()->first);
     if (!outbound_.empty() && !writeBlocked_)
-        consider(outbound_.front().at);
+        consider(HandOverTime(outbound_, line_.ByteTime()));
     if (parser_.HasPartial())
         consider(FrameGapDeadline());
     if (hangUpAt_)

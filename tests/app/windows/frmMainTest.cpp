@@ -2,6 +2,7 @@
 // opening editors once, the splitter, the background and the stored placement.
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
+#include "app/SafetySettings.h"
 #include "app/windows/MainSessions.h"
 #include "app/windows/MainToolBar.h"
 #include "base/LanguageTexts.h"
@@ -25,6 +26,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 #include <QUrl>
@@ -400,8 +402,12 @@ TEST(MainWindow, TheModelAndLanguageDialogsTakeEffectWhenClosed)
     EXPECT_FALSE(ModDocument::IsConfigurationChanged(h.state));
 }
 
-TEST(MainWindow, OpenBackupFolderShowsTheFolderAndSaysWhenItCannot)
+// Open Backup Folder and Open Trace Folder show their folder, made first so that an empty one
+// shows, and name a folder the desktop cannot show in one message.
+TEST(MainWindow, TheFolderItemsShowTheirFolderAndSayWhenTheyCannot)
 {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     MainWindowHarness h;
     h.open();
     QList<QUrl> shown;
@@ -410,17 +416,26 @@ TEST(MainWindow, OpenBackupFolderShowsTheFolderAndSaysWhenItCannot)
         shown.append(url);
         return opens;
     });
-    const QString folder = h.window->sessions().backupFolder();
-    ASSERT_FALSE(QFileInfo::exists(folder));
-    h.action("mnuFileBackups")->trigger();
-    EXPECT_TRUE(QFileInfo(folder).isDir()); // made before the first read, so that it can be shown
-    EXPECT_EQ(shown, QList<QUrl>{QUrl::fromLocalFile(folder)});
-    EXPECT_TRUE(h.prompter.numbers().isEmpty());
+    const struct {
+        const char* item;
+        QString folder;
+    } items[] = {{"mnuFileBackups", h.window->sessions().backupFolder()}, {"MnuTraceFolder", TraceFolder()}};
+    for (const auto& [item, folder] : items) {
+        SCOPED_TRACE(item);
+        ASSERT_FALSE(QFileInfo::exists(folder));
+        opens = true;
+        shown.clear();
+        h.prompter.asked.clear();
+        h.action(item)->trigger();
+        EXPECT_TRUE(QFileInfo(folder).isDir());
+        EXPECT_EQ(shown, QList<QUrl>{QUrl::fromLocalFile(folder)});
+        EXPECT_TRUE(h.prompter.numbers().isEmpty());
 
-    opens = false;
-    h.action("mnuFileBackups")->trigger();
-    ASSERT_EQ(h.prompter.numbers(), QList<int>{9103});
-    EXPECT_EQ(h.prompter.asked.front().text, GetLangText(h.state, 9103) + u'\n' + folder);
+        opens = false;
+        h.action(item)->trigger();
+        ASSERT_EQ(h.prompter.numbers(), QList<int>{9126});
+        EXPECT_EQ(h.prompter.asked.front().text, GetLangText(h.state, 9126).arg(folder));
+    }
 }
 
 } // namespace
