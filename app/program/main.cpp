@@ -9,6 +9,7 @@
 #include "link/PortMap.h"
 #include "link/SimulatedRadio.h"
 #include "ui/MessageBoxPrompter.h"
+#include "ui/ProgramIdentity.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -24,8 +25,10 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(mk21::ModBackup::DataLocationName));
+    mk21::SetProgramIdentity();
     QCommandLineParser parser;
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption dataRoot(
         QStringLiteral("data-root"),
         QStringLiteral("Run on the runtime tree in DIR (DIR/V200, DIR/Version.ini)."), QStringLiteral("DIR"));
