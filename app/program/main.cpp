@@ -10,6 +10,7 @@
 #include "link/SimulatedRadio.h"
 #include "ui/MessageBoxPrompter.h"
 #include "ui/ProgramIdentity.h"
+#include "ui/TextOptions.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
 {
     // A write beyond the file size limit then fails like a full disk, and the save reports it.
     std::signal(SIGXFSZ, SIG_IGN);
+    mk21::UseNoDisplayForTextOptions(argc, argv);
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(mk21::ModBackup::DataLocationName));
     mk21::SetProgramIdentity();

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # --help and --version of the three programs: status 0, the text on standard output and nothing
-# on standard error. A usage error still goes to standard error with a status that is not 0.
+# on standard error; mk21cps's also without a display. A usage error still goes to standard
+# error with a status that is not 0.
 # Arguments: the project version, then the paths of mk21cps, mk21ctl and mk21sim.
 set -u
 version=$1
-declare -A path=([cps]=$2 [ctl]=$3 [sim]=$4)
+declare -A path=([cps]=$2 [cps-offscreen]=$2 [ctl]=$3 [sim]=$4)
 XDG_RUNTIME_DIR=$(mktemp -d) && export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR" "$out" "$err"' EXIT
 out=$(mktemp) err=$(mktemp)
@@ -32,7 +33,12 @@ matches() {
 # program; arguments; exit status; standard output; standard error
 while IFS=';' read -r program args status want_out want_err; do
     read -ra words <<<"$args"
-    "${path[$program]}" "${words[@]}" >"$out" 2>"$err"
+    # cps runs as over ssh, without a display; cps-offscreen on Qt's offscreen platform.
+    case $program in
+        cps) runner=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM) ;;
+        *) runner=(env QT_QPA_PLATFORM=offscreen) ;;
+    esac
+    "${runner[@]}" "${path[$program]}" "${words[@]}" >"$out" 2>"$err"
     got=$?
     if [[ $got != "$status" ]] || ! matches "$out" "$want_out" || ! matches "$err" "$want_err"; then
         echo "FAIL: $program $args: status $got (want $status)"
@@ -43,7 +49,8 @@ while IFS=';' read -r program args status want_out want_err; do
 done <<TABLE
 cps;--help;0;~--data-root,--port,--simulated-radio,--version;-
 cps;--version;0;=mk21cps $version;-
-cps;--no-such-option;1;-;~no-such-option
+cps;-v;0;=mk21cps $version;-
+cps-offscreen;--no-such-option;1;-;~no-such-option
 ctl;--help;0;~  new ,  encode ,  decode ,  show ,  read ,  write ,  info ,--no-verify,--trace,--version;-
 ctl;-h;0;~usage:;-
 ctl;--version;0;=mk21ctl $version;-
