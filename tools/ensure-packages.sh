@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need; quick when all are present.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang clang-format-14 libclang-rt-14-dev pkg-config qt6-base-dev qt6-serialport-dev
-          libgtest-dev libgmock-dev)
+          libgtest-dev libgmock-dev
+          desktop-file-utils appstream shared-mime-info groff-base) # the desktop files' and manual pages' tests
 [ "${1:-}" = "--gui" ] && packages+=(xvfb fonts-wqy-microhei)
 missing=()
 for p in "${packages[@]}"; do

@@ -9,6 +9,8 @@
 #include "link/PortMap.h"
 #include "link/SimulatedRadio.h"
 #include "ui/MessageBoxPrompter.h"
+#include "ui/ProgramIdentity.h"
+#include "ui/TextOptions.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -22,10 +24,13 @@ int main(int argc, char** argv)
 {
     // A write beyond the file size limit then fails like a full disk, and the save reports it.
     std::signal(SIGXFSZ, SIG_IGN);
+    mk21::UseNoDisplayForTextOptions(argc, argv);
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(mk21::ModBackup::DataLocationName));
+    mk21::SetProgramIdentity();
     QCommandLineParser parser;
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption dataRoot(
         QStringLiteral("data-root"),
         QStringLiteral("Run on the runtime tree in DIR (DIR/V200, DIR/Version.ini)."), QStringLiteral("DIR"));

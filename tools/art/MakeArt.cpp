@@ -1,6 +1,7 @@
 // Draws the program's pictures: PIC/BK_1.jpg and PIC/BK_2.jpg (background tiles per language),
-// StartE.jpg and StartC.jpg (start-up pictures) and the toolbar's own cut, copy and paste pictures
-// PIC/edit-cut.png, PIC/edit-copy.png and PIC/edit-paste.png, into the resources folder given.
+// StartE.jpg and StartC.jpg (start-up pictures), the toolbar's own cut, copy and paste pictures
+// PIC/edit-cut.png, PIC/edit-copy.png and PIC/edit-paste.png, and the program's icon
+// icons/hicolor/<N>x<N>/apps/mk21cps.png, into the resources folder given.
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,6 +13,9 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -194,6 +198,76 @@ QImage PasteIcon()
     return image;
 }
 
+// The program's icon: a handheld radio, dark body with a lit display, its antenna and, from
+// 32 px up, its keys and the waves it sends. Laid out on a 64-unit square and every edge put on
+// a whole pixel of the size drawn, so that the 16 px picture stays sharp.
+constexpr std::array<int, 7> ProgramIconSizes{16, 24, 32, 48, 64, 128, 256};
+
+QImage ProgramIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    QPainter p;
+    BeginIcon(p, image);
+    const auto px = [size](qreal units) { return std::round(units * size / 64.0); };
+    const auto box = [&px](qreal left, qreal top, qreal right, qreal bottom) {
+        return QRectF(QPointF(px(left), px(top)), QPointF(px(right), px(bottom)));
+    };
+    const qreal rim = std::max(1.0, px(2)); // the outline, at least one pixel
+    const QColor ink(24, 32, 48);
+    p.setPen(Qt::NoPen);
+
+    // Antenna (mid-tone, so that it shows on dark panels too), then the body over its foot: an
+    // outline filled in ink, the inside shaded.
+    p.setBrush(QColor(84, 102, 132));
+    p.drawRoundedRect(box(19, 3, 27, 26), px(2), px(2));
+    p.setBrush(ink);
+    const QRectF body = box(11, 19, 53, 62);
+    const qreal corner = px(7);
+    p.drawRoundedRect(body, corner, corner);
+    QLinearGradient shade(body.topLeft(), body.bottomRight());
+    shade.setColorAt(0, QColor(92, 112, 142));
+    shade.setColorAt(1, QColor(44, 56, 78));
+    p.setBrush(shade);
+    p.drawRoundedRect(body.adjusted(rim, rim, -rim, -rim), corner - rim, corner - rim);
+
+    // The display: the brightest part, what makes the shape read as a radio at 16 px.
+    const QRectF display = box(17, 25, 47, 39);
+    p.setBrush(ink);
+    p.drawRoundedRect(display, px(2), px(2));
+    QLinearGradient lit(display.topLeft(), display.bottomLeft());
+    lit.setColorAt(0, QColor(190, 236, 255));
+    lit.setColorAt(1, QColor(120, 196, 240));
+    p.setBrush(lit);
+    const qreal inset = size >= 32 ? rim / 2 : 0;
+    p.drawRect(display.adjusted(inset + 1, inset + 1, -inset - 1, -inset - 1));
+
+    if (size < 32) {
+        // One light bar stands for the keys.
+        p.setBrush(QColor(200, 210, 224));
+        p.drawRect(box(17, 46, 47, 51));
+        p.end();
+        return image;
+    }
+    p.setBrush(QColor(214, 222, 234));
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            const qreal x = 18 + col * 10;
+            const qreal y = 43 + row * 6;
+            p.drawRoundedRect(box(x, y, x + 8, y + 4), px(1), px(1));
+        }
+    }
+    // Waves from the antenna's tip.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(IconAccent, std::max(1.5, size / 20.0), Qt::SolidLine, Qt::RoundCap));
+    const QPointF tip(px(28), px(10));
+    for (qreal r : {7.0, 13.0}) {
+        const qreal radius = r * size / 64.0;
+        p.drawArc(QRectF(tip.x() - radius, tip.y() - radius, 2 * radius, 2 * radius), -45 * 16, 90 * 16);
+    }
+    p.end();
+    return image;
+}
+
 bool Save(const QImage& image, const QString& path)
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -226,5 +300,9 @@ int main(int argc, char** argv)
     ok = Save(CutIcon(), out.filePath("PIC/edit-cut.png")) && ok;
     ok = Save(CopyIcon(), out.filePath("PIC/edit-copy.png")) && ok;
     ok = Save(PasteIcon(), out.filePath("PIC/edit-paste.png")) && ok;
+    for (int size : ProgramIconSizes) {
+        const QString name = QStringLiteral("icons/hicolor/%1x%1/apps/mk21cps.png").arg(size);
+        ok = Save(ProgramIcon(size), out.filePath(name)) && ok;
+    }
     return ok ? 0 : 1;
 }

@@ -11,6 +11,7 @@
 #include "tools/ctl/OncePerKindPrompter.h"
 #include "tools/ctl/RadioCommands.h"
 #include "tools/ctl/RetryLimitPrompter.h"
+#include "tools/ctl/Usage.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -24,37 +25,12 @@ namespace {
 
 using namespace mk21::ctl;
 
-constexpr int RetriesWithYes = 3;  // --yes restarts a silent session this often, then gives up
-constexpr int RewritesWithYes = 2; // --yes writes a radio that does not verify this often again
-
-const char* const usage =
-    "usage:\n"
-    "  mk21ctl new --model CODE --band N -o FILE.dat\n"
-    "  mk21ctl encode FILE.dat -o FILE.img\n"
-    "  mk21ctl decode FILE.img -o FILE.dat\n"
-    "  mk21ctl show FILE\n"
-    "  mk21ctl read (--device PATH | --port N[=DEVICE]) -o FILE.dat [--image FILE.img] [--password P]\n"
-    "               [--model CODE --band N] [--yes]\n"
-    "  mk21ctl write (--device PATH | --port N[=DEVICE]) -i FILE.dat [--password P] [--yes]\n"
-    "               [--verify | --no-verify]\n"
-    "  mk21ctl info (--device PATH | --port N[=DEVICE]) [--password P] [--yes]\n"
-    "options: --lang 1|2 (message language, English by default), --data-root DIR\n"
-    "  --trace FILE (radio commands) writes every frame sent and received, timed, and the session's\n"
-    "  states to FILE, for whoever helps with a session that fails.\n"
-    "  --yes answers OK/Yes to the session's questions (a silent radio is retried at most 3 times);\n"
-    "  without it they are asked on the terminal, or answered with the cautious button.\n"
-    "  --verify (the default) reads the radio back after a write and compares; a difference fails\n"
-    "  the write (with --yes it is written again at most 2 times). --no-verify skips that.\n"
-    "  SIGINT (Ctrl+C) or SIGTERM stops a radio command at the next block: the radio is told END,\n"
-    "  nothing is saved.\n"
-    "exit status: 0 success, 1 failure (the message says why), 2 usage error, 130 stopped by a signal\n";
-
 int usageError(const QString& problem = {})
 {
     QTextStream err(stderr);
     if (!problem.isEmpty())
         err << "mk21ctl: " << problem << '\n';
-    err << usage;
+    err << UsageText();
     return ExitUsage;
 }
 
@@ -151,9 +127,18 @@ int main(int argc, char** argv)
     const QCommandLineOption noVerify(QStringLiteral("no-verify"), QStringLiteral("Do not verify a write."));
     const QCommandLineOption trace(QStringLiteral("trace"), QStringLiteral("Protocol trace file."),
                                    QStringLiteral("FILE"));
+    const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")},
+                                  QStringLiteral("Show the usage."));
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Show the version."));
     parser.addOptions({output, input, model, band, lang, dataRoot, device, port, image, password, yes, verify,
-                       noVerify, trace});
+                       noVerify, trace, help, version});
     const bool parsed = parser.parse(QCoreApplication::arguments());
+    // Asked for, so on standard output and before the start-up, which may have notes to tell.
+    if (parsed && (parser.isSet(help) || parser.isSet(version))) {
+        QTextStream(stdout) << (parser.isSet(version) ? VersionText()
+                                                      : CommandUsage(parser.positionalArguments().value(0)));
+        return ExitOk;
+    }
     const std::optional<int> language = LanguageOption(parser.value(lang));
     const QStringList args = parser.positionalArguments();
     const QString command = args.value(0);

@@ -1,5 +1,7 @@
 #include "tools/sim/SimOptions.h"
 
+#include "ProjectVersion.h"
+
 #include <QCommandLineParser>
 
 namespace mk21::sim {
@@ -28,7 +30,14 @@ const char* UsageText()
            "                       KIND: drop, garbage, delay (any reply), checksum, address (data\n"
            "                       blocks), resend (0A for a good write block, not stored)\n"
            "  --delay-ms MS        how late a delayed reply comes (400)\n"
-           "  --verbose            log every request and reply to stderr\n";
+           "  --verbose            log every request and reply to stderr\n"
+           "  -h, --help           this text\n"
+           "  --version            the program's name and version\n";
+}
+
+QString VersionText()
+{
+    return QStringLiteral("mk21sim %1\n").arg(QLatin1String(ProjectVersion));
 }
 
 namespace {
@@ -74,14 +83,16 @@ ParsedOptions ParseOptions(const QStringList& arguments)
     const QCommandLineOption delayMs(QStringLiteral("delay-ms"), {}, QStringLiteral("MS"));
     const QCommandLineOption verbose(QStringLiteral("verbose"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
+    const QCommandLineOption version(QStringLiteral("version"));
     parser.addOptions({memory, echo, password, model, band, firmware, capability, baud, noPacing, seed, fault,
-                       delayMs, verbose, help});
+                       delayMs, verbose, help, version});
     if (!parser.parse(arguments)) {
         parsed.error = parser.errorText();
         return parsed;
     }
-    if (parser.isSet(help)) {
-        parsed.help = true;
+    if (parser.isSet(help) || parser.isSet(version)) {
+        parsed.help = parser.isSet(help);
+        parsed.version = !parsed.help;
         return parsed;
     }
     if (!parser.positionalArguments().isEmpty()) {

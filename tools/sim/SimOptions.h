@@ -25,14 +25,17 @@ struct SimOptions {
     bool verbose = false;
 };
 
-// The outcome of reading the command line: options, a request for help, or an error.
+// The outcome of reading the command line: options, a request for help or the version, or an error.
 struct ParsedOptions {
     std::optional<SimOptions> options;
     bool help = false;
+    bool version = false;
     QString error;
 };
 
 ParsedOptions ParseOptions(const QStringList& arguments);
 const char* UsageText();
+// "mk21sim 2.0.0": the program and the project's version.
+QString VersionText();
 
 } // namespace mk21::sim

@@ -58,8 +58,8 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     ParsedOptions parsed = ParseOptions(arguments);
-    if (parsed.help) {
-        std::fputs(UsageText(), stdout);
+    if (parsed.help || parsed.version) {
+        std::fputs(parsed.help ? UsageText() : VersionText().toLocal8Bit().constData(), stdout);
         return 0;
     }
     if (!parsed.options) {
