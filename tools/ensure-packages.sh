@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need; quick when all are present.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang clang-format-14 libclang-rt-14-dev pkg-config qt6-base-dev qt6-serialport-dev
-          libgtest-dev libgmock-dev)
+          libgtest-dev libgmock-dev qt6-translations-l10n)
 [ "${1:-}" = "--gui" ] && packages+=(xvfb fonts-wqy-microhei)
 missing=()
 for p in "${packages[@]}"; do
