@@ -197,6 +197,7 @@ void MainMenus::showRecentFiles(const QStringList& paths, const std::function<vo
 {
     qDeleteAll(recentList_);
     recentList_.clear();
+    mnuFile->setToolTipsVisible(true); // the entries' whole paths; the other items have no tip
     for (int index = 0; index < paths.size(); ++index) {
         const QString& path = paths[index];
         auto* entry = new QAction(ModRecent::MenuText(index, path), mnuFile);
