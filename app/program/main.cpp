@@ -61,6 +61,7 @@ int main(int argc, char** argv)
         err << "mk21cps: no Qt translation found; Qt's own buttons stay English\n";
     for (const QString& file : files.ignored)
         err << "mk21cps: only the first file is opened, not " << file << '\n';
+    err.flush();
     for (const QString& text : parser.values(port)) {
         const auto mapped = mk21::ModPorts::ParsePortOverride(text);
         if (!mapped) {
