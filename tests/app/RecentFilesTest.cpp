@@ -17,22 +17,19 @@ protected:
     void SetUp() override
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store.path());
-        for (const char* name : {"a.dat", "b.dat", "c.dat", "d.dat", "e.dat"}) {
-            QFile file(at(name));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        }
-        ASSERT_TRUE(QDir().mkdir(at("sub")));
-        ASSERT_TRUE(QFile::link(at("a.dat"), at("link.dat")));
+        for (const char* name : {"a", "b", "c", "d", "e"})
+            ASSERT_TRUE(QFile(paths({name}).first()).open(QIODevice::WriteOnly));
+        ASSERT_TRUE(QDir().mkdir(dir.filePath("sub")));
+        ASSERT_TRUE(QFile::link(dir.filePath("a.dat"), dir.filePath("link.dat")));
     }
 
-    // Paths in the temporary folder: "a" is its a.dat, "a~" a spelling through sub/.. .
-    QString at(const QString& name) const { return QDir(dir.path()).filePath(name); }
+    // "a" is a.dat in the temporary folder, "a~" the same file spelled through sub/.. .
     QStringList paths(const QStringList& names) const
     {
         QStringList list;
         for (const QString& name : names)
-            list.append(name.endsWith(u'~') ? at("sub/../" + name.chopped(1) + ".dat") : at(name + ".dat"));
+            list.append(
+                dir.filePath(name.endsWith(u'~') ? "sub/../" + name.chopped(1) + ".dat" : name + ".dat"));
         return list;
     }
 
@@ -40,50 +37,40 @@ protected:
     QTemporaryDir store;
 };
 
-TEST_F(RecentFiles, TheLatestComesFirstOnceAndTheOldestBeyondFourGo)
+TEST_F(RecentFiles, TheLatestComesFirstOnceTheOldestBeyondFourGoAndRemovalTakesTheFile)
 {
     const struct {
         const char* what;
         QStringList before;
-        QString added;
+        QString file;
+        bool add; // or remove
         QStringList after;
     } cases[] = {
-        {"into an empty list", {}, "a", {"a"}},
-        {"a new file", {"a", "b"}, "c", {"c", "a", "b"}},
-        {"the first again", {"a", "b"}, "a", {"a", "b"}},
-        {"an older one moves up", {"a", "b", "c"}, "c", {"c", "a", "b"}},
-        {"the fifth pushes out the oldest", {"a", "b", "c", "d"}, "e", {"e", "a", "b", "c"}},
-        {"another spelling replaces the entry", {"a", "b"}, "b~", {"b~", "a"}},
-        {"a link to a listed file is that file", {"b", "a"}, "link", {"link", "b"}},
-        {"a missing file by two spellings", {"x", "a"}, "x~", {"x~", "a"}},
+        {"a new file", {"a", "b"}, "c", true, {"c", "a", "b"}},
+        {"an older one moves up", {"a", "b", "c"}, "c", true, {"c", "a", "b"}},
+        {"the fifth pushes out the oldest", {"a", "b", "c", "d"}, "e", true, {"e", "a", "b", "c"}},
+        {"another spelling replaces the entry", {"a", "b"}, "b~", true, {"b~", "a"}},
+        {"a link to a listed file is that file", {"b", "a"}, "link", true, {"link", "b"}},
+        {"a missing file by two spellings", {"x", "a"}, "x~", true, {"x~", "a"}},
+        {"removed by another spelling", {"a", "b", "c"}, "b~", false, {"a", "c"}},
+        {"removed through a link", {"link", "b"}, "a", false, {"b"}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(ModRecent::WithFileFirst(paths(c.before), paths({c.added}).first()), paths(c.after));
+        const QString file = paths({c.file}).first();
+        EXPECT_EQ(c.add ? ModRecent::WithFileFirst(paths(c.before), file)
+                        : ModRecent::WithoutFile(paths(c.before), file),
+                  paths(c.after))
+            << c.what;
     }
-}
-
-TEST_F(RecentFiles, RemovalTakesEveryEntryOfThatFile)
-{
-    EXPECT_EQ(ModRecent::WithoutFile(paths({"a", "b", "c"}), at("sub/../b.dat")), paths({"a", "c"}));
-    EXPECT_EQ(ModRecent::WithoutFile(paths({"link", "b"}), at("a.dat")), paths({"b"}));
-    EXPECT_EQ(ModRecent::WithoutFile(paths({"a", "b"}), at("x.dat")), paths({"a", "b"}));
-}
-
-TEST_F(RecentFiles, MenuTextsNumberTheFileNames)
-{
-    EXPECT_EQ(ModRecent::MenuText(0, at("a.dat")), "&1 a.dat");
     EXPECT_EQ(ModRecent::MenuText(3, "/x/R&D radios.dat"), "&4 R&&D radios.dat");
 }
 
 TEST_F(RecentFiles, TheStoreKeepsTheListAndReadsADamagedOneTidied)
 {
     const QString title = QStringLiteral("MK-21 CPS");
-    EXPECT_TRUE(ModRecent::LoadRecentFiles(title).isEmpty());
     for (const QString& path : paths({"a", "b", "c", "d", "e", "b~"}))
         ModRecent::RememberRecentFile(title, path);
-    EXPECT_EQ(ModRecent::LoadRecentFiles(title), paths({"b~", "e", "d", "c"}));
-    ModRecent::ForgetRecentFile(title, at("e.dat"));
+    ModRecent::ForgetRecentFile(title, paths({"e"}).first());
     EXPECT_EQ(ModRecent::LoadRecentFiles(title), paths({"b~", "d", "c"}));
 
     QStringList damaged = paths({"a", "b", "a~", "c", "d", "e"});

@@ -8,7 +8,6 @@
 #include "base/LanguageTexts.h"
 #include "tests/app/windows/frmMainHarness.h"
 #include "tests/support/WhenModal.h"
-#include "ui/MessageBoxPrompter.h"
 #include "ui/Twips.h"
 
 #include <QAction>
@@ -419,19 +418,10 @@ TEST(MainWindow, QtsOwnButtonsFollowTheProgramsLanguage)
 {
     MainWindowHarness h(2);
     h.open();
-    MessageBoxPrompter prompter{QString()};
-    const auto yesNo = [&prompter] {
-        QStringList texts;
-        test::WhenModal([&texts](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            ASSERT_NE(box, nullptr);
-            texts << box->button(QMessageBox::Yes)->text() << box->button(QMessageBox::No)->text();
-            box->button(QMessageBox::No)->click();
-        });
-        Prompt question;
-        question.buttons = PromptButtons::YesNo;
-        prompter.ask(question);
-        return texts;
+    const auto yesNo = [] {
+        const QMessageBox box(QMessageBox::Question, QString(), QString(),
+                              QMessageBox::Yes | QMessageBox::No);
+        return QStringList{box.button(QMessageBox::Yes)->text(), box.button(QMessageBox::No)->text()};
     };
     const QStringList english = {"&Yes", "&No"};
     const QStringList chinese = {QCoreApplication::translate("QPlatformTheme", "&Yes"),
