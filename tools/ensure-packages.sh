@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang clang-format-14 libclang-rt-14-dev pkg-config qt6-base-dev qt6-serialport-dev
           libgtest-dev libgmock-dev
-          desktop-file-utils appstream shared-mime-info groff-base) # the desktop files' and manual pages' tests
+          qt6-translations-l10n                                   # Qt's own texts in Chinese
+          desktop-file-utils appstream shared-mime-info groff-base) # checks of the desktop files and manual pages
 [ "${1:-}" = "--gui" ] && packages+=(xvfb fonts-wqy-microhei)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,9 @@
 // mk21cps: the programming software. Runs the start-up routine, shows the start-up picture and
 // hands over to the main window; the program ends when the main window closes.
 #include "app/AppState.h"
+#include "app/FilesToOpen.h"
 #include "app/ProgramFolders.h"
+#include "app/QtTranslation.h"
 #include "app/ReadBackups.h"
 #include "app/Startup.h"
 #include "app/windows/frmMain.h"
@@ -14,7 +16,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QTextStream>
+#include <QTimer>
 
 #include <csignal>
 
@@ -45,7 +49,12 @@ int main(int argc, char** argv)
         QStringLiteral(
             "Start a simulated radio (mk21sim) on a spare port number and use that port during this run."));
     parser.addOption(simulatedRadio);
+    parser.addPositionalArgument(QStringLiteral("FILE.dat"),
+                                 QStringLiteral("A data file to open; of several, the first is opened."),
+                                 QStringLiteral("[FILE.dat]"));
     parser.process(app);
+    const mk21::ModOpen::GivenFiles files =
+        mk21::ModOpen::FilesOfArguments(parser.positionalArguments(), QDir::currentPath());
 
     mk21::MessageBoxPrompter prompter{QString()};
     mk21::AppState state(prompter);
@@ -53,6 +62,11 @@ int main(int argc, char** argv)
                                 parser.value(dataRoot));
     const QList<mk21::StartupNote> notes = mk21::RunStartup(state, mk21::DetectStartupEnvironment());
     QTextStream err(stderr);
+    if (!mk21::ModLanguage::FollowQtTexts(state.settings.CurrentLanguage))
+        err << "mk21cps: no Qt translation found; Qt's own buttons stay English\n";
+    for (const QString& file : files.ignored)
+        err << "mk21cps: only the first file is opened, not " << file << '\n';
+    err.flush();
     for (const QString& text : parser.values(port)) {
         const auto mapped = mk21::ModPorts::ParsePortOverride(text);
         if (!mapped) {
@@ -79,6 +93,9 @@ int main(int argc, char** argv)
         mainWindow = std::make_unique<mk21::frmMain>(state);
         prompter.setParentWindow(mainWindow.get());
         mainWindow->show();
+        // The named file opens once the window is up, so that its messages appear over it.
+        if (!files.first.isEmpty())
+            QTimer::singleShot(0, mainWindow.get(), [&] { mainWindow->OpenDocument(files.first); });
     });
     splash.show();
     return app.exec();

@@ -1,12 +1,14 @@
 #include "app/windows/MainMenus.h"
 
 #include "app/AppState.h"
+#include "app/RecentFiles.h"
 #include "base/LanguageTexts.h"
 #include "base/texts/BackupTexts.h"
 #include "base/texts/MainWindowTexts.h"
 #include "base/texts/MessageTexts.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -38,7 +40,10 @@ const MenuRow rows[] = {
     {.item = &M::mnuFileNew, .name = "mnuFileNew", .text = Texts::Menu::FileNew, .shortcut = "Ctrl+N"},
     {.item = &M::mnuFileOpen, .name = "mnuFileOpen", .text = Texts::Menu::FileOpen, .shortcut = "Ctrl+O"},
     {.item = &M::mnuFileSave, .name = "mnuFileSave", .text = Texts::Menu::FileSave, .shortcut = "Ctrl+S"},
-    {.item = &M::mnuFileSaveAs, .name = "mnuFileSaveAs", .text = Texts::Menu::FileSaveAs},
+    {.item = &M::mnuFileSaveAs,
+     .name = "mnuFileSaveAs",
+     .text = Texts::Menu::FileSaveAs,
+     .shortcut = "Ctrl+Shift+S"},
     {.item = &M::mnuFilePrint,
      .name = "mnuFilePrint",
      .text = Texts::Menu::FilePrint,
@@ -47,7 +52,11 @@ const MenuRow rows[] = {
      .name = "mnuFileBackups",
      .text = Texts::Backup::OpenFolder,
      .separatorBefore = true},
-    {.item = &M::mnuFileExit, .name = "mnuFileExit", .text = Texts::Menu::FileExit, .separatorBefore = true},
+    {.item = &M::mnuFileExit,
+     .name = "mnuFileExit",
+     .text = Texts::Menu::FileExit,
+     .shortcut = "Ctrl+Q",
+     .separatorBefore = true},
     {.menu = &M::mnuModel, .name = "mnuModel", .text = Texts::Menu::Model},
     {.item = &M::mnuModelInfo, .name = "mnuModelInfo", .text = Texts::Menu::ModelInfo},
     {.menu = &M::MnuCHEdit, .name = "MnuCHEdit", .text = Texts::Menu::Channel, .visible = false},
@@ -182,6 +191,25 @@ void MainMenus::setTexts(AppState& state)
         else
             (this->*row.item)->setText(text);
     }
+}
+
+void MainMenus::showRecentFiles(const QStringList& paths, const std::function<void(const QString&)>& open)
+{
+    qDeleteAll(recentList_);
+    recentList_.clear();
+    mnuFile->setToolTipsVisible(true); // the entries' whole paths; the other items have no tip
+    for (int index = 0; index < paths.size(); ++index) {
+        const QString& path = paths[index];
+        auto* entry = new QAction(ModRecent::MenuText(index, path), mnuFile);
+        entry->setObjectName(QStringLiteral("mnuRecentFile%1").arg(index + 1));
+        entry->setStatusTip(QDir::toNativeSeparators(path));
+        entry->setToolTip(entry->statusTip());
+        QObject::connect(entry, &QAction::triggered, mnuFile, [open, path] { open(path); });
+        mnuFile->insertAction(mnuFileExit, entry);
+        recentList_.append(entry);
+    }
+    if (!recentList_.isEmpty())
+        recentList_.append(mnuFile->insertSeparator(mnuFileExit));
 }
 
 void MainMenus::fillWindowList(QMdiArea& area)

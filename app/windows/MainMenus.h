@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
+
+#include <functional>
 
 class QAction;
 class QMainWindow;
@@ -19,6 +22,9 @@ public:
     void build(QMainWindow& window);
     // Sets every text, in display order; the few literal items keep their literals.
     void setTexts(AppState& state);
+    // The recent files as "&1 name" .. above Exit, with a separator before Exit; `open` runs
+    // for the file chosen. Nothing for an empty list.
+    void showRecentFiles(const QStringList& paths, const std::function<void(const QString&)>& open);
     // The child windows of the area, listed at the end of mnuWindow; the checked one is active.
     void fillWindowList(QMdiArea& area);
 
@@ -78,6 +84,7 @@ public:
 
 private:
     QList<QAction*> windowList_; // the listed child windows, rebuilt each time the menu opens
+    QList<QAction*> recentList_; // the recent files and their separator
 };
 
 } // namespace mk21

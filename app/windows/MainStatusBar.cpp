@@ -28,6 +28,8 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent)
     Panel3 = addPanel(*this, "Panel3", 0);
     Panel4 = addPanel(*this, "Panel4", 0);
     Panel5 = addPanel(*this, "Panel5", 0);
+    // Panel 1 fills the bar's message area, so it shows the messages (the menu items' status tips).
+    connect(this, &QStatusBar::messageChanged, Panel1, &QLabel::setText);
     showDateTime();
     clock_.setInterval(1000);
     connect(&clock_, &QTimer::timeout, this, &MainStatusBar::showDateTime);

@@ -7,8 +7,8 @@ class QLabel;
 
 namespace mk21 {
 
-// The main window's status bar sbStatusBar: panel 2 model and band, panel 3 the port, then the
-// current date and time, kept up to date by a clock.
+// The main window's status bar sbStatusBar: panel 1 the status tips, panel 2 model and band,
+// panel 3 the port, then the current date and time, kept up to date by a clock.
 class MainStatusBar final : public QStatusBar {
     Q_OBJECT
 public:

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
+#include "app/QtTranslation.h"
 #include "app/Startup.h"
 #include "app/WindowPlacement.h"
 #include "app/windows/FileDialogs.h"
@@ -56,8 +57,10 @@ frmMain::frmMain(AppState& state, QWidget* parent)
     link_ = &sessions_->link();
     restorePlacement();
     SetMainTexts();
+    ShowRecentFiles();
     LoadTree();
     LoadNewDoc2();
+    setAcceptDrops(true);
 }
 
 frmMain::~frmMain()
@@ -174,6 +177,7 @@ void frmMain::SetMainTexts()
                               QLatin1Char('[') + state_.model.CurrentBandText + QLatin1Char(']'));
     ShowMainTxt();
     LoadBKPic();
+    ModLanguage::FollowQtTexts(state_.settings.CurrentLanguage);
     menus_.setTexts(state_);
     tbToolBar->setTexts(state_);
 }

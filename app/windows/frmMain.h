@@ -87,6 +87,9 @@ public:
     // Document commands. The saves return whether the document was written.
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
+    // Opens the data file at `path` as Open does once its dialog has chosen it (the file named at
+    // start-up); false when nothing was loaded.
+    bool OpenDocument(const QString& path);
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();
     void MnuInit_Click();
@@ -118,6 +121,9 @@ protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A local data file dropped on the window opens after the save question; not during a session.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildWindow();
@@ -135,6 +141,12 @@ private:
     bool SaveDocument(); // false when the file could not be written
     // The save chosen before New or Open replaces the document; false when it did not complete.
     bool SaveBeforeReplacing();
+    // The save question before the document is replaced; false when it must stay (Cancel, or the
+    // save chosen did not complete).
+    bool DocumentMayBeReplaced();
+    // A recent file or a dropped one: the save question, then the file as Open loads it.
+    void OpenNamedFile(const QString& path);
+    void ShowRecentFiles();
 
     AppState& state_;
     MainMenus menus_;

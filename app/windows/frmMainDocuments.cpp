@@ -1,11 +1,13 @@
-// The main window's document commands: New, Initialise, Open, Save and Save As, and the folder of
-// the backups of radio reads.
+// The main window's document commands: New, Initialise, Open (also of a recent, a dropped or a
+// named file), Save and Save As, and the folder of the backups of radio reads.
 #include "app/windows/frmMain.h"
 
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
 #include "app/Documents.h"
+#include "app/FilesToOpen.h"
 #include "app/NewConfiguration.h"
+#include "app/RecentFiles.h"
 #include "app/windows/FileDialogs.h"
 #include "app/windows/MainSessions.h"
 #include "base/LanguageTexts.h"
@@ -16,7 +18,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QMdiArea>
+#include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 namespace mk21 {
@@ -43,35 +50,80 @@ void frmMain::MnuInit_Click()
 
 void frmMain::mnuFileOpen_Click()
 {
-    if (ModDocument::IsConfigurationChanged(state_)) {
-        const PromptAnswer answer =
-            ShowMsg(state_, Texts::Msg::SaveChanges, PromptIcon::Warning, PromptButtons::YesNoCancel);
-        if (answer == PromptAnswer::Cancel)
-            return;
-        if (answer == PromptAnswer::Yes && !SaveBeforeReplacing())
-            return;
-    }
-    const std::optional<QString> chosen = dialogs_->openFile(dialogFilter_);
-    if (!chosen)
+    if (!DocumentMayBeReplaced())
         return;
+    if (const std::optional<QString> chosen = dialogs_->openFile(dialogFilter_))
+        OpenDocument(*chosen);
+}
+
+bool frmMain::DocumentMayBeReplaced()
+{
+    if (!ModDocument::IsConfigurationChanged(state_))
+        return true;
+    const PromptAnswer answer =
+        ShowMsg(state_, Texts::Msg::SaveChanges, PromptIcon::Warning, PromptButtons::YesNoCancel);
+    return answer == PromptAnswer::No || (answer == PromptAnswer::Yes && SaveBeforeReplacing());
+}
+
+void frmMain::OpenNamedFile(const QString& path)
+{
+    if (!DocumentMayBeReplaced())
+        return;
+    // A file gone since it was listed leaves the list once its message has been shown.
+    if (!OpenDocument(path) && !QFileInfo::exists(path)) {
+        ModRecent::ForgetRecentFile(state_.settings.ApplicationTitle, path);
+        ShowRecentFiles();
+    }
+}
+
+bool frmMain::OpenDocument(const QString& path)
+{
     const QString previous = state_.document.DocumentPath;
-    state_.document.DocumentPath = *chosen;
+    state_.document.DocumentPath = path;
     CloseCurAllWindows();
     switch (ModDocument::OpenDataFile(state_, launcher_)) {
     case ModDocument::DocumentResult::Success:
+        ModRecent::RememberRecentFile(state_.settings.ApplicationTitle, path);
+        ShowRecentFiles();
         OpenChildForm(QLatin1String(frmCommChInfo::FormName));
         ShowMainTxt();
         Change_Language();
         mdiArea_->cascadeSubWindows();
-        break;
+        return true;
     case ModDocument::DocumentResult::Failure:
         // Nothing was loaded: the document still belongs to its old file.
         state_.document.DocumentPath = previous;
-        break;
-    case ModDocument::DocumentResult::EndProgram: EndAtOnce(); break;
+        return false;
+    case ModDocument::DocumentResult::EndProgram: EndAtOnce(); return false;
     case ModDocument::DocumentResult::SavedWithoutSideFile: // only a save ends so
         break;
     }
+    return false;
+}
+
+void frmMain::ShowRecentFiles()
+{
+    menus_.showRecentFiles(ModRecent::LoadRecentFiles(state_.settings.ApplicationTitle),
+                           [this](const QString& path) { OpenNamedFile(path); });
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!sessions_->engine().busy() && ModOpen::FileOfDrop(event->mimeData()->urls()))
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event)
+{
+    const std::optional<QString> path = ModOpen::FileOfDrop(event->mimeData()->urls());
+    if (!path || sessions_->engine().busy())
+        return;
+    event->acceptProposedAction();
+    // The questions wait until the drop has ended: the program the file came from waits for it.
+    QTimer::singleShot(0, this, [this, file = *path] {
+        if (!sessions_->engine().busy())
+            OpenNamedFile(file);
+    });
 }
 
 bool frmMain::mnuFileSave_Click()
@@ -112,6 +164,8 @@ bool frmMain::SaveDocument()
     // Without its side file the document is saved all the same; the user has been told.
     if (ModDocument::SaveDataFile(state_) == ModDocument::DocumentResult::Failure)
         return false;
+    ModRecent::RememberRecentFile(state_.settings.ApplicationTitle, state_.document.DocumentPath);
+    ShowRecentFiles();
     ShowMainTxt();
     return true;
 }

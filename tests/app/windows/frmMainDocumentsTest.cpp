@@ -1,13 +1,22 @@
-// The main window's document commands with every answer: New, Initialise, Open, Save, Save As
-// and the question at exit.
+// The main window's document commands with every answer: New, Initialise, Open (also of a file
+// named at start, a recent file and a dropped one), Save, Save As, the recent files and the
+// question at exit.
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
+#include "app/RecentFiles.h"
 #include "base/LanguageTexts.h"
+#include "link/SessionEngine.h"
 #include "tests/app/windows/frmMainHarness.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -62,6 +71,58 @@ void Script(MainWindowHarness& h, const std::vector<A>& answers)
 bool IsChanged(const MainWindowHarness& h)
 {
     return ModDocument::IsConfigurationChanged(h.state);
+}
+
+// Drops `urls` on the window as a file manager does; whether the window took the drag.
+bool Drop(frmMain& window, const QList<QUrl>& urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint at = window.rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    QTest::qWait(0); // the file opens after the drop has ended
+    return enter.isAccepted();
+}
+
+// The ways a file is opened; each goes on as Open does once its dialog has chosen the file.
+enum class Route { Dialog, Named, Recent, Drop };
+const std::pair<Route, const char*> routes[] = {{Route::Dialog, "dialog"},
+                                                {Route::Named, "named at start"},
+                                                {Route::Recent, "recent"},
+                                                {Route::Drop, "drop"}};
+
+// Before the window opens, so that its File menu lists the file as the first recent one.
+void PrepareRoute(MainWindowHarness& h, Route route, const QString& path)
+{
+    if (route == Route::Recent)
+        ModRecent::RememberRecentFile(h.state.settings.ApplicationTitle, path);
+}
+
+void OpenBy(MainWindowHarness& h, Route route, const QString& path)
+{
+    switch (route) {
+    case Route::Dialog:
+        h.dialogs->answers.append(path);
+        h.action("mnuFileOpen")->trigger();
+        break;
+    case Route::Named: h.window->OpenDocument(path); break;
+    case Route::Recent: h.action("mnuRecentFile1")->trigger(); break;
+    case Route::Drop: EXPECT_TRUE(Drop(*h.window, {QUrl::fromLocalFile(path)})); break;
+    }
+}
+
+// The texts of the File menu's recent entries, in their order.
+QStringList RecentEntries(const MainWindowHarness& h)
+{
+    QStringList texts;
+    for (const QAction* item : h.window->findChild<QMenu*>("mnuFile")->actions()) {
+        if (item->objectName().startsWith("mnuRecentFile"))
+            texts.append(item->text());
+    }
+    return texts;
 }
 
 TEST(MainWindowDocuments, NewAsksToSaveAChangedDocumentThenToConfirm)
@@ -137,22 +198,30 @@ TEST(MainWindowDocuments, TheToolbarsNewAsksNothingAndInitialiseLoadsTheInitFile
 
 TEST(MainWindowDocuments, OpenLoadsTheChosenFile)
 {
-    MainWindowHarness h;
-    h.open();
-    const QString path = CopyInitFile(h, "radio.dat");
-    h.change();
-    h.prompter.script(A::No);
-    h.dialogs->answers.append(path);
-    h.action("mnuFileOpen")->trigger();
+    for (const auto& [route, what] : routes) {
+        SCOPED_TRACE(what);
+        MainWindowHarness h;
+        const QString path = CopyInitFile(h, "radio.dat");
+        PrepareRoute(h, route, path);
+        h.open();
+        // A file named at start opens into the fresh document: there is nothing to ask.
+        if (route != Route::Named) {
+            h.change();
+            h.prompter.script(A::No);
+        }
+        OpenBy(h, route, path);
 
-    EXPECT_EQ(h.prompter.numbers(), QList<int>{9006});
-    EXPECT_EQ(h.dialogs->filters, QStringList{GetLangText(h.state, 9001) + " (*.dat)"});
-    EXPECT_EQ(h.state.document.DocumentPath, path);
-    EXPECT_FALSE(h.state.document.IsUntitled);
-    EXPECT_FALSE(IsChanged(h));
-    EXPECT_EQ(h.state.WorkingConfiguration.ChannelCount, 4);
-    EXPECT_TRUE(h.window->windowTitle().endsWith(":radio.dat]")) << h.window->windowTitle().toStdString();
-    EXPECT_EQ(h.children(), QStringList{"frmCommChInfo"});
+        EXPECT_EQ(h.prompter.numbers(), route == Route::Named ? QList<int>{} : QList<int>{9006});
+        const QStringList filters = {GetLangText(h.state, 9001) + " (*.dat)"};
+        EXPECT_EQ(h.dialogs->filters, route == Route::Dialog ? filters : QStringList{});
+        EXPECT_EQ(h.state.document.DocumentPath, path);
+        EXPECT_FALSE(h.state.document.IsUntitled);
+        EXPECT_FALSE(IsChanged(h));
+        EXPECT_EQ(h.state.WorkingConfiguration.ChannelCount, 4);
+        EXPECT_TRUE(h.window->windowTitle().endsWith(":radio.dat]")) << h.window->windowTitle().toStdString();
+        EXPECT_EQ(h.children(), QStringList{"frmCommChInfo"});
+        EXPECT_EQ(RecentEntries(h), QStringList{"&1 radio.dat"});
+    }
 }
 
 TEST(MainWindowDocuments, OpenThatEndsEarlyOrIsRefusedKeepsTheDocument)
@@ -173,36 +242,100 @@ TEST(MainWindowDocuments, OpenThatEndsEarlyOrIsRefusedKeepsTheDocument)
         {"malformed version tag", false, A::Ok, true, File::BadTag, {9065}, false},
         {"missing file", false, A::Ok, true, File::Missing, {9002}, false},
     };
+    for (const auto& [route, how] : routes) {
+        for (const auto& c : cases) {
+            // Only the dialog can be cancelled; a file named at start meets no changes.
+            if ((!c.chooseFile && route != Route::Dialog) || (c.changed && route == Route::Named))
+                continue;
+            SCOPED_TRACE(std::string(how) + ", " + c.what);
+            MainWindowHarness h;
+            const QString path = CopyInitFile(h, "radio.dat");
+            PrepareRoute(h, route, path);
+            h.open();
+            h.clickNode("N8");
+            QByteArray bytes = ReadBytes(path);
+            if (c.file == File::Short)
+                bytes.chop(1);
+            if (c.file == File::BadTag)
+                bytes[0] = 'X';
+            WriteBytes(path, bytes);
+            if (c.file == File::Missing)
+                QFile::remove(path);
+            if (c.changed)
+                h.change();
+            h.prompter.script(c.saveAnswer);
+            const QString caption = h.window->windowTitle();
+            if (c.chooseFile)
+                OpenBy(h, route, path);
+            else
+                h.action("mnuFileOpen")->trigger();
+
+            EXPECT_EQ(h.prompter.numbers(), c.asked);
+            EXPECT_EQ(h.dialogs->shown, route == Route::Dialog && !c.changed ? 1 : 0);
+            EXPECT_EQ(h.state.document.DocumentPath, "new.dat");
+            EXPECT_TRUE(h.state.document.IsUntitled);
+            EXPECT_EQ(IsChanged(h), c.changed);
+            EXPECT_EQ(h.window->windowTitle(), caption);
+            QTest::qWait(0);
+            EXPECT_EQ(h.children().contains("FrmKey"), c.childrenKept);
+            // A recent file that is gone leaves the list; one that is there but refused stays.
+            if (route == Route::Recent) {
+                EXPECT_EQ(RecentEntries(h).size(), c.file == File::Missing ? 0 : 1);
+            }
+        }
+    }
+}
+
+TEST(MainWindowDocuments, TheFileMenuListsTheLastFourFilesOpenedOrSavedAboveExit)
+{
+    MainWindowHarness h;
+    h.open();
+    EXPECT_TRUE(RecentEntries(h).isEmpty());
+
+    h.window->OpenDocument(CopyInitFile(h, "a.dat"));
+    h.dialogs->answers.append(h.workFile("b.dat"));
+    h.action("mnuFileSaveAs")->trigger();
+    for (const char* name : {"c.dat", "d.dat", "a.dat"})
+        h.window->OpenDocument(CopyInitFile(h, name));
+    EXPECT_EQ(RecentEntries(h), QStringList({"&1 a.dat", "&2 d.dat", "&3 c.dat", "&4 b.dat"}));
+    // Pointed at, an entry shows its whole path in the status bar.
+    h.action("mnuRecentFile3")->showStatusText(h.window->menuBar()); // as the open menu does
+    EXPECT_EQ(h.window->findChild<QLabel*>("Panel1")->text(), h.workFile("c.dat"));
+    const QList<QAction*> menu = h.window->findChild<QMenu*>("mnuFile")->actions();
+    EXPECT_TRUE(menu[menu.size() - 2]->isSeparator() && menu[menu.size() - 3] == h.action("mnuRecentFile4"));
+}
+
+TEST(MainWindowDocuments, ADropOpensOnlyALocalFileAndNothingDuringASession)
+{
+    const struct {
+        const char* what;
+        bool remoteFirst;
+        bool inSession;
+        bool accepted;
+    } cases[] = {
+        {"two local files: the first", false, false, true},
+        {"a remote file first", true, false, false},
+        {"during a radio session", false, true, false},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         MainWindowHarness h;
         h.open();
-        h.clickNode("N8");
-        const QString path = CopyInitFile(h, "radio.dat");
-        QByteArray bytes = ReadBytes(path);
-        if (c.file == File::Short)
-            bytes.chop(1);
-        if (c.file == File::BadTag)
-            bytes[0] = 'X';
-        WriteBytes(path, bytes);
-        if (c.file == File::Missing)
-            QFile::remove(path);
-        if (c.changed)
-            h.change();
-        h.prompter.script(c.saveAnswer);
-        if (c.chooseFile)
-            h.dialogs->answers.append(path);
-        const QString caption = h.window->windowTitle();
-        h.action("mnuFileOpen")->trigger();
+        EXPECT_TRUE(h.window->acceptDrops());
+        const QString first = CopyInitFile(h, "first.dat");
+        const QList<QUrl> urls = {c.remoteFirst ? QUrl("https://example.org/first.dat")
+                                                : QUrl::fromLocalFile(first),
+                                  QUrl::fromLocalFile(CopyInitFile(h, "second.dat"))};
+        h.change();
+        h.prompter.script(A::No);
+        h.state.session.OperationType =
+            c.inSession ? ModSession::OperationRadioInfo : ModSession::OperationIdle;
+        EXPECT_EQ(Drop(*h.window, urls), c.accepted);
+        h.state.session.OperationType = ModSession::OperationIdle;
 
-        EXPECT_EQ(h.prompter.numbers(), c.asked);
-        EXPECT_EQ(h.dialogs->shown, c.changed ? 0 : 1);
-        EXPECT_EQ(h.state.document.DocumentPath, "new.dat");
-        EXPECT_TRUE(h.state.document.IsUntitled);
-        EXPECT_EQ(IsChanged(h), c.changed);
-        EXPECT_EQ(h.window->windowTitle(), caption);
-        QTest::qWait(0);
-        EXPECT_EQ(h.children().contains("FrmKey"), c.childrenKept);
+        EXPECT_EQ(h.prompter.numbers(), c.accepted ? QList<int>{9006} : QList<int>{});
+        EXPECT_EQ(h.state.document.DocumentPath, c.accepted ? first : "new.dat");
+        EXPECT_EQ(IsChanged(h), !c.accepted);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "tests/app/windows/frmMainHarness.h"
 
 #include "app/AppState.h"
+#include "app/QtTranslation.h"
 #include "app/Startup.h"
 #include "app/windows/MainSessions.h"
 #include "channels/windows/frmCommChInfo.h"
@@ -59,6 +60,7 @@ MainWindowHarness::MainWindowHarness(int language) : previousFolder_(QDir::curre
 MainWindowHarness::~MainWindowHarness()
 {
     window.reset();
+    ModLanguage::FollowQtTexts(1); // Qt's texts of a Chinese window never reach the next test
     QDir::setCurrent(previousFolder_);
 }
 

@@ -2,6 +2,7 @@
 // opening editors once, the splitter, the background and the stored placement.
 #include "app/AppState.h"
 #include "app/ConfigurationChange.h"
+#include "app/QtTranslation.h"
 #include "app/SafetySettings.h"
 #include "app/windows/MainSessions.h"
 #include "app/windows/MainToolBar.h"
@@ -20,6 +21,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -177,10 +179,21 @@ TEST(MainWindow, ItemsCarryTheirShortcutsAndStartShownOrHidden)
         {"MnuCHCut", "Ctrl+X"},       {"MnuCHCopy", "Ctrl+C"},        {"MnuCHPaste", "Ctrl+V"},
         {"MnuCHInsert", "Ctrl+I"},    {"MnuCHDelete", "Del"},         {"MnuCHMoveUp", "Ctrl+U"},
         {"MnuCHMoveDown", "Ctrl+D"},  {"mnuReadFromRadio", "Ctrl+R"}, {"mnuWriteToRadio", "Ctrl+W"},
-        {"MnuProPassWord", "Ctrl+P"}, {"MnuCHHabits", "Ctrl+H"},
+        {"MnuProPassWord", "Ctrl+P"}, {"MnuCHHabits", "Ctrl+H"},      {"mnuFileSaveAs", "Ctrl+Shift+S"},
+        {"mnuFileExit", "Ctrl+Q"},
     };
     for (const auto& [name, keys] : shortcuts)
         EXPECT_EQ(h.action(name)->shortcut(), QKeySequence(QString::fromLatin1(keys))) << name;
+    // No two items share a key: the one listed above would not reach its command.
+    QMap<QKeySequence, QString> owners;
+    for (const QAction* item : h.window->findChildren<QAction*>()) {
+        for (const QKeySequence& keys : item->shortcuts()) {
+            EXPECT_FALSE(owners.contains(keys))
+                << (keys.toString() + ": " + owners.value(keys) + " and " + item->objectName()).toStdString();
+            owners.insert(keys, item->objectName());
+        }
+    }
+    EXPECT_EQ(owners.size(), std::size(shortcuts)) << "every key is in the list above";
 
     const QStringList hidden = {"mnuHelpTopic", "MnuCHEdit", "mnuWindowTileHorizontal",
                                 "mnuWindowTileVertical", "mnuWindowArrangeIcons"};
@@ -400,6 +413,34 @@ TEST(MainWindow, TheModelAndLanguageDialogsTakeEffectWhenClosed)
     EXPECT_EQ(h.state.model.CurrentModelCode, "ZR750");
     EXPECT_TRUE(h.window->windowTitle().contains("[MK-21G:")) << h.window->windowTitle().toStdString();
     EXPECT_FALSE(ModDocument::IsConfigurationChanged(h.state));
+}
+
+TEST(MainWindow, QtsOwnButtonsFollowTheProgramsLanguage)
+{
+    MainWindowHarness h(2);
+    h.open();
+    const auto yesNo = [] {
+        const QMessageBox box(QMessageBox::Question, QString(), QString(),
+                              QMessageBox::Yes | QMessageBox::No);
+        return QStringList{box.button(QMessageBox::Yes)->text(), box.button(QMessageBox::No)->text()};
+    };
+    const QStringList english = {"&Yes", "&No"};
+    const QStringList chinese = {QCoreApplication::translate("QPlatformTheme", "&Yes"),
+                                 QCoreApplication::translate("QPlatformTheme", "&No")};
+    EXPECT_NE(chinese, english);
+    EXPECT_EQ(yesNo(), chinese);
+
+    test::WhenModal([](QWidget* dialog) {
+        test::Control<QComboBox>(dialog, "Combo1")->setCurrentIndex(0);
+        QTest::mouseClick(test::Control<QPushButton>(dialog, "CommandOK"), Qt::LeftButton);
+    });
+    h.action("mnuLanguage")->trigger();
+    EXPECT_EQ(yesNo(), english);
+
+    // Without Qt's translation the program goes on, in English.
+    const QTemporaryDir noTranslations;
+    EXPECT_FALSE(ModLanguage::FollowQtTexts(2, noTranslations.path()));
+    EXPECT_EQ(yesNo(), english);
 }
 
 // Open Backup Folder and Open Trace Folder show their folder, made first so that an empty one
