@@ -3,7 +3,9 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang clang-format-14 libclang-rt-14-dev pkg-config qt6-base-dev qt6-serialport-dev
           libgtest-dev libgmock-dev)
+# --gui: a virtual display and Chinese glyphs for ./run; --package: building and checking the .deb.
 [ "${1:-}" = "--gui" ] && packages+=(xvfb fonts-wqy-microhei)
+[ "${1:-}" = "--package" ] && packages+=(dpkg-dev fakeroot file lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
