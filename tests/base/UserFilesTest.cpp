@@ -57,16 +57,6 @@ const Place places[] = {
 
 } // namespace
 
-TEST(UserFiles, OnlyTheMarkerMakesATreeInstalled)
-{
-    for (const bool installed : {false, true}) {
-        const Tree tree(installed);
-        EXPECT_EQ(tree.settings.userFolders.used(), installed);
-        EXPECT_EQ(tree.settings.userFolders.config, installed ? tree.path("config") : QString());
-        EXPECT_EQ(tree.settings.userFolders.data, installed ? tree.path("data") : QString());
-    }
-}
-
 TEST(UserFiles, ABuildTreeReadsAndWritesItsOwnFilesAndMakesNothing)
 {
     for (const Place& place : places) {
