@@ -19,7 +19,7 @@ bool ChooseLanguage(AppState& state, int language)
         settings.CurrentLanguage = static_cast<Integer>(language);
         settings.LanguageFileName = LanguageFileOf(language);
     }
-    return WriteProfileString(MySetupPath(state), QStringLiteral("language"),
+    return WriteProfileString(UserFileToWrite(settings, UserFile::MySetup), QStringLiteral("language"),
                               QStringLiteral("CurrentLanguage"), QString::number(settings.CurrentLanguage));
 }
 

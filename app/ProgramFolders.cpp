@@ -20,10 +20,11 @@ void ResolveProgramFolders(AppSettings& settings, const QString& executableFolde
     if (!dataRootOption.isEmpty()) {
         settings.DataRoot = QDir::cleanPath(QDir(dataRootOption).absolutePath());
         settings.ProgramFolder = QDir(settings.DataRoot).filePath(QString::fromLatin1(ReleaseTag));
-        return;
+    } else {
+        settings.ProgramFolder = QDir::cleanPath(executableFolder);
+        settings.DataRoot = DataRootOf(settings.ProgramFolder);
     }
-    settings.ProgramFolder = QDir::cleanPath(executableFolder);
-    settings.DataRoot = DataRootOf(settings.ProgramFolder);
+    settings.userFolders = StandardUserFolders(settings.DataRoot);
 }
 
 } // namespace mk21

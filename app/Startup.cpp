@@ -55,8 +55,8 @@ void setLanguageDefaults(AppSettings& settings, const StartupEnvironment& enviro
 void readMySetup(AppState& state)
 {
     AppSettings& settings = state.settings;
-    const QString path = MySetupPath(state);
-    const IniDocument ini = IniDocument::load(path);
+    const IniDocument ini = IniDocument::load(MySetupPath(state));
+    const QString path = UserFileToWrite(settings, UserFile::MySetup);
 
     // A missing or unreadable "IsFirstRun" counts as a first run; a missing or bad "comPort" as 1.
     const std::optional<Integer> firstRun = readInteger(ini, QStringLiteral("IsFirstRun"));

@@ -1,12 +1,10 @@
 #include "base/RunContext.h"
 
-#include <QDir>
-
 namespace mk21 {
 
 QString MySetupPath(const RunContext& context)
 {
-    return QDir(context.settings.DataRoot).filePath(QStringLiteral("language/mysetup.ini"));
+    return UserFileToRead(context.settings, UserFile::MySetup);
 }
 
 } // namespace mk21

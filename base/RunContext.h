@@ -2,6 +2,7 @@
 
 #include "base/IniFile.h"
 #include "base/StoredTypes.h"
+#include "base/UserFiles.h"
 
 #include <QMap>
 #include <QString>
@@ -29,6 +30,7 @@ struct AppSettings {
     QString ApplicationTitle;               // Main 12000 in the language of the start
     QString ProgramFolder;                  // the running release's folder
     QString DataRoot;                       // its parent: shared files
+    UserFolders userFolders;                // where an installed tree's user files go (UserFiles.h)
 };
 
 // What every core folder may use of the run: its settings, the prompter that shows messages and
@@ -48,7 +50,8 @@ protected:
     ~RunContext() = default;
 };
 
-// DataRoot/language/mysetup.ini: the user's language and port.
+// The mysetup.ini to read (the user's language and port): DataRoot/language/mysetup.ini, or the
+// user's copy of an installed tree (UserFiles.h); writes go to UserFileToWrite(UserFile::MySetup).
 QString MySetupPath(const RunContext& context);
 
 } // namespace mk21

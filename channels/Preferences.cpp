@@ -3,7 +3,6 @@
 #include "base/FileWrite.h"
 #include "channels/ChannelState.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <array>
@@ -27,7 +26,7 @@ namespace Habits {
 
 QString FilePath(const AppSettings& settings)
 {
-    return QDir(settings.ProgramFolder).filePath(QStringLiteral("Habit.ini"));
+    return UserFileToRead(settings, UserFile::Habits);
 }
 
 EditingPreferences Decode(const QByteArray& bytes)
@@ -63,7 +62,8 @@ void LoadPreferences(ChannelState& state)
     QFile file(Habits::FilePath(state.settings));
     if (!file.exists()) {
         // Created empty now, so that the folder holds the file the dialogs later fill.
-        (void)file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+        QFile created(UserFileToWrite(state.settings, UserFile::Habits));
+        (void)created.open(QIODevice::WriteOnly | QIODevice::NewOnly);
         return;
     }
     if (!file.open(QIODevice::ReadOnly))
@@ -77,7 +77,9 @@ void LoadPreferences(ChannelState& state)
 bool SavePreferences(const ChannelState& state)
 {
     // A complete new file replaces the old one, so an interrupted save never leaves half a record.
-    return ModFileWrite::WriteWhole(Habits::FilePath(state.settings), Habits::Encode(state.preferences)).ok();
+    return ModFileWrite::WriteWhole(UserFileToWrite(state.settings, UserFile::Habits),
+                                    Habits::Encode(state.preferences))
+        .ok();
 }
 
 } // namespace mk21

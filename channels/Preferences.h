@@ -14,7 +14,8 @@ namespace Habits {
 
 inline constexpr int RecordSize = 10;
 
-// ProgramFolder/Habit.ini
+// The Habit.ini to read: ProgramFolder/Habit.ini, or the user's copy of an installed tree
+// (base/UserFiles.h).
 QString FilePath(const AppSettings& settings);
 
 // Missing bytes read as 0; any nonzero value is true.

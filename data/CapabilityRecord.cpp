@@ -3,17 +3,9 @@
 #include "base/FileWrite.h"
 #include "data/ConfigurationState.h"
 
-#include <QDir>
 #include <QFile>
 
 namespace mk21 {
-
-namespace {
-QString settingPath(const ConfigurationState& state)
-{
-    return QDir(state.settings.ProgramFolder).filePath(QStringLiteral("Setting.ini"));
-}
-} // namespace
 
 namespace CapabilityRecordFile {
 
@@ -21,9 +13,10 @@ void Read(ConfigurationState& state)
 {
     auto& record = state.settings.CapabilityRecord;
     record.fill(0);
-    QFile file(settingPath(state));
+    QFile file(UserFileToRead(state.settings, UserFile::CapabilityRecord));
     if (!file.exists()) {
-        (void)file.open(QIODevice::WriteOnly); // created empty now, filled at exit
+        QFile created(UserFileToWrite(state.settings, UserFile::CapabilityRecord));
+        (void)created.open(QIODevice::WriteOnly); // created empty now, filled at exit
         return;
     }
     if (!file.open(QIODevice::ReadOnly))
@@ -38,7 +31,7 @@ bool Write(const ConfigurationState& state)
     const auto& record = state.settings.CapabilityRecord;
     const QByteArray bytes(reinterpret_cast<const char*>(record.data()),
                            static_cast<qsizetype>(record.size()));
-    return ModFileWrite::WriteWhole(settingPath(state), bytes).ok();
+    return ModFileWrite::WriteWhole(UserFileToWrite(state.settings, UserFile::CapabilityRecord), bytes).ok();
 }
 
 } // namespace CapabilityRecordFile

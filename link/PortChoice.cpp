@@ -82,8 +82,8 @@ bool ChoosePort(LinkState& state, int port)
     // The simulated radio's number means nothing after this run: the user's own port stays stored.
     if (port == state.settings.SimulatedRadioPort)
         return true;
-    return WriteProfileString(MySetupPath(state), QStringLiteral("language"), QStringLiteral("comPort"),
-                              QString::number(port));
+    return WriteProfileString(UserFileToWrite(state.settings, UserFile::MySetup), QStringLiteral("language"),
+                              QStringLiteral("comPort"), QString::number(port));
 }
 
 } // namespace mk21::ModPorts

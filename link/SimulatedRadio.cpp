@@ -37,7 +37,7 @@ bool SimulatedRadio::Start(LinkState& state, const QStringList& extraArguments, 
 {
     AppSettings& settings = state.settings;
     const QString program = QDir(settings.ProgramFolder).filePath(QString::fromLatin1(ProgramName));
-    const QString memory = QDir(settings.DataRoot).filePath(QString::fromLatin1(MemoryFileName));
+    const QString memory = UserFileToWrite(settings, UserFile::SimulatedRadioMemory);
     // Its log goes where ours goes; the device path comes on the first line of its output.
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });

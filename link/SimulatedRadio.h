@@ -23,7 +23,8 @@ public:
     SimulatedRadio(const SimulatedRadio&) = delete;
     SimulatedRadio& operator=(const SimulatedRadio&) = delete;
 
-    // Starts the radio with its memory kept in DataRoot, maps a spare port number to it
+    // Starts the radio with its memory kept in DataRoot (the user's data folder when the tree is
+    // installed: base/UserFiles.h), maps a spare port number to it
     // (PortOverrides, SimulatedRadioPort) and makes that port the session port of this run
     // without storing it. `extraArguments` go to mk21sim. On failure `error` says why.
     bool Start(LinkState& state, const QStringList& extraArguments, QString& error);

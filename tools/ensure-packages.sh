@@ -5,7 +5,9 @@ packages=(cmake ninja-build g++ clang clang-format-14 libclang-rt-14-dev pkg-con
           libgtest-dev libgmock-dev
           qt6-translations-l10n                                   # Qt's own texts in Chinese
           desktop-file-utils appstream shared-mime-info groff-base) # checks of the desktop files and manual pages
+# --gui: a virtual display and Chinese glyphs for ./run; --package: building and checking the .deb.
 [ "${1:-}" = "--gui" ] && packages+=(xvfb fonts-wqy-microhei)
+[ "${1:-}" = "--package" ] && packages+=(dpkg-dev fakeroot file lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -21,6 +21,9 @@ public:
     // ProgramFolder/StartE.jpg for language 1, StartC.jpg for 2, "" for any other language.
     static QString PicturePath(const AppState& state);
 
+    // Hands over now, as a click on the picture does; only the first call counts.
+    void HandOver();
+
 signals:
     // Emitted once, on the first tick of Timer1 or a click on the picture; the receiver loads the
     // main window, then the splash closes.
@@ -30,8 +33,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void HandOver();
-
     bool handedOver_ = false;
     QLabel* picLogo = nullptr;
     QTimer* Timer1 = nullptr;
