@@ -31,6 +31,16 @@ bool inRange(int port)
     return port >= FirstPort && port <= LastPort;
 }
 
+// The device a run's override or mysetup.ini names for the port; empty when neither does.
+QString MappedDevice(int port, const QMap<int, QString>& overrides, const QMap<int, QString>& explicitMap)
+{
+    if (!inRange(port))
+        return {};
+    if (const QString device = overrides.value(port); !device.isEmpty())
+        return device;
+    return explicitMap.value(port);
+}
+
 } // namespace
 
 QStringList SortDevices(QStringList devices)
@@ -53,10 +63,8 @@ QString DeviceOfPort(int port, const QMap<int, QString>& overrides, const QMap<i
 {
     if (!inRange(port))
         return {};
-    if (const auto it = overrides.constFind(port); it != overrides.cend() && !it->isEmpty())
-        return *it;
-    if (const auto it = explicitMap.constFind(port); it != explicitMap.cend() && !it->isEmpty())
-        return *it;
+    if (const QString mapped = MappedDevice(port, overrides, explicitMap); !mapped.isEmpty())
+        return mapped;
     if (port <= present.size())
         return present.at(port - 1);
     return QStringLiteral("/dev/ttyUSB%1").arg(port - 1);
@@ -124,7 +132,13 @@ QMap<int, QString> ExplicitPortMap(const LinkState& state)
 
 QString DeviceOfPort(const LinkState& state, int port)
 {
-    return DeviceOfPort(port, state.settings.PortOverrides, ExplicitPortMap(state), SystemPortDevices());
+    const QMap<int, QString> explicitMap = ExplicitPortMap(state);
+    // Listing the system's devices walks /sys for every terminal, some tens of milliseconds before
+    // each session's first request: only when no mapping names the device.
+    if (const QString mapped = MappedDevice(port, state.settings.PortOverrides, explicitMap);
+        !mapped.isEmpty())
+        return mapped;
+    return inRange(port) ? DeviceOfPort(port, {}, {}, SystemPortDevices()) : QString();
 }
 
 QList<int> PresentPortNumbers(const LinkState& state)

@@ -62,6 +62,8 @@ SessionEngine::SessionEngine(LinkState& state, SerialLink& link, SessionView& vi
     initTimer(ReadOKTimer, "ReadOKTimer", ReadOKTimerInterval);
     initTimer(WaitSaveDataTimer, "WaitSaveDataTimer", WaitSaveDataTimerInterval);
     initTimer(VerifyTimer, "VerifyTimer", VerifyTimerInterval);
+    // A coarse timer may fire 5 % late, and this pause is part of every verified write's time.
+    VerifyTimer.setTimerType(Qt::PreciseTimer);
     connect(&WaitTimer, &QTimer::timeout, this, &SessionEngine::OnReplyTimeout);
     connect(&ReadOKTimer, &QTimer::timeout, this, &SessionEngine::onReadOKTimer);
     connect(&WaitSaveDataTimer, &QTimer::timeout, this, &SessionEngine::onWaitSaveDataTimer);
