@@ -3,7 +3,8 @@
 // set against the time the bytes need on the line; unpaced, the host's time per exchange. A paced
 // write with its read-back is timed from the write's "PROGRAM" to the read-back's last reply and
 // set against both sessions' bounds, with and without the pause (VerifyTimer) between them.
-// Not run by CTest: build the target mk21_link_bench and run it (option --unpaced-runs N).
+// Not run by CTest: build the target mk21_link_bench and run it (options below main).
+#include "bench/IdleSpinners.h"
 #include "tests/link/SimRadioProcess.h"
 #include "tests/link/SimSession.h"
 
@@ -222,9 +223,22 @@ void PrintAside(const Window& w)
     std::fflush(stdout);
 }
 
+void PrintSpinners(int running, bool wanted)
+{
+    if (running > 0)
+        std::printf("paced sessions with %d idle spinner(s) keeping the processors awake "
+                    "(--let-cpus-idle: without)\n",
+                    running);
+    else
+        std::printf("paced sessions with the processors left to idle%s\n",
+                    wanted ? " (the lowest scheduling class was refused)" : "");
+    std::fflush(stdout);
+}
+
 } // namespace
 
-// Options: --paced-runs N (3), --unpaced-runs N (5).
+// Options: --paced-runs N (3), --unpaced-runs N (5), --let-cpus-idle (paced sessions without the
+// idle spinners).
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -235,11 +249,16 @@ int main(int argc, char** argv)
     };
     const int pacedRuns = runsOption("--paced-runs", 3);
     const int unpacedRuns = runsOption("--unpaced-runs", 5);
+    const bool spinnersWanted = bench::SpinnersWanted(argc, argv);
     std::printf(
         "each from the first \"PROGRAM\" to the acknowledge of \"END\"; WaitSaveDataTimer (before) and "
         "ReadOKTimer (after) lie outside\n");
     int failures = 0;
     for (const bool paced : {true, false}) {
+        // Unpaced sessions measure the host's own time, which the spinners would only take from.
+        const bench::IdleSpinners spinners(paced && spinnersWanted);
+        if (paced)
+            PrintSpinners(spinners.running(), spinnersWanted);
         for (const bool write : {false, true}) {
             for (const bool echo : {false, true}) {
                 const char* what = write ? "write" : "read";
